@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs every fuzz target of a fuzz build for the given number of seconds,
+# starting from its seeds in fuzz/corpus/<name>/ (copied, so runs never
+# change the committed seeds). Any crash, leak or sanitizer report fails.
+set -euo pipefail
+build=${1:-build-fuzz}
+seconds=${2:-10}
+root=$(cd "$(dirname "$0")/.." && pwd)
+shopt -s nullglob
+targets=("$build"/fuzz/fuzz_*)
+if [[ ${#targets[@]} -eq 0 ]]; then
+  echo "fuzz: no targets built"; exit 0
+fi
+for exe in "${targets[@]}"; do
+  [[ -x "$exe" && ! -d "$exe" ]] || continue
+  name=$(basename "$exe"); name=${name#fuzz_}
+  work="$build/fuzz-work/$name"
+  rm -rf "$work"; mkdir -p "$work/corpus" "$work/artifacts"
+  if [[ -d "$root/fuzz/corpus/$name" ]]; then
+    cp -r "$root/fuzz/corpus/$name/." "$work/corpus/" 2>/dev/null || true
+  fi
+  dict=()
+  [[ -f "$root/fuzz/$name.dict" ]] && dict=(-dict="$root/fuzz/$name.dict")
+  echo "fuzz: $name for ${seconds}s"
+  ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
+    "$exe" "${dict[@]}" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+      -artifact_prefix="$work/artifacts/" -print_final_stats=0 "$work/corpus" \
+      >"$work/log.txt" 2>&1 || { tail -n 60 "$work/log.txt"; echo "fuzz: $name FAILED"; exit 1; }
+done
+echo "fuzz: all targets clean"
