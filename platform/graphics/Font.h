@@ -9,6 +9,11 @@
 
 namespace vcl {
 
+namespace text {
+class FontInstance;
+class FontAccess;
+}  // namespace text
+
 enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = Set<TFontStyle>;
 enum TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
@@ -58,15 +63,23 @@ using HFONT = HFONT__*;
 
 HFONT CreateFontIndirect(const LOGFONTW* LogFont);
 inline HFONT CreateFontIndirectW(const LOGFONTW* LogFont) { return CreateFontIndirect(LogFont); }
-// Copies the logical font of Font into Buffer (Size must be sizeof(LOGFONTW));
-// returns the bytes copied, 0 for an unknown handle.
+// Copies the logical font of Font into Buffer (at most Size bytes, normally
+// sizeof(LOGFONTW)); returns the bytes copied, 0 for an unknown handle, and
+// sizeof(LOGFONTW) when Buffer is null.
 int GetObject(HFONT Font, int Size, void* Buffer);
 inline int GetObjectW(HFONT Font, int Size, void* Buffer) { return GetObject(Font, Size, Buffer); }
+// Frees a handle from CreateFontIndirect. False for an unknown handle and for
+// one a TFont owns (the font frees it; freeing it here would leave the font
+// with a dangling handle).
 bool DeleteObject(HFONT Font);
 
 // Defaults: Name "Tahoma", Size 8, Color clWindowText, no style,
 // Height = -MulDiv(Size, 96, 72). Names are matched through fontconfig;
-// without a match the default sans font is used.
+// without a match the default sans font is used. Setters ignore unchanged
+// values; every change fires OnChange. SetOrientation turns the text (it sets
+// escapement and orientation together, as the framework's Orientation does);
+// SetEscapement sets the escapement alone. Names are cut to 31 characters,
+// as a logical font holds them; an empty name is ignored.
 class TFont : public TGraphicsObject {
  public:
   TFont();
@@ -101,9 +114,17 @@ class TFont : public TGraphicsObject {
   // orientation, quality, pitch, charset).
   void SetHandle(HFONT Value);
 
+  // Copies every attribute, including a handle's logical font adopted by
+  // Source through SetHandle.
   void Assign(TPersistent* Source) override;
 
  private:
+  friend class text::FontAccess;
+  void ReleaseHandle();
+  // Drops the handle and the resolved font after an attribute change and
+  // fires OnChange.
+  void AttributesChanged();
+
   String FName;
   int FHeight;
   TColor FColor;
@@ -114,6 +135,10 @@ class TFont : public TGraphicsObject {
   TFontPitch FPitch = fpDefault;
   TFontCharset FCharset = DEFAULT_CHARSET;
   HFONT FHandle = nullptr;
+  // The font engine's resolution of the handle, valid while FGeneration
+  // equals the engine's generation.
+  text::FontInstance* FInstance = nullptr;
+  std::uint64_t FGeneration = 0;
 };
 
 }  // namespace vcl
