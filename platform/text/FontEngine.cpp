@@ -110,8 +110,14 @@ const GlyphMask& EmptyMask() {
 class FontEngine {
  public:
   static FontEngine& Get() {
-    // Never destroyed: fonts may still be measured while statics unwind.
-    static FontEngine* engine = new FontEngine;
+    // Never destroyed, since fonts may still be measured while statics
+    // unwind; the libraries' resources are handed back at exit instead
+    // (fontconfig keeps its data behind offsets that leak checkers cannot follow).
+    static FontEngine* engine = [] {
+      auto* e = new FontEngine;
+      std::atexit([] { Get().ReleaseLibraries(); });
+      return e;
+    }();
     return *engine;
   }
 
@@ -122,6 +128,9 @@ class FontEngine {
   void TrimIfNeeded();
   void Clear();
   FontCacheStats Stats() const;
+  // Closes every face and both libraries; fonts resolved later measure by
+  // estimate and draw nothing.
+  void ReleaseLibraries();
 
   std::mutex Mutex;
   std::uint64_t Generation = 1;
@@ -208,6 +217,14 @@ void FontEngine::Clear() {
   FGlyphBytes = 0;
   FGlyphCount = 0;
   ++Generation;
+}
+
+void FontEngine::ReleaseLibraries() {
+  std::lock_guard lock(Mutex);
+  Clear();
+  FMatcher.Release();
+  if (FLibrary != nullptr) FT_Done_FreeType(FLibrary);
+  FLibrary = nullptr;
 }
 
 FontCacheStats FontEngine::Stats() const {

@@ -69,8 +69,13 @@ bool Covers(FcPattern* match, char32_t ch) {
 
 FontMatcher::FontMatcher() : FConfig(FcInitLoadConfigAndFonts()) {}
 
-FontMatcher::~FontMatcher() {
+FontMatcher::~FontMatcher() { Release(); }
+
+void FontMatcher::Release() {
   if (FConfig != nullptr) FcConfigDestroy(FConfig);
+  FConfig = nullptr;
+  FCache.clear();
+  FCharCache.clear();
 }
 
 std::optional<FontFileRef> FontMatcher::Match(const FontRequest& Request) {

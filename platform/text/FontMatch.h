@@ -46,6 +46,8 @@ class FontMatcher {
   // A file that has a glyph for Ch, preferring the request's family and
   // style; empty when no installed font covers it.
   std::optional<FontFileRef> MatchChar(const FontRequest& Request, char32_t Ch);
+  // Frees fontconfig's configuration; later requests find no font.
+  void Release();
 
  private:
   std::optional<FontFileRef> Query(const FontRequest& Request, char32_t Ch);
