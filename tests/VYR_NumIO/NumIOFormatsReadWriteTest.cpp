@@ -13,133 +13,90 @@ using vcl::String;
 
 namespace {
 
-struct Read {
-  std::int32_t Value;
-  int Pos;
-};
+using Reader = std::int32_t (*)(const String&, int&);
 
-template <class Reader>
-Read ReadWith(Reader reader, const String& Text, int Start = 1) {
+// Reads Text from Start and checks the value and the final position.
+void ExpectRead(Reader Read, const String& Text, std::int32_t Value, int Pos, int Start = 1) {
+  SCOPED_TRACE(vcl::ToUTF8(Text));
   int pos = Start;
-  const std::int32_t v = reader(Text, pos);
-  return {v, pos};
+  EXPECT_EQ(Read(Text, pos), Value);
+  EXPECT_EQ(pos, Pos);
 }
-
-Read Int(const String& Text, int Start = 1) { return ReadWith(ReadIntText, Text, Start); }
-Read Hex(const String& Text) { return ReadWith(ReadHexText, Text); }
-Read Oct(const String& Text) { return ReadWith(ReadOctText, Text); }
-Read Bin(const String& Text) { return ReadWith(ReadBinText, Text); }
-
-int End(const String& Text) { return static_cast<int>(Text.size()) + 1; }
 
 }  // namespace
 
 // ---- ReadIntText -----------------------------------------------------------
 
 TEST(NumIOFormatsIntReader, BlanksSignAndDigits) {
-  const Read r = Int(u"  -42x");
-  EXPECT_EQ(r.Value, -42);
-  EXPECT_EQ(r.Pos, 6);
-  EXPECT_EQ(Int(u"+7").Value, 7);
-  EXPECT_EQ(Int(u"+7").Pos, 3);
+  ExpectRead(ReadIntText, u"  -42x", -42, 6);
+  ExpectRead(ReadIntText, u"+7", 7, 3);
+  ExpectRead(ReadIntText, u"x5", 0, 1);
+  ExpectRead(ReadIntText, u"ab-12", -12, 6, 3);
   // A lone sign reads as 0 and is used up.
-  EXPECT_EQ(Int(u"-").Value, 0);
-  EXPECT_EQ(Int(u"-").Pos, 2);
-  EXPECT_EQ(Int(u"x5").Pos, 1);
+  ExpectRead(ReadIntText, u"-", 0, 2);
 }
 
 TEST(NumIOFormatsIntReader, EmptyTextAndTrailingBlank) {
-  const Read empty = Int(u"", 1);
-  EXPECT_EQ(empty.Value, 0);
-  EXPECT_EQ(empty.Pos, 1);
+  ExpectRead(ReadIntText, u"", 0, 1);
   // A blank in the last character is not skipped, so blanks never read whole.
-  EXPECT_EQ(Int(u" ").Pos, 1);
-  EXPECT_EQ(Int(u"   ").Pos, 3);
+  ExpectRead(ReadIntText, u" ", 0, 1);
+  ExpectRead(ReadIntText, u"   ", 0, 3);
 }
 
 TEST(NumIOFormatsIntReader, Limits32BitRangeReadsWhole) {
-  const Read max = Int(u"2147483647");
-  EXPECT_EQ(max.Value, INT32_MAX);
-  EXPECT_EQ(max.Pos, 11);
-  const Read min = Int(u"-2147483648");
-  EXPECT_EQ(min.Value, INT32_MIN);
-  EXPECT_EQ(min.Pos, 12);
-  const String zeros = u"0000000000002147483647";
-  EXPECT_EQ(Int(zeros).Value, INT32_MAX);
-  EXPECT_EQ(Int(zeros).Pos, End(zeros));
+  ExpectRead(ReadIntText, u"2147483647", INT32_MAX, 11);
+  ExpectRead(ReadIntText, u"-2147483648", INT32_MIN, 12);
+  ExpectRead(ReadIntText, u"0000000000002147483647", INT32_MAX, 23);
 }
 
 TEST(NumIOFormatsIntReader, BeyondTheRangeStopsBeforeTheDigitThatOverflows) {
-  const Read above = Int(u"2147483648");
-  EXPECT_EQ(above.Value, 214748364);
-  EXPECT_EQ(above.Pos, 10);
-  const Read below = Int(u"-2147483649");
-  EXPECT_EQ(below.Value, -214748364);
-  EXPECT_EQ(below.Pos, 11);
-  const Read huge = Int(u"99999999999");
-  EXPECT_EQ(huge.Value, 999999999);
-  EXPECT_EQ(huge.Pos, 10);
+  ExpectRead(ReadIntText, u"2147483648", 214748364, 10);
+  ExpectRead(ReadIntText, u"-2147483649", -214748364, 11);
+  ExpectRead(ReadIntText, u"99999999999", 999999999, 10);
 }
 
 TEST(NumIOFormatsIntReader, StartPositionOutsideTheText) {
-  for (int start : {0, -3, 5, INT_MAX}) {
-    const Read r = Int(u"123", start);
-    EXPECT_EQ(r.Value, 0) << start;
-    EXPECT_EQ(r.Pos, start) << start;
-  }
-  EXPECT_EQ(Int(u"ab-12", 3).Value, -12);
+  for (int start : {0, -3, 5, INT_MAX, INT_MIN}) ExpectRead(ReadIntText, u"123", 0, start, start);
 }
 
 // ---- Hexadecimal, octal and binary readers ---------------------------------
 
 TEST(NumIOFormatsBaseReader, HexadecimalPrefixCaseAndLargestValues) {
-  const Read prefixed = Hex(u"$1f");
-  EXPECT_EQ(prefixed.Value, 31);
-  EXPECT_EQ(prefixed.Pos, 4);
-  EXPECT_EQ(Hex(u"$FFFFFFFF").Value, -1);
-  EXPECT_EQ(Hex(u"FFFFFFFF").Value, -1);
-  EXPECT_EQ(Hex(u"7FFFFFFF").Value, INT32_MAX);
-  EXPECT_EQ(Hex(u"80000000").Value, INT32_MIN);
+  ExpectRead(ReadHexText, u"$1f", 31, 4);
+  ExpectRead(ReadHexText, u"$FFFFFFFF", -1, 10);
+  ExpectRead(ReadHexText, u"FFFFFFFF", -1, 9);
+  ExpectRead(ReadHexText, u"7FFFFFFF", INT32_MAX, 9);
+  ExpectRead(ReadHexText, u"80000000", INT32_MIN, 9);
   // Further digits shift the high ones out.
-  const Read nine = Hex(u"123456789");
-  EXPECT_EQ(nine.Value, 0x23456789);
-  EXPECT_EQ(nine.Pos, 10);
-  const Read stop = Hex(u"ffg");
-  EXPECT_EQ(stop.Value, 255);
-  EXPECT_EQ(stop.Pos, 3);
+  ExpectRead(ReadHexText, u"123456789", 0x23456789, 10);
+  ExpectRead(ReadHexText, u"ffg", 255, 3);
   // The prefix is passed over only at position 1.
-  const Read late = Hex(u" $1");
-  EXPECT_EQ(late.Value, 0);
-  EXPECT_EQ(late.Pos, 2);
-  EXPECT_EQ(Hex(u"  a").Value, 10);
+  ExpectRead(ReadHexText, u" $1", 0, 2);
+  ExpectRead(ReadHexText, u"1$2", 0, 2, 2);
+  ExpectRead(ReadHexText, u"  a", 10, 4);
 }
 
 TEST(NumIOFormatsBaseReader, OctalLargestValues) {
-  EXPECT_EQ(Oct(u"37777777777").Value, -1);
-  EXPECT_EQ(Oct(u"17777777777").Value, INT32_MAX);
-  EXPECT_EQ(Oct(u"20000000000").Value, INT32_MIN);
-  const Read stop = Oct(u"78");
-  EXPECT_EQ(stop.Value, 7);
-  EXPECT_EQ(stop.Pos, 2);
-  EXPECT_EQ(Oct(u"$7").Pos, 1);  // no prefix in octal
+  ExpectRead(ReadOctText, u"37777777777", -1, 12);
+  ExpectRead(ReadOctText, u"17777777777", INT32_MAX, 12);
+  ExpectRead(ReadOctText, u"20000000000", INT32_MIN, 12);
+  ExpectRead(ReadOctText, u"78", 7, 2);
+  ExpectRead(ReadOctText, u"$7", 0, 1);  // no prefix in octal
 }
 
 TEST(NumIOFormatsBaseReader, BinaryLargestValues) {
-  const Read r = Bin(u"102");
-  EXPECT_EQ(r.Value, 2);
-  EXPECT_EQ(r.Pos, 3);
-  EXPECT_EQ(Bin(String(32, u'1')).Value, -1);
-  EXPECT_EQ(Bin(u"1" + String(31, u'0')).Value, INT32_MIN);
-  const Read longer = Bin(String(33, u'1'));
-  EXPECT_EQ(longer.Value, -1);
-  EXPECT_EQ(longer.Pos, 34);
+  ExpectRead(ReadBinText, u"102", 2, 3);
+  ExpectRead(ReadBinText, String(32, u'1'), -1, 33);
+  ExpectRead(ReadBinText, u"1" + String(31, u'0'), INT32_MIN, 33);
+  ExpectRead(ReadBinText, String(33, u'1'), -1, 34);
 }
 
-TEST(NumIOFormatsBaseReader, EmptyTextReadsZero) {
-  EXPECT_EQ(Hex(u"").Value, 0);
-  EXPECT_EQ(Hex(u"").Pos, 1);
-  EXPECT_EQ(Oct(u"").Value, 0);
-  EXPECT_EQ(Bin(u"").Value, 0);
+TEST(NumIOFormatsBaseReader, EmptyTextAndOutsideStartReadZero) {
+  for (Reader read : {ReadHexText, ReadOctText, ReadBinText}) {
+    ExpectRead(read, u"", 0, 1);
+    ExpectRead(read, u"101", 0, 0, 0);
+    ExpectRead(read, u"101", 0, 9, 9);
+  }
 }
 
 // ---- FormatRealText --------------------------------------------------------

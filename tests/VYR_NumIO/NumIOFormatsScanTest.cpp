@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -16,15 +17,16 @@ using vcl::String;
 
 namespace {
 
-struct Scan {
-  double Value;
-  int Pos;
-};
-
-Scan ScanFrom(const String& Text, bool Exp, TDecPSep Mode, int Start = 1) {
+// Scans Text from Start and checks the value and the final position; the
+// conversion is correctly rounded, so values compare exactly.
+void ExpectScan(const String& Text, bool Exp, TDecPSep Mode, double Value, int Pos,
+                int Start = 1) {
+  SCOPED_TRACE(vcl::ToUTF8(Text));
   int pos = Start;
   const double v = ScanFloatText(Text, Exp, Mode, pos);
-  return {v, pos};
+  EXPECT_EQ(v, Value);
+  EXPECT_FALSE(std::signbit(v) && v == 0.0) << "negative zero";
+  EXPECT_EQ(pos, Pos);
 }
 
 int End(const String& Text) { return static_cast<int>(Text.size()) + 1; }
@@ -34,129 +36,76 @@ int End(const String& Text) { return static_cast<int>(Text.size()) + 1; }
 // ---- ScanFloatText ---------------------------------------------------------
 
 TEST(NumIOFormatsScan, SeparatorModesDecideWhereTheNumberEnds) {
-  const String text = u"  -12,5e3";
-  const Scan both = ScanFrom(text, true, dsBoth);
-  EXPECT_DOUBLE_EQ(both.Value, -12500.0);
-  EXPECT_EQ(both.Pos, End(text));
-
+  ExpectScan(u"  -12,5e3", true, dsBoth, -12500.0, 10);
   // In the point mode the comma is an ordinary character: the scan accepts
   // the integer part and rests on the comma.
-  const Scan point = ScanFrom(text, true, dsPoint);
-  EXPECT_DOUBLE_EQ(point.Value, -12.0);
-  EXPECT_EQ(point.Pos, 6);
-
-  const Scan comma = ScanFrom(u"3,25", false, dsComma);
-  EXPECT_DOUBLE_EQ(comma.Value, 3.25);
-  EXPECT_EQ(comma.Pos, 5);
-  const Scan pointOnComma = ScanFrom(u"3.25", false, dsComma);
-  EXPECT_DOUBLE_EQ(pointOnComma.Value, 3.0);
-  EXPECT_EQ(pointOnComma.Pos, 2);
+  ExpectScan(u"  -12,5e3", true, dsPoint, -12.0, 6);
+  ExpectScan(u"3,25", false, dsComma, 3.25, 5);
+  ExpectScan(u"3.25", false, dsComma, 3.0, 2);
+  // The system mode reads as the edit field resolves it.
+  const bool systemComma = SystemDecimalSeparator() == u',';
+  ExpectScan(u"3,25", false, dsSystem, systemComma ? 3.25 : 3.0, systemComma ? 5 : 2);
 }
 
 TEST(NumIOFormatsScan, TrailingAndLoneSeparator) {
-  const Scan one = ScanFrom(u"1.", false, dsPoint);
-  EXPECT_DOUBLE_EQ(one.Value, 1.0);
-  EXPECT_EQ(one.Pos, 3);
-  const Scan lone = ScanFrom(u".", false, dsPoint);
-  EXPECT_EQ(lone.Value, 0.0);
-  EXPECT_EQ(lone.Pos, 2);
-  const Scan minusPoint = ScanFrom(u"-.", false, dsPoint);
-  EXPECT_EQ(minusPoint.Value, 0.0);
-  EXPECT_FALSE(std::signbit(minusPoint.Value));
-  EXPECT_EQ(minusPoint.Pos, 3);
-  EXPECT_DOUBLE_EQ(ScanFrom(u".5", false, dsPoint).Value, 0.5);
-  EXPECT_DOUBLE_EQ(ScanFrom(u"5.E2", true, dsPoint).Value, 500.0);
+  ExpectScan(u"1.", false, dsPoint, 1.0, 3);
+  ExpectScan(u".", false, dsPoint, 0.0, 2);
+  ExpectScan(u"-.", false, dsPoint, 0.0, 3);
+  ExpectScan(u".5", false, dsPoint, 0.5, 3);
+  ExpectScan(u"5.E2", true, dsPoint, 500.0, 5);
 }
 
 TEST(NumIOFormatsScan, ErrorsGiveZeroAndStopOnTheOffendingCharacter) {
-  const Scan e5 = ScanFrom(u"E5", true, dsBoth);
-  EXPECT_EQ(e5.Value, 0.0);
-  EXPECT_EQ(e5.Pos, 1);
-  const Scan signs = ScanFrom(u"+-1", true, dsBoth);
-  EXPECT_EQ(signs.Value, 0.0);
-  EXPECT_EQ(signs.Pos, 2);
-  const Scan twoPoints = ScanFrom(u"1.5.3", true, dsPoint);
-  EXPECT_EQ(twoPoints.Value, 0.0);
-  EXPECT_EQ(twoPoints.Pos, 4);
-  const Scan blankAfterSign = ScanFrom(u"- 1", true, dsPoint);
-  EXPECT_EQ(blankAfterSign.Value, 0.0);
-  EXPECT_EQ(blankAfterSign.Pos, 2);
-  const Scan pointAfterE = ScanFrom(u"1E.5", true, dsPoint);
-  EXPECT_EQ(pointAfterE.Value, 0.0);
-  EXPECT_EQ(pointAfterE.Pos, 3);
+  ExpectScan(u"E5", true, dsBoth, 0.0, 1);
+  ExpectScan(u"+-1", true, dsBoth, 0.0, 2);
+  ExpectScan(u"1.5.3", true, dsPoint, 0.0, 4);
+  ExpectScan(u"- 1", true, dsPoint, 0.0, 2);
+  ExpectScan(u"1E.5", true, dsPoint, 0.0, 3);
+  ExpectScan(u"1E+-5", true, dsPoint, 0.0, 4);
   // The empty text fails at its end, which is position 1.
-  const Scan empty = ScanFrom(u"", true, dsBoth);
-  EXPECT_EQ(empty.Value, 0.0);
-  EXPECT_EQ(empty.Pos, 1);
+  ExpectScan(u"", true, dsBoth, 0.0, 1);
 }
 
 TEST(NumIOFormatsScan, AcceptsAtTheFirstCharacterThatEndsANumber) {
-  const Scan letter = ScanFrom(u"12A", true, dsPoint);
-  EXPECT_DOUBLE_EQ(letter.Value, 12.0);
-  EXPECT_EQ(letter.Pos, 3);
-  const Scan minus = ScanFrom(u"1-2", true, dsPoint);
-  EXPECT_DOUBLE_EQ(minus.Value, 1.0);
-  EXPECT_EQ(minus.Pos, 2);
-  const Scan blank = ScanFrom(u"7 ", true, dsPoint);
-  EXPECT_DOUBLE_EQ(blank.Value, 7.0);
-  EXPECT_EQ(blank.Pos, 2);
-  const Scan leading = ScanFrom(u"   7", true, dsPoint);
-  EXPECT_DOUBLE_EQ(leading.Value, 7.0);
-  EXPECT_EQ(leading.Pos, 5);
+  ExpectScan(u"12A", true, dsPoint, 12.0, 3);
+  ExpectScan(u"1-2", true, dsPoint, 1.0, 2);
+  ExpectScan(u"7 ", true, dsPoint, 7.0, 2);
+  ExpectScan(u"   7", true, dsPoint, 7.0, 5);
   // A point after the exponent digits ends the number.
-  const Scan expPoint = ScanFrom(u"1E5.3", true, dsPoint);
-  EXPECT_DOUBLE_EQ(expPoint.Value, 1e5);
-  EXPECT_EQ(expPoint.Pos, 4);
+  ExpectScan(u"1E5.3", true, dsPoint, 1e5, 4);
 }
 
 TEST(NumIOFormatsScan, ExponentAllowedOrNot) {
-  const Scan with = ScanFrom(u"2e3", true, dsPoint);
-  EXPECT_DOUBLE_EQ(with.Value, 2000.0);
-  EXPECT_EQ(with.Pos, 4);
-  const Scan without = ScanFrom(u"2e3", false, dsPoint);
-  EXPECT_DOUBLE_EQ(without.Value, 2.0);
-  EXPECT_EQ(without.Pos, 2);
-  EXPECT_DOUBLE_EQ(ScanFrom(u"1E-3", true, dsPoint).Value, 0.001);
-  EXPECT_DOUBLE_EQ(ScanFrom(u"2.5E+2", true, dsPoint).Value, 250.0);
+  ExpectScan(u"2e3", true, dsPoint, 2000.0, 4);
+  ExpectScan(u"2e3", false, dsPoint, 2.0, 2);
+  ExpectScan(u"1E-3", true, dsPoint, 0.001, 5);
+  ExpectScan(u"2.5E+2", true, dsPoint, 250.0, 7);
   // An "E" without digits adds no exponent.
-  const Scan bareE = ScanFrom(u"4E", true, dsPoint);
-  EXPECT_DOUBLE_EQ(bareE.Value, 4.0);
-  EXPECT_EQ(bareE.Pos, 3);
-  EXPECT_DOUBLE_EQ(ScanFrom(u"4E-", true, dsPoint).Value, 4.0);
+  ExpectScan(u"4E", true, dsPoint, 4.0, 3);
+  ExpectScan(u"4E-", true, dsPoint, 4.0, 4);
   // Leading zeros of the exponent do not count toward its size.
   const String zeros = u"1E" + String(48, u'0') + u"3";
-  const Scan padded = ScanFrom(zeros, true, dsPoint);
-  EXPECT_DOUBLE_EQ(padded.Value, 1000.0);
-  EXPECT_EQ(padded.Pos, End(zeros));
+  ExpectScan(zeros, true, dsPoint, 1000.0, End(zeros));
 }
 
 TEST(NumIOFormatsScan, ExponentBeyond4200IsCutAndTheValueClamped) {
-  const Scan big = ScanFrom(u"1E5000", true, dsPoint);
-  EXPECT_EQ(big.Value, uc_MaxDouble);
-  EXPECT_EQ(big.Pos, 7);  // the dropped digits are still passed over
-  EXPECT_EQ(ScanFrom(u"-1E5000", true, dsPoint).Value, -uc_MaxDouble);
-  EXPECT_EQ(ScanFrom(u"1.8E308", true, dsPoint).Value, uc_MaxDouble);
-  EXPECT_EQ(ScanFrom(u"1.7976931348623157E308", true, dsPoint).Value, uc_MaxDouble);
-  EXPECT_EQ(ScanFrom(u"1E-5000", true, dsPoint).Value, 0.0);
+  ExpectScan(u"1E5000", true, dsPoint, uc_MaxDouble, 7);  // dropped digits are passed over
+  ExpectScan(u"-1E5000", true, dsPoint, -uc_MaxDouble, 8);
+  ExpectScan(u"1.8E308", true, dsPoint, uc_MaxDouble, 8);
+  ExpectScan(u"1.7976931348623157E308", true, dsPoint, uc_MaxDouble, 23);
+  ExpectScan(u"1E-5000", true, dsPoint, 0.0, 8);
 
   // 10^-4001 times 10^4200 is 1e199; one more exponent digit would make the
   // exponent 4201, so the scanner keeps only "420" and the value vanishes.
   const String tiny = u"0." + String(4000, u'0') + u"1E";
-  const Scan at = ScanFrom(tiny + u"4200", true, dsPoint);
-  EXPECT_DOUBLE_EQ(at.Value, 1e199);
-  const Scan beyond = ScanFrom(tiny + u"4201", true, dsPoint);
-  EXPECT_EQ(beyond.Value, 0.0);
-  EXPECT_EQ(beyond.Pos, End(tiny + u"4201"));
+  ExpectScan(tiny + u"4200", true, dsPoint, 1e199, End(tiny + u"4200"));
+  ExpectScan(tiny + u"4201", true, dsPoint, 0.0, End(tiny + u"4201"));
 }
 
 TEST(NumIOFormatsScan, StartPositionAnywhere) {
-  const Scan mid = ScanFrom(u"ab12.5", false, dsPoint, 3);
-  EXPECT_DOUBLE_EQ(mid.Value, 12.5);
-  EXPECT_EQ(mid.Pos, 7);
-  for (int start : {0, -5, 8, 1000000}) {
-    const Scan s = ScanFrom(u"12.5", false, dsPoint, start);
-    EXPECT_EQ(s.Value, 0.0) << start;
-    EXPECT_EQ(s.Pos, start) << start;
+  ExpectScan(u"ab12.5", false, dsPoint, 12.5, 7, 3);
+  for (int start : {0, -5, 6, 1000000, INT_MAX, INT_MIN}) {
+    ExpectScan(u"12.5", false, dsPoint, 0.0, start, start);
   }
 }
 
@@ -164,28 +113,23 @@ TEST(NumIOFormatsScan, OnlyAsciiCharactersTakePart) {
   String withNul = u"12";
   withNul.push_back(u'\0');
   withNul += u"5";
-  const Scan nul = ScanFrom(withNul, false, dsPoint);
-  EXPECT_DOUBLE_EQ(nul.Value, 12.0);
-  EXPECT_EQ(nul.Pos, 3);
-  const Scan arabicDigit = ScanFrom(u"1\u0661", false, dsPoint);
-  EXPECT_DOUBLE_EQ(arabicDigit.Value, 1.0);
-  EXPECT_EQ(arabicDigit.Pos, 2);
-  EXPECT_EQ(ScanFrom(u"\uFF11", false, dsPoint).Pos, 1);  // a fullwidth one is no digit
+  ExpectScan(withNul, false, dsPoint, 12.0, 3);
+  ExpectScan(u"1\u0661", false, dsPoint, 1.0, 2);
+  ExpectScan(u"\uFF11", false, dsPoint, 0.0, 1);  // a fullwidth one is no digit
 }
 
 TEST(NumIOFormatsScan, SignsAndZero) {
-  EXPECT_DOUBLE_EQ(ScanFrom(u"+5", false, dsPoint).Value, 5.0);
-  const double negZero = ScanFrom(u"-0", false, dsPoint).Value;
-  EXPECT_EQ(negZero, 0.0);
-  EXPECT_FALSE(std::signbit(negZero));
+  ExpectScan(u"+5", false, dsPoint, 5.0, 3);
+  ExpectScan(u"-0", false, dsPoint, 0.0, 3);
+  ExpectScan(u"-0.0E-7", true, dsPoint, 0.0, 8);
 }
 
 TEST(NumIOFormatsScan, ConversionIsCorrectlyRounded) {
-  EXPECT_EQ(ScanFrom(u"0.1", false, dsPoint).Value, 0.1);
-  EXPECT_EQ(ScanFrom(u"123456789012345678901234567890", false, dsPoint).Value,
-            123456789012345678901234567890.0);
-  EXPECT_EQ(ScanFrom(u"4.9E-324", true, dsPoint).Value, 4.9e-324);
-  EXPECT_EQ(ScanFrom(u"2.2250738585072014E-308", true, dsPoint).Value, 2.2250738585072014e-308);
+  ExpectScan(u"0.1", false, dsPoint, 0.1, 4);
+  ExpectScan(u"123456789012345678901234567890", false, dsPoint, 123456789012345678901234567890.0,
+             31);
+  ExpectScan(u"4.9E-324", true, dsPoint, 4.9e-324, 9);
+  ExpectScan(u"2.2250738585072014E-308", true, dsPoint, 2.2250738585072014e-308, 24);
 
   // Every finite double written in its shortest form reads back exactly.
   std::mt19937_64 random(20240607);
@@ -197,13 +141,10 @@ TEST(NumIOFormatsScan, ConversionIsCorrectlyRounded) {
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, d);
     const String text(buf, res.ptr);
-    const Scan s = ScanFrom(text, true, dsPoint);
-    ASSERT_EQ(s.Pos, End(text)) << std::string(buf, res.ptr);
-    if (d == 0.0) {
-      EXPECT_EQ(s.Value, 0.0);
-    } else {
-      ASSERT_EQ(s.Value, d) << std::string(buf, res.ptr);
-    }
+    int pos = 1;
+    const double v = ScanFloatText(text, true, dsPoint, pos);
+    ASSERT_EQ(pos, End(text)) << std::string(buf, res.ptr);
+    ASSERT_EQ(v, d) << std::string(buf, res.ptr);
   }
 }
 
