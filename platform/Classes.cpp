@@ -54,17 +54,6 @@ bool IsValidIdent(const String& S) {
                      [&](char16_t c) { return alpha(c) || (c >= '0' && c <= '9'); });
 }
 
-static bool SameText(const String& a, const String& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char16_t x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char16_t>(x - 32);
-    if (y >= 'a' && y <= 'z') y = static_cast<char16_t>(y - 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
 TComponent::TComponent(TComponent* AOwner) {
   if (AOwner != nullptr) AOwner->InsertComponent(this);
 }

@@ -4,6 +4,8 @@
 
 namespace vcl {
 
+TFormatSettings FormatSettings;
+
 Exception::Exception(String Msg) : FMessage(std::move(Msg)), FUtf8(ToUTF8(FMessage)) {}
 
 Exception::Exception(std::string_view Utf8Msg) : FMessage(FromUTF8(Utf8Msg)), FUtf8(Utf8Msg) {}
