@@ -186,6 +186,7 @@ class TCanvas : public TPersistent {
 
  private:
   friend class TBitmap;
+  friend struct CanvasAccess;  // the painting internals (platform/graphics)
   void Changing();
 
   TPen FPen;
@@ -197,6 +198,7 @@ class TCanvas : public TPersistent {
   TSurface FSurface;
   TPoint FOrigin;
   TRect FClip;
+  std::int64_t FPenPhase = 0;  // position in a styled pen's cycle, reset by MoveTo
 };
 
 // ---------------------------------------------------------------- graphics
@@ -266,6 +268,13 @@ class TBitmap : public TGraphic {
 
  private:
   void AttachCanvas();
+  // Decodes into a fresh buffer and only then replaces the pixels, so a
+  // failed load leaves the bitmap as it was.
+  void LoadFromBytes(std::span<const std::uint8_t> Data, const String& FileName);
+  void TakeImage(std::vector<std::uint32_t>&& Pixels, int AWidth, int AHeight,
+                 TPixelFormat Format);
+  // The file's bytes in the format its extension names (BMP otherwise).
+  std::vector<std::uint8_t> Encode(const String& FileName) const;
 
   int FWidth = 0;
   int FHeight = 0;

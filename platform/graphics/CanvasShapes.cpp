@@ -1,0 +1,214 @@
+// The canvas figures: rectangles, rounded rectangles, ellipses, arcs, pies,
+// chords, and flood fill.
+#include <cmath>
+#include <numbers>
+
+#include "platform/graphics/CanvasAccess.h"
+#include "platform/raster/Flood.h"
+#include "platform/raster/Shapes.h"
+
+namespace vcl {
+
+using A = CanvasAccess;
+
+namespace {
+
+// A corner size that stands for "the whole box": an ellipse.
+constexpr int kFull = 1 << 30;
+
+void ClippedSpan(const raster::Target& T, int Y, int X0, int X1, const raster::Fill& F) {
+  if (Y < T.Clip.Top || Y >= T.Clip.Bottom) return;
+  raster::FillSpan(T, Y, std::max(X0, T.Clip.Left), std::min(X1, T.Clip.Right), F);
+}
+
+// Without a pen a figure is filled one pixel smaller to the right and
+// bottom, where the pen would have drawn.
+void FillWithoutPen(TCanvas& C, const raster::Target& T, const TRect& Box, int CornerW,
+                    int CornerH) {
+  if (!A::BrushVisible(C)) return;
+  const TRect b(Box.Left, Box.Top, Box.Right - 1, Box.Bottom - 1);
+  const raster::RoundShape shape(b, CornerW, CornerH);
+  const raster::Fill fill = A::BrushFill(C, C.Pen()->Mode());
+  for (int y = std::max(b.Top, T.Clip.Top); y < std::min(b.Bottom, T.Clip.Bottom); ++y) {
+    const raster::RowSpan s = shape.Row(y);
+    ClippedSpan(T, y, s.X0, s.X1, fill);
+  }
+}
+
+// A rectangle, rounded rectangle or ellipse in a device box: the interior
+// with the brush, then the outline with the pen.
+void PaintFigure(TCanvas& C, const TRect& Box, int CornerW, int CornerH) {
+  if (Box.IsEmpty()) return;
+  const raster::Target t = A::Begin(C);
+  if (t.Empty()) return;
+  if (!A::PenVisible(C)) {
+    FillWithoutPen(C, t, Box, CornerW, CornerH);
+    return;
+  }
+  const raster::Fill pen = A::PenFill(C);
+  const raster::Fill brush = A::BrushFill(C, C.Pen()->Mode());
+  const bool filled = A::BrushVisible(C);
+  const raster::Outlined figure(Box, CornerW, CornerH, A::PenWidth(C), A::InsideFrame(C));
+  const int top = std::max(figure.Top(), t.Clip.Top);
+  const int bottom = std::min(figure.Bottom(), t.Clip.Bottom);
+  const raster::SpanFn ring = [&](int y, int x0, int x1) { ClippedSpan(t, y, x0, x1, pen); };
+  const raster::SpanFn inner = [&](int y, int x0, int x1) { ClippedSpan(t, y, x0, x1, brush); };
+  for (int y = top; y < bottom; ++y) figure.Row(y, ring, filled ? inner : nullptr);
+}
+
+// Rounds halves toward the top-left, so that a radial through the middle
+// of an even-sized box stays on one row.
+int RoundHalfDown(double V) { return static_cast<int>(std::ceil(V - 0.5)); }
+
+// The angular part of an ellipse inside a device box, counter-clockwise
+// from the radial through Start to the radial through End (in pixel-centre
+// coordinates, y down; angles measured with y up).
+class Sector {
+ public:
+  Sector(const TRect& Box, TPoint Start, TPoint End)
+      : FCx((Box.Left + Box.Right - 1) / 2.0), FCy((Box.Top + Box.Bottom - 1) / 2.0),
+        FRx((Box.Width() - 1) / 2.0), FRy((Box.Height() - 1) / 2.0) {
+    FStart = Angle(Start.X, Start.Y);
+    FSweep = Wrap(Angle(End.X, End.Y) - FStart);
+    FFull = FSweep < 1e-12;
+    FStartPoint = OnEllipse(FStart);
+    FEndPoint = OnEllipse(FStart + FSweep);
+  }
+  bool Contains(int X, int Y) const {
+    return FFull || Wrap(Angle(X, Y) - FStart) <= FSweep + 1e-9;
+  }
+  TPoint Centre() const { return {RoundHalfDown(FCx), RoundHalfDown(FCy)}; }
+  TPoint StartPoint() const { return FStartPoint; }
+  TPoint EndPoint() const { return FEndPoint; }
+  bool Full() const { return FFull; }
+  // Inside the part cut off by the chord from the start to the end point,
+  // on the side of the arc.
+  bool OnArcSide(int X, int Y) const {
+    if (FFull) return true;
+    const double ex = FEndPoint.X - FStartPoint.X, ey = -(FEndPoint.Y - FStartPoint.Y);
+    const double px = X - FStartPoint.X, py = -(Y - FStartPoint.Y);
+    return ex * py - ey * px <= 1e-9;
+  }
+
+ private:
+  double Angle(double X, double Y) const { return std::atan2(FCy - Y, X - FCx); }
+  static double Wrap(double A) {
+    constexpr double kTwoPi = 2 * std::numbers::pi;
+    A = std::fmod(A, kTwoPi);
+    return A < 0 ? A + kTwoPi : A;
+  }
+  // The point of the ellipse on the radial of angle Theta.
+  TPoint OnEllipse(double Theta) const {
+    const double dx = std::cos(Theta), dy = -std::sin(Theta);
+    const double rx = std::max(FRx, 1e-9), ry = std::max(FRy, 1e-9);
+    const double k = 1.0 / std::sqrt((dx / rx) * (dx / rx) + (dy / ry) * (dy / ry));
+    return {RoundHalfDown(FCx + k * dx), RoundHalfDown(FCy + k * dy)};
+  }
+
+  double FCx, FCy, FRx, FRy;
+  double FStart = 0, FSweep = 0;
+  bool FFull = false;
+  TPoint FStartPoint, FEndPoint;
+};
+
+enum class ArcKind { Arc, Pie, Chord };
+
+void AddLine(raster::SpanSet& S, TPoint A0, TPoint A1, int Width) {
+  if (Width > 1) raster::WideLine(S, A0.X, A0.Y, A1.X, A1.Y, Width);
+  else raster::ThinLineSpans(S, A0.X, A0.Y, A1.X, A1.Y);
+}
+
+void PaintArc(TCanvas& C, const TRect& Box, TPoint Start, TPoint End, ArcKind Kind) {
+  if (Box.IsEmpty()) return;
+  const raster::Target t = A::Begin(C);
+  if (t.Empty()) return;
+  const Sector sector(Box, Start, End);
+  const int width = A::PenWidth(C);
+  const raster::Outlined figure(Box, kFull, kFull, width, A::InsideFrame(C));
+  raster::SpanSet outline(t.Clip);
+  const bool filled = Kind != ArcKind::Arc && A::BrushVisible(C);
+  const raster::Fill brush = A::BrushFill(C, C.Pen()->Mode());
+  auto inside = [&](int x, int y) {
+    return Kind == ArcKind::Chord ? sector.OnArcSide(x, y) : sector.Contains(x, y);
+  };
+  const raster::SpanFn ring = [&](int y, int x0, int x1) {
+    for (int x = std::max(x0, t.Clip.Left); x < std::min(x1, t.Clip.Right); ++x) {
+      if (sector.Contains(x, y)) outline.Add(y, x, x + 1);
+    }
+  };
+  const raster::SpanFn inner = [&](int y, int x0, int x1) {
+    for (int x = std::max(x0, t.Clip.Left); x < std::min(x1, t.Clip.Right); ++x) {
+      if (inside(x, y)) raster::FillSpan(t, y, x, x + 1, brush);
+    }
+  };
+  const int top = std::max(figure.Top(), t.Clip.Top);
+  const int bottom = std::min(figure.Bottom(), t.Clip.Bottom);
+  for (int y = top; y < bottom; ++y) figure.Row(y, ring, filled ? inner : nullptr);
+  if (!sector.Full() && Kind == ArcKind::Pie) {
+    AddLine(outline, sector.Centre(), sector.StartPoint(), width);
+    AddLine(outline, sector.Centre(), sector.EndPoint(), width);
+  } else if (!sector.Full() && Kind == ArcKind::Chord) {
+    AddLine(outline, sector.EndPoint(), sector.StartPoint(), width);
+  }
+  if (A::PenVisible(C)) outline.Paint(t, A::PenFill(C));
+}
+
+}  // namespace
+
+void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
+  const TRect box = A::DevBox(*this, X1, Y1, X2, Y2);
+  const raster::LinePen line = A::LinePen(*this);
+  if (!line.Styled || !A::PenVisible(*this)) {
+    PaintFigure(*this, box, 1, 1);
+    return;
+  }
+  // A styled pen keeps its rhythm around the frame.
+  if (box.IsEmpty()) return;
+  if (A::BrushVisible(*this)) {
+    const raster::Target t = A::Begin(*this);
+    raster::FillArea(t, {box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1},
+                     A::BrushFill(*this, FPen.Mode()));
+  }
+  const std::vector<TPoint> frame = {{box.Left, box.Top},
+                                     {box.Right - 1, box.Top},
+                                     {box.Right - 1, box.Bottom - 1},
+                                     {box.Left, box.Bottom - 1}};
+  std::int64_t phase = 0;
+  StrokeDevicePath(*this, frame, true, phase);
+}
+
+void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
+  PaintFigure(*this, A::DevBox(*this, X1, Y1, X2, Y2), std::max(1, std::abs(X3)),
+              std::max(1, std::abs(Y3)));
+}
+
+void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
+  PaintFigure(*this, A::DevBox(*this, X1, Y1, X2, Y2), kFull, kFull);
+}
+
+void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
+  if (!A::PenVisible(*this)) return;
+  PaintArc(*this, A::DevBox(*this, X1, Y1, X2, Y2), A::Dev(*this, {X3, Y3}),
+           A::Dev(*this, {X4, Y4}), ArcKind::Arc);
+}
+
+void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
+  PaintArc(*this, A::DevBox(*this, X1, Y1, X2, Y2), A::Dev(*this, {X3, Y3}),
+           A::Dev(*this, {X4, Y4}), ArcKind::Pie);
+}
+
+void TCanvas::Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
+  PaintArc(*this, A::DevBox(*this, X1, Y1, X2, Y2), A::Dev(*this, {X3, Y3}),
+           A::Dev(*this, {X4, Y4}), ArcKind::Chord);
+}
+
+void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
+  if (!A::BrushVisible(*this)) return;
+  const TPoint d = A::Dev(*this, {X, Y});
+  const raster::Target t = A::Begin(*this);
+  if (t.Empty() || !t.Clip.Contains(d)) return;
+  raster::FloodFill(t, d.X, d.Y, raster::ToPixel(Color), FillStyle == fsSurface,
+                    A::BrushFill(*this, pmCopy));
+}
+
+}  // namespace vcl

@@ -1,0 +1,274 @@
+// Block transfers with raster operations and stretching.
+#include "platform/raster/Blit.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace vcl::raster {
+
+namespace {
+
+constexpr int kBlackOnWhite = 1, kWhiteOnBlack = 2, kHalftone = 4;
+
+Pixel PatternAt(const Fill& P, int X, int Y) {
+  if (P.Hatch == nullptr) return P.Color & kRgbMask;
+  // A hatch pattern's clear bits take the inverse color, as the brush's
+  // background is set for hatched brushes.
+  return ((P.Hatch[Y & 7] & (0x80u >> (X & 7))) ? P.Color : ~P.Color) & kRgbMask;
+}
+
+template <class Op>
+void Each(Pixel* D, const Pixel* S, int N, Op op) {
+  for (int i = 0; i < N; ++i) D[i] = op(S[i], D[i]) & kRgbMask;
+}
+
+// Returns false when the table has no dedicated loop.
+bool FastRop(Pixel* D, const Pixel* S, int N, std::uint8_t Table, Pixel P) {
+  switch (Table) {
+    case 0xCC: std::memmove(D, S, sizeof(Pixel) * static_cast<std::size_t>(N)); return true;
+    case 0xEE: Each(D, S, N, [](Pixel s, Pixel d) { return s | d; }); return true;
+    case 0x88: Each(D, S, N, [](Pixel s, Pixel d) { return s & d; }); return true;
+    case 0x66: Each(D, S, N, [](Pixel s, Pixel d) { return s ^ d; }); return true;
+    case 0x44: Each(D, S, N, [](Pixel s, Pixel d) { return s & ~d; }); return true;
+    case 0x33: Each(D, S, N, [](Pixel s, Pixel) { return ~s; }); return true;
+    case 0x11: Each(D, S, N, [](Pixel s, Pixel d) { return ~(s | d); }); return true;
+    case 0xBB: Each(D, S, N, [](Pixel s, Pixel d) { return ~s | d; }); return true;
+    case 0xC0: Each(D, S, N, [P](Pixel s, Pixel) { return P & s; }); return true;
+    default: return false;
+  }
+}
+
+bool FastNoSourceRop(Pixel* D, int N, std::uint8_t Table, Pixel P) {
+  switch (Table) {
+    case 0x00: std::fill_n(D, N, Pixel{0}); return true;
+    case 0xFF: std::fill_n(D, N, kRgbMask); return true;
+    case 0x55: for (int i = 0; i < N; ++i) D[i] = ~D[i] & kRgbMask; return true;
+    case 0xF0: std::fill_n(D, N, P); return true;
+    case 0x5A: for (int i = 0; i < N; ++i) D[i] ^= P; return true;
+    case 0xAA: return true;
+    default: return false;
+  }
+}
+
+// The mapping of one axis from visible destination coordinates to source
+// coordinates.
+struct Axis {
+  int DPos = 0, DLen = 0, SPos = 0, SLen = 0;
+  bool Mirror = false;
+  int Lo = 0, Hi = 0;  // readable source range
+
+  std::int64_t Step(int D) const {
+    const std::int64_t k = D - DPos;
+    return Mirror ? DLen - 1 - k : k;
+  }
+  int Nearest(int D) const {
+    return SPos + static_cast<int>((2 * Step(D) + 1) * SLen / (2 * std::int64_t{DLen}));
+  }
+  bool Valid(int D) const {
+    const int s = Nearest(D);
+    return s >= Lo && s < Hi;
+  }
+  int ClampSrc(std::int64_t S) const { return static_cast<int>(std::clamp<std::int64_t>(S, Lo, Hi - 1)); }
+  // Source pixels that a shrinking copy folds into D (one when enlarging).
+  void Range(int D, int& From, int& To) const {
+    if (SLen <= DLen) {
+      From = Nearest(D);
+      To = From + 1;
+      return;
+    }
+    const std::int64_t k = Step(D);
+    From = ClampSrc(SPos + k * SLen / DLen);
+    To = std::max(From + 1, ClampSrc(SPos + (k + 1) * SLen / DLen - 1) + 1);
+  }
+  // Area weights of the source pixels under D; they add up to SLen.
+  void Taps(int D, std::vector<std::pair<int, int>>& Out) const {
+    const std::int64_t k = Step(D);
+    const std::int64_t a = k * SLen, b = a + SLen;
+    for (std::int64_t j = a / DLen; j * DLen < b; ++j) {
+      const std::int64_t w = std::min(b, (j + 1) * DLen) - std::max(a, j * DLen);
+      if (w > 0) Out.emplace_back(ClampSrc(SPos + j), static_cast<int>(w));
+    }
+  }
+};
+
+// Normalises a signed rectangle: returns true when the axis mirrors.
+bool Normalize(int& Pos, int& Len) {
+  if (Len >= 0) return false;
+  Pos += Len;
+  Len = -Len;
+  return true;
+}
+
+// Shrinks [From, To) of destination coordinates to those with a readable
+// source (a contiguous range, since the mapping is monotonic).
+void KeepValid(const Axis& A, int& From, int& To) {
+  while (From < To && !A.Valid(From)) ++From;
+  while (To > From && !A.Valid(To - 1)) --To;
+}
+
+class Stretcher {
+ public:
+  Stretcher(const Source& S, const Axis& X, const Axis& Y, int X0, int X1, int Mode)
+      : FS(S), FX(X), FY(Y), FX0(X0), FN(X1 - X0), FMode(Mode), FLine(static_cast<std::size_t>(FN)) {
+    FXMap.resize(static_cast<std::size_t>(FN));
+    for (int i = 0; i < FN; ++i) FXMap[static_cast<std::size_t>(i)] = FX.Nearest(FX0 + i);
+    FScaled = FX.SLen != FX.DLen || FY.SLen != FY.DLen;
+    if (FMode == kHalftone && FScaled) BuildTaps();
+  }
+
+  // The source pixels for destination row Y, visible columns only.
+  const Pixel* Line(int Y) {
+    if (!FScaled || (FMode != kHalftone && FMode != kBlackOnWhite && FMode != kWhiteOnBlack)) {
+      const Pixel* row = FS.Row(FY.Nearest(Y));
+      if (!FX.Mirror && !FScaled) return row + FXMap[0];
+      for (int i = 0; i < FN; ++i) FLine[static_cast<std::size_t>(i)] = row[FXMap[static_cast<std::size_t>(i)]];
+      return FLine.data();
+    }
+    if (FMode == kHalftone) Average(Y);
+    else Fold(Y, FMode == kBlackOnWhite);
+    return FLine.data();
+  }
+
+ private:
+  void BuildTaps() {
+    std::vector<std::pair<int, int>> taps;
+    for (int i = 0; i < FN; ++i) {
+      FTapStart.push_back(FTaps.size());
+      taps.clear();
+      FX.Taps(FX0 + i, taps);
+      FTaps.insert(FTaps.end(), taps.begin(), taps.end());
+    }
+    FTapStart.push_back(FTaps.size());
+  }
+
+  // HALFTONE: each destination pixel is the area-weighted mean of the
+  // source pixels it covers, rounded to nearest.
+  void Average(int Y) {
+    std::vector<std::pair<int, int>> rows;
+    FY.Taps(Y, rows);
+    FSum.assign(static_cast<std::size_t>(FN) * 3, 0);
+    for (const auto& [sy, wy] : rows) {
+      const Pixel* row = FS.Row(sy);
+      for (int i = 0; i < FN; ++i) {
+        std::uint64_t r = 0, g = 0, b = 0;
+        for (std::size_t t = FTapStart[static_cast<std::size_t>(i)]; t < FTapStart[static_cast<std::size_t>(i) + 1]; ++t) {
+          const Pixel p = row[FTaps[t].first];
+          const std::uint64_t w = static_cast<std::uint64_t>(FTaps[t].second);
+          r += ((p >> 16) & 0xFF) * w;
+          g += ((p >> 8) & 0xFF) * w;
+          b += (p & 0xFF) * w;
+        }
+        std::uint64_t* s = &FSum[static_cast<std::size_t>(i) * 3];
+        s[0] += r * static_cast<std::uint64_t>(wy);
+        s[1] += g * static_cast<std::uint64_t>(wy);
+        s[2] += b * static_cast<std::uint64_t>(wy);
+      }
+    }
+    const std::uint64_t den = static_cast<std::uint64_t>(FX.SLen) * static_cast<std::uint64_t>(FY.SLen);
+    for (int i = 0; i < FN; ++i) {
+      const std::uint64_t* s = &FSum[static_cast<std::size_t>(i) * 3];
+      const auto c = [&](int k) { return static_cast<Pixel>((s[k] + den / 2) / den); };
+      FLine[static_cast<std::size_t>(i)] = (c(0) << 16) | (c(1) << 8) | c(2);
+    }
+  }
+
+  // BLACKONWHITE / WHITEONBLACK: the pixels a shrink drops are combined
+  // with AND (keeping black) or OR (keeping white).
+  void Fold(int Y, bool And) {
+    int y0 = 0, y1 = 0;
+    FY.Range(Y, y0, y1);
+    for (int i = 0; i < FN; ++i) {
+      int x0 = 0, x1 = 0;
+      FX.Range(FX0 + i, x0, x1);
+      Pixel acc = And ? kRgbMask : 0;
+      for (int sy = y0; sy < y1; ++sy) {
+        const Pixel* row = FS.Row(sy);
+        for (int sx = x0; sx < x1; ++sx) acc = And ? (acc & row[sx]) : (acc | row[sx]);
+      }
+      FLine[static_cast<std::size_t>(i)] = acc & kRgbMask;
+    }
+  }
+
+  const Source& FS;
+  const Axis& FX;
+  const Axis& FY;
+  int FX0, FN, FMode;
+  bool FScaled = false;
+  std::vector<Pixel> FLine;
+  std::vector<int> FXMap;
+  std::vector<std::pair<int, int>> FTaps;
+  std::vector<std::size_t> FTapStart;
+  std::vector<std::uint64_t> FSum;
+};
+
+// A private copy of the source when it shares pixels with the target, so
+// that an overlapping copy reads the picture as it was before.
+Source Snapshot(const Source& S, std::vector<Pixel>& Store) {
+  const int w = S.Bounds.Width(), h = S.Bounds.Height();
+  Store.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  for (int y = 0; y < h; ++y) {
+    std::memcpy(&Store[static_cast<std::size_t>(y) * w], S.Row(S.Bounds.Top + y) + S.Bounds.Left,
+                sizeof(Pixel) * static_cast<std::size_t>(w));
+  }
+  Source copy;
+  copy.Bits = Store.data() - S.Bounds.Left - static_cast<std::ptrdiff_t>(S.Bounds.Top) * w;
+  copy.Stride = w;
+  copy.Bounds = S.Bounds;
+  return copy;
+}
+
+}  // namespace
+
+void RopRow(Pixel* D, const Pixel* S, int N, std::uint8_t Table, const Fill& P, int X, int Y) {
+  const Pixel solid = P.Color & kRgbMask;
+  const bool plain = P.Hatch == nullptr;
+  if (S != nullptr && (plain || !RopUsesPattern(Table)) && FastRop(D, S, N, Table, solid)) return;
+  if (S == nullptr && plain && FastNoSourceRop(D, N, Table, solid)) return;
+  for (int i = 0; i < N; ++i) {
+    const Pixel p = plain ? solid : PatternAt(P, X + i, Y);
+    D[i] = Rop3(Table, p, S != nullptr ? S[i] : 0, D[i]);
+  }
+}
+
+void StretchBlit(const Target& T, BlitRect Dest, const Source* S, BlitRect Src,
+                 const BlitOptions& Options) {
+  if (T.Empty()) return;
+  const std::uint8_t table = RopTable(Options.Rop);
+  const bool usesSource = RopUsesSource(table) || Options.Transparent.has_value();
+  if (usesSource && (S == nullptr || S->Bits == nullptr)) return;
+  Axis ax, ay;
+  ax.Mirror = Normalize(Dest.X, Dest.W) != Normalize(Src.X, Src.W);
+  ay.Mirror = Normalize(Dest.Y, Dest.H) != Normalize(Src.Y, Src.H);
+  if (Dest.W == 0 || Dest.H == 0 || (usesSource && (Src.W == 0 || Src.H == 0))) return;
+  ax.DPos = Dest.X; ax.DLen = Dest.W; ax.SPos = Src.X; ax.SLen = Src.W;
+  ay.DPos = Dest.Y; ay.DLen = Dest.H; ay.SPos = Src.Y; ay.SLen = Src.H;
+  const TRect visible = TRect(Dest.X, Dest.Y, Dest.X + Dest.W, Dest.Y + Dest.H).Intersect(T.Clip);
+  int x0 = visible.Left, x1 = visible.Right, y0 = visible.Top, y1 = visible.Bottom;
+  if (!usesSource) {
+    for (int y = y0; y < y1; ++y) RopRow(T.Row(y) + x0, nullptr, x1 - x0, table, Options.Pattern, x0, y);
+    return;
+  }
+  const TRect readable = S->Bounds;
+  ax.Lo = readable.Left; ax.Hi = readable.Right; ay.Lo = readable.Top; ay.Hi = readable.Bottom;
+  KeepValid(ax, x0, x1);
+  KeepValid(ay, y0, y1);
+  if (x0 >= x1 || y0 >= y1) return;
+  std::vector<Pixel> store;
+  const Source src = S->Bits == T.Bits ? Snapshot(*S, store) : *S;
+  Stretcher stretch(src, ax, ay, x0, x1, Options.StretchMode);
+  for (int y = y0; y < y1; ++y) {
+    const Pixel* line = stretch.Line(y);
+    Pixel* d = T.Row(y) + x0;
+    if (Options.Transparent) {
+      const Pixel key = *Options.Transparent & kRgbMask;
+      for (int i = 0; i < x1 - x0; ++i) {
+        if ((line[i] & kRgbMask) != key) d[i] = line[i] & kRgbMask;
+      }
+      continue;
+    }
+    RopRow(d, line, x1 - x0, table, Options.Pattern, x0, y);
+  }
+}
+
+}  // namespace vcl::raster
