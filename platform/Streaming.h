@@ -1,0 +1,558 @@
+// Form files: the registry of published properties and the reader and writer
+// of the text form format.
+//
+// A form file describes a root component, the components it owns and their
+// stored property values:
+//
+//   object Meter1: TMeter
+//     Left = 8
+//     Caption = 'km/h'
+//     MeterMaxValue = 100.000000000000000000
+//     NeedleLayout.HeadSize = 12
+//     Font.Style = [fsBold, fsItalic]
+//     Color = clBtnFace
+//     object Child1: TPanel
+//       Lines.Strings = (
+//         'first'
+//         'second')
+//     end
+//   end
+//
+// Registering a class (once, from a static initializer in the class's .cpp):
+//
+//   static const bool registered =
+//       vcl::RegisterEnum<TScaleLayout>({u"slCirc270", u"slCirc180", u"slHorz"}) &&
+//       vcl::RegisterClass<TMeter, vcl::TGraphicControl>(u"TMeter")
+//           .Property(u"MeterMaxValue", &TMeter::MeterMaxValue, &TMeter::SetMeterMaxValue, 100.0)
+//           .Property(u"ScaleLayout", &TMeter::ScaleLayout, &TMeter::SetScaleLayout, slCirc270)
+//           .Property(u"Caption", &TMeter::Caption, &TMeter::SetCaption)
+//           .Color(u"BackColor", &TMeter::BackColor, &TMeter::SetBackColor, vcl::clBtnFace)
+//           .Nested(u"NeedleLayout", &TMeter::NeedleLayout)
+//           .Strings(u"Lines", &TMeter::Lines)
+//           .Reference(u"PopupMenu", &TMeter::PopupMenu, &TMeter::SetPopupMenu)
+//           .Event(u"OnChange");
+//
+// - One line per property. The getter may return by value or by const
+//   reference and may be a member of a base class or any callable taking the
+//   object; the setter may take the value by value or by const reference.
+//   The value type decides how the property is stored: integers, bool,
+//   floating point (double, long double), String, char16_t, enumerations (by
+//   value name; register the names once with RegisterEnum), Set<E> ([a, b]).
+//   TColor is an integer type, so colors use .Color(...) (a name such as
+//   clBtnFace or a number such as $00C0FFEE).
+// - The last argument is the default: a value equal to it is not written.
+//   Without one, strings are written unless empty, floats unless zero and
+//   everything else always. .Stored(pred) after a property makes its storing
+//   depend on the object (e.g. a font only when it does not follow the parent).
+// - .Nested(name, getter) stores the properties of a persistent object the
+//   component owns (getter returns a pointer or reference to a TPersistent
+//   whose class is itself registered, e.g. RegisterClass<TNeedleLayout,
+//   vcl::TPersistent>(u"TNeedleLayout")); its values are written and read as
+//   dotted names (NeedleLayout.HeadSize).
+// - .Strings(name, getter) stores a string list (anything with Clear, Add,
+//   Count and Strings(i)) as "Name.Strings = ( 'a' 'b' )".
+// - .Reference(name, getter, setter) stores a pointer to another component of
+//   the same form by its name; it is resolved when the whole form is read.
+// - .Event(name) lets a file name a handler (OnClick = Button1Click), which
+//   is accepted and ignored: handlers are never stored.
+// - A derived class may register a property of its base again (to give it
+//   another default); the most derived registration wins.
+// - The base class must be registered too (the platform registers
+//   TComponent, TControl, TWinControl, TGraphicControl, TCustomControl, TForm
+//   and TFont). Classes constructible from an owner are created by name when
+//   a file is read; others (abstract classes, persistent objects) only lend
+//   their properties.
+//
+// Reading sets the loading state on every component it fills, applies the
+// values in file order, gives nested controls their Parent (the owner of every
+// component is the root), resolves references, then calls Loaded on each.
+// Any error raises EReadError (EParserError for the text itself,
+// EClassNotFound for an unknown class) whose message begins "Line N:" and
+// says what was expected; everything the failed read created is destroyed.
+// When reading into an existing root, the values already applied to the root
+// itself stay; its loading state is cleared without calling Loaded.
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <type_traits>
+#include <typeindex>
+#include <utility>
+#include <vector>
+
+#include "platform/Classes.h"
+#include "platform/SysUtils.h"
+#include "platform/graphics/Color.h"
+
+namespace vcl {
+
+// An error in the form text itself (syntax, numbers, strings, nesting).
+class EParserError : public EReadError {
+ public:
+  using EReadError::EReadError;
+};
+// A class name the registry does not know.
+class EClassNotFound : public EReadError {
+ public:
+  using EReadError::EReadError;
+};
+
+// ---------------------------------------------------------------- values
+
+enum TFormValueKind : std::uint8_t { fvInteger, fvFloat, fvString, fvIdent, fvSet, fvList };
+
+// A property value as the form text spells it.
+struct TFormValue {
+  TFormValueKind Kind = fvIdent;
+  std::int64_t Integer = 0;        // fvInteger
+  String Text;                     // fvString text, fvIdent name, fvFloat literal
+  std::vector<TFormValue> Items;   // fvSet elements, fvList items
+  int Line = 0;
+  // "integer 12", "string 'abc'", "identifier clRed", ... for messages.
+  String Describe() const;
+};
+
+// Conversions between form values and C++ values. They raise EConvertError
+// with a message saying what was expected; the reader adds the line and
+// property.
+namespace formvalue {
+std::int64_t ReadInteger(const TFormValue& V, std::int64_t Min, std::int64_t Max);
+String IntegerText(std::int64_t Value);
+String UnsignedText(std::uint64_t Value);
+bool ReadBoolean(const TFormValue& V);
+double ReadDouble(const TFormValue& V);
+long double ReadExtended(const TFormValue& V);
+// Fixed with 18 decimals ("100.000000000000000000") for ordinary magnitudes,
+// otherwise "1.5E-7"; always enough digits to read back the same value.
+String FloatText(double Value);
+String FloatText(long double Value);
+const String& ReadString(const TFormValue& V);
+char16_t ReadChar(const TFormValue& V);
+// The text as a form string literal: 'abc''d'#13#10 (long texts split with +
+// onto lines starting with Indent).
+String QuoteString(const String& S, const String& Indent = String());
+std::int64_t ReadEnum(std::type_index Enum, const TFormValue& V);
+String EnumText(std::type_index Enum, std::int64_t Ordinal);
+std::uint64_t ReadSet(std::type_index Enum, const TFormValue& V);
+String SetText(std::type_index Enum, std::uint64_t Bits);
+TColor ReadColor(const TFormValue& V);
+String ColorText(TColor Value);
+String TypeName(std::type_index Type);
+}  // namespace formvalue
+
+// How a C++ value type is stored. Specialized below for the supported types.
+template <class V>
+struct TFormCodec;
+
+template <class V>
+concept FormInteger = std::integral<V> && !std::same_as<V, bool> && !std::same_as<V, char16_t>;
+
+template <FormInteger V>
+struct TFormCodec<V> {
+  static String TypeName() { return u"Integer"; }
+  static V Read(const TFormValue& v) {
+    constexpr auto max = std::numeric_limits<V>::max();
+    constexpr std::int64_t hi = static_cast<std::uint64_t>(max) > std::uint64_t{INT64_MAX}
+                                    ? INT64_MAX : static_cast<std::int64_t>(max);
+    return static_cast<V>(formvalue::ReadInteger(v, std::numeric_limits<V>::min(), hi));
+  }
+  static String Write(V x) {
+    if constexpr (std::is_signed_v<V>) {
+      return formvalue::IntegerText(x);
+    } else {
+      return formvalue::UnsignedText(x);
+    }
+  }
+  static bool ImplicitDefault(V) { return false; }
+};
+
+template <>
+struct TFormCodec<bool> {
+  static String TypeName() { return u"Boolean"; }
+  static bool Read(const TFormValue& v) { return formvalue::ReadBoolean(v); }
+  static String Write(bool x) { return x ? u"True" : u"False"; }
+  static bool ImplicitDefault(bool) { return false; }
+};
+
+template <std::floating_point V>
+struct TFormCodec<V> {
+  static String TypeName() { return sizeof(V) > sizeof(double) ? u"Extended" : u"Double"; }
+  static V Read(const TFormValue& v) {
+    if constexpr (sizeof(V) > sizeof(double)) {
+      return formvalue::ReadExtended(v);
+    } else {
+      return static_cast<V>(formvalue::ReadDouble(v));
+    }
+  }
+  static String Write(V x) {
+    if constexpr (sizeof(V) > sizeof(double)) {
+      return formvalue::FloatText(static_cast<long double>(x));
+    } else {
+      return formvalue::FloatText(static_cast<double>(x));
+    }
+  }
+  static bool ImplicitDefault(V x) { return x == 0; }
+};
+
+template <>
+struct TFormCodec<String> {
+  static String TypeName() { return u"String"; }
+  static String Read(const TFormValue& v) { return formvalue::ReadString(v); }
+  static String Write(const String& x) { return formvalue::QuoteString(x); }
+  static bool ImplicitDefault(const String& x) { return x.empty(); }
+};
+
+template <>
+struct TFormCodec<char16_t> {
+  static String TypeName() { return u"Char"; }
+  static char16_t Read(const TFormValue& v) { return formvalue::ReadChar(v); }
+  static String Write(char16_t x) { return formvalue::QuoteString(String(1, x)); }
+  static bool ImplicitDefault(char16_t) { return false; }
+};
+
+template <class E>
+  requires std::is_enum_v<E>
+struct TFormCodec<E> {
+  static String TypeName() { return formvalue::TypeName(typeid(E)); }
+  static E Read(const TFormValue& v) {
+    return static_cast<E>(formvalue::ReadEnum(typeid(E), v));
+  }
+  static String Write(E x) { return formvalue::EnumText(typeid(E), static_cast<std::int64_t>(x)); }
+  static bool ImplicitDefault(E) { return false; }
+};
+
+template <class E>
+struct TFormCodec<Set<E>> {
+  static String TypeName() { return u"set of " + formvalue::TypeName(typeid(E)); }
+  static Set<E> Read(const TFormValue& v) {
+    return Set<E>::FromBits(formvalue::ReadSet(typeid(E), v));
+  }
+  static String Write(Set<E> x) { return formvalue::SetText(typeid(E), x.Bits()); }
+  static bool ImplicitDefault(Set<E>) { return false; }
+};
+
+// Colors share TColor's integer type, so they get their own codec (.Color).
+struct TFormColorCodec {
+  static String TypeName() { return u"TColor"; }
+  static TColor Read(const TFormValue& v) { return formvalue::ReadColor(v); }
+  static String Write(TColor x) { return formvalue::ColorText(x); }
+  static bool ImplicitDefault(TColor) { return false; }
+};
+
+// ---------------------------------------------------------------- registry
+
+enum TPropKind : std::uint8_t {
+  pkInteger, pkBoolean, pkFloat, pkString, pkChar, pkEnum, pkSet, pkColor,
+  pkObject, pkStrings, pkReference, pkEvent
+};
+
+// One published property of a registered class. The functions take the
+// object the property belongs to (a component or a nested persistent).
+struct TPropInfo {
+  String Name;
+  TPropKind Kind = pkInteger;
+  String TypeName;   // "Integer", "Double", "TScaleLayout", "set of TFontStyle", ...
+  // Value kinds: converts a form value and stores it (raises EReadError).
+  std::function<void(TPersistent&, const TFormValue&)> Load;
+  // Value kinds: the value as form text; IsDefault tells whether it is skipped.
+  std::function<String(TPersistent&)> Text;
+  std::function<bool(TPersistent&)> IsDefault;
+  std::function<String()> DefaultText;        // empty when there is no default
+  std::function<bool(TPersistent&)> Stored;   // empty: always stored
+  // pkObject: the nested object (never owned by the caller).
+  std::function<TPersistent*(TPersistent&)> Object;
+  std::optional<std::type_index> ObjectType;
+  // pkStrings: the items; Load takes an fvList of strings.
+  std::function<std::vector<String>(TPersistent&)> Items;
+  // pkReference: the referenced component, and the setter (which refuses a
+  // component of the wrong class with EReadError).
+  std::function<TComponent*(TPersistent&)> GetReference;
+  std::function<void(TPersistent&, TComponent*)> SetReference;
+
+  bool IsStored(TPersistent& Object) const { return !Stored || Stored(Object); }
+};
+
+// A registered class: its name, base, factory and own properties.
+struct TClassInfo {
+  String Name;
+  std::type_index Type;
+  std::optional<std::type_index> BaseType;
+  std::function<TComponent*(TComponent* Owner)> Create;  // empty: not creatable
+  std::function<bool(const TPersistent&)> IsInstance;
+  std::vector<TPropInfo> Properties;
+
+  explicit TClassInfo(std::type_index T) : Type(T) {}
+  const TClassInfo* Base() const;
+  // True when this class is Other or derives from it (as registered).
+  bool InheritsFrom(const TClassInfo& Other) const;
+};
+
+namespace streaming {
+TClassInfo& AddClass(std::type_index Type, std::optional<std::type_index> Base, const String& Name);
+void AddEnum(std::type_index Type, std::vector<std::pair<std::int64_t, String>> Names);
+
+// Casts a registered object to the class a property belongs to.
+template <class T>
+T& As(TPersistent& Object) {
+  if constexpr (std::is_same_v<T, TPersistent>) return Object;
+  if (auto* t = dynamic_cast<T*>(&Object)) return *t;
+  throw EReadError(u"Object of class " + Object.ClassName() + u" does not have this property");
+}
+template <class P>
+auto* Pointer(P&& p) {
+  if constexpr (std::is_pointer_v<std::remove_cvref_t<P>>) {
+    return p;
+  } else {
+    return &p;
+  }
+}
+}  // namespace streaming
+
+// Registers the value names of an enumeration, by ordinal from 0.
+template <class E>
+bool RegisterEnum(std::initializer_list<String> Names) {
+  std::vector<std::pair<std::int64_t, String>> list;
+  std::int64_t ordinal = 0;
+  for (const String& n : Names) list.emplace_back(ordinal++, n);
+  streaming::AddEnum(typeid(E), std::move(list));
+  return true;
+}
+// Registers the value names of an enumeration with explicit values.
+template <class E>
+bool RegisterEnum(std::initializer_list<std::pair<E, String>> Names) {
+  std::vector<std::pair<std::int64_t, String>> list;
+  for (const auto& [value, name] : Names) list.emplace_back(static_cast<std::int64_t>(value), name);
+  streaming::AddEnum(typeid(E), std::move(list));
+  return true;
+}
+
+// The builder RegisterClass returns; each call adds one property.
+template <class T>
+class TClassRegistration {
+  template <class G>
+  using ValueOf = std::remove_cvref_t<std::invoke_result_t<G&, T&>>;
+
+ public:
+  explicit TClassRegistration(TClassInfo& Info) : FInfo(&Info) {}
+
+  template <class G, class S>
+  TClassRegistration& Property(const String& Name, G Get, S Set) {
+    return Value<TFormCodec<ValueOf<G>>>(Name, Get, Set, std::nullopt);
+  }
+  template <class G, class S>
+  TClassRegistration& Property(const String& Name, G Get, S Set,
+                               const std::type_identity_t<ValueOf<G>>& Default) {
+    return Value<TFormCodec<ValueOf<G>>>(Name, Get, Set, Default);
+  }
+  template <class G, class S>
+  TClassRegistration& Color(const String& Name, G Get, S Set) {
+    return Value<TFormColorCodec>(Name, Get, Set, std::nullopt);
+  }
+  template <class G, class S>
+  TClassRegistration& Color(const String& Name, G Get, S Set, TColor Default) {
+    return Value<TFormColorCodec>(Name, Get, Set, Default);
+  }
+
+  template <class G>
+  TClassRegistration& Nested(const String& Name, G Get) {
+    using O = std::remove_pointer_t<std::remove_cvref_t<std::invoke_result_t<G&, T&>>>;
+    static_assert(std::is_base_of_v<TPersistent, O>, "a nested object must be a TPersistent");
+    TPropInfo& p = Add(Name, pkObject, formvalue::TypeName(typeid(O)));
+    p.ObjectType = typeid(O);
+    p.Object = [Get](TPersistent& o) -> TPersistent* {
+      return streaming::Pointer(std::invoke(Get, streaming::As<T>(o)));
+    };
+    return *this;
+  }
+
+  template <class G>
+  TClassRegistration& Strings(const String& Name, G Get) {
+    TPropInfo& p = Add(Name, pkStrings, u"TStrings");
+    p.Load = [Get](TPersistent& o, const TFormValue& v) {
+      std::vector<String> items = ListItems(v);
+      auto* list = streaming::Pointer(std::invoke(Get, streaming::As<T>(o)));
+      list->Clear();
+      for (const String& s : items) list->Add(s);
+    };
+    p.Items = [Get](TPersistent& o) {
+      auto* list = streaming::Pointer(std::invoke(Get, streaming::As<T>(o)));
+      std::vector<String> items;
+      for (int i = 0; i < list->Count(); ++i) items.push_back(list->Strings(i));
+      return items;
+    };
+    return *this;
+  }
+
+  template <class G, class S>
+  TClassRegistration& Reference(const String& Name, G Get, S Set) {
+    using R = std::remove_pointer_t<std::remove_cvref_t<std::invoke_result_t<G&, T&>>>;
+    static_assert(std::is_base_of_v<TComponent, R>, "a reference must point to a TComponent");
+    TPropInfo& p = Add(Name, pkReference, formvalue::TypeName(typeid(R)));
+    p.GetReference = [Get](TPersistent& o) -> TComponent* {
+      return std::invoke(Get, streaming::As<T>(o));
+    };
+    p.SetReference = [Set, Name](TPersistent& o, TComponent* c) {
+      R* r = dynamic_cast<R*>(c);
+      if (c != nullptr && r == nullptr) {
+        throw EReadError(u"Component " + c->Name() + u" of class " + c->ClassName() +
+                         u" cannot be assigned to " + Name);
+      }
+      std::invoke(Set, streaming::As<T>(o), r);
+    };
+    return *this;
+  }
+
+  TClassRegistration& Event(const String& Name) {
+    Add(Name, pkEvent, u"event");
+    return *this;
+  }
+
+  // Makes the last property stored only when Pred(object) is true.
+  template <class P>
+    requires std::predicate<P&, T&>
+  TClassRegistration& Stored(P Pred) {
+    Last().Stored = [Pred](TPersistent& o) { return std::invoke(Pred, streaming::As<T>(o)); };
+    return *this;
+  }
+  TClassRegistration& Stored(bool Value) {
+    Last().Stored = [Value](TPersistent&) { return Value; };
+    return *this;
+  }
+
+  // Lets `static const bool registered = RegisterClass<...>(...)...;` compile.
+  operator bool() const { return true; }  // NOLINT(google-explicit-constructor)
+  const TClassInfo& Info() const { return *FInfo; }
+
+ private:
+  template <class Codec, class G, class S>
+  TClassRegistration& Value(const String& Name, G Get, S Set, std::optional<ValueOf<G>> Default) {
+    using V = ValueOf<G>;
+    TPropInfo& p = Add(Name, KindOf<V, Codec>(), Codec::TypeName());
+    p.Load = [Set](TPersistent& o, const TFormValue& v) {
+      std::invoke(Set, streaming::As<T>(o), static_cast<V>(Codec::Read(v)));
+    };
+    p.Text = [Get](TPersistent& o) { return Codec::Write(std::invoke(Get, streaming::As<T>(o))); };
+    if (Default) {
+      V d = *Default;
+      p.IsDefault = [Get, d](TPersistent& o) { return std::invoke(Get, streaming::As<T>(o)) == d; };
+      p.DefaultText = [d] { return Codec::Write(d); };
+    } else {
+      p.IsDefault = [Get](TPersistent& o) {
+        return Codec::ImplicitDefault(std::invoke(Get, streaming::As<T>(o)));
+      };
+    }
+    return *this;
+  }
+
+  template <class V, class Codec>
+  static constexpr TPropKind KindOf() {
+    if constexpr (std::is_same_v<Codec, TFormColorCodec>) return pkColor;
+    else if constexpr (std::is_same_v<V, bool>) return pkBoolean;
+    else if constexpr (std::is_same_v<V, char16_t>) return pkChar;
+    else if constexpr (std::is_same_v<V, String>) return pkString;
+    else if constexpr (std::is_floating_point_v<V>) return pkFloat;
+    else if constexpr (std::is_enum_v<V>) return pkEnum;
+    else if constexpr (std::is_integral_v<V>) return pkInteger;
+    else return pkSet;
+  }
+
+  static std::vector<String> ListItems(const TFormValue& V);
+  TPropInfo& Add(const String& Name, TPropKind Kind, const String& TypeName) {
+    FInfo->Properties.push_back(TPropInfo{});
+    TPropInfo& p = FInfo->Properties.back();
+    p.Name = Name;
+    p.Kind = Kind;
+    p.TypeName = TypeName;
+    return p;
+  }
+  TPropInfo& Last();
+
+  TClassInfo* FInfo;
+};
+
+namespace streaming {
+std::vector<String> StringListItems(const TFormValue& V);
+[[noreturn]] void NoPropertyYet();
+}  // namespace streaming
+
+template <class T>
+std::vector<String> TClassRegistration<T>::ListItems(const TFormValue& V) {
+  return streaming::StringListItems(V);
+}
+template <class T>
+TPropInfo& TClassRegistration<T>::Last() {
+  if (FInfo->Properties.empty()) streaming::NoPropertyYet();
+  return FInfo->Properties.back();
+}
+
+// Registers class T (derived from Base, which is registered too; use void for
+// a root such as TPersistent) under Name. Registering a class again starts its
+// property list afresh.
+template <class T, class Base>
+TClassRegistration<T> RegisterClass(const String& Name) {
+  static_assert(std::is_base_of_v<TPersistent, T>, "only persistent classes are registered");
+  std::optional<std::type_index> base;
+  if constexpr (!std::is_void_v<Base>) {
+    static_assert(std::is_base_of_v<Base, T>, "Base must be a base class of T");
+    base = typeid(Base);
+  }
+  TClassInfo& info = streaming::AddClass(typeid(T), base, Name);
+  info.IsInstance = [](const TPersistent& o) {
+    if constexpr (std::is_same_v<T, TPersistent>) return true;
+    return dynamic_cast<const T*>(&o) != nullptr;
+  };
+  if constexpr (std::is_base_of_v<TComponent, T> && !std::is_abstract_v<T> &&
+                std::is_constructible_v<T, TComponent*>) {
+    info.Create = [](TComponent* owner) -> TComponent* { return new T(owner); };
+  }
+  return TClassRegistration<T>(info);
+}
+
+// The registered class of that name (case-insensitive), or nullptr.
+const TClassInfo* FindClassInfo(const String& ClassName);
+// The registered class of an object: its own, else the most derived
+// registered class it belongs to; nullptr when there is none.
+const TClassInfo* ClassInfoOf(const TPersistent& Object);
+// The registered class names, sorted.
+std::vector<String> RegisteredClasses();
+// Every property of a class, inherited ones first, in registration order.
+std::vector<const TPropInfo*> RegisteredProperties(const TClassInfo& Class);
+std::vector<const TPropInfo*> RegisteredProperties(const String& ClassName);
+// The property of that name (case-insensitive, inherited included), or nullptr.
+const TPropInfo* FindPropInfo(const TClassInfo& Class, const String& Name);
+// Creates a registered component by class name; EClassNotFound otherwise.
+TComponent* CreateComponent(const String& ClassName, TComponent* Owner);
+
+// Reads or writes one property (a dotted path such as "Font.Size") of an
+// object as form text, e.g. SetPropText(meter, u"ScaleLayout", u"slHorz").
+String GetPropText(TPersistent& Object, const String& Path);
+void SetPropText(TPersistent& Object, const String& Path, const String& ValueText);
+
+// ---------------------------------------------------------------- reading and writing
+
+// Reads a form. With Root nullptr the root component is created (owned by
+// Owner, or by the caller when Owner is nullptr) and returned; otherwise the
+// file's values are loaded into Root, whose class must be the file's class
+// (or derive from it), and Root is returned.
+TComponent* ReadComponentFromText(const String& Text, TComponent* Root = nullptr,
+                                  TComponent* Owner = nullptr);
+TComponent* ReadComponentFromStream(TStream& Stream, TComponent* Root = nullptr,
+                                    TComponent* Owner = nullptr);
+// Reads a form file (UTF-8, an optional byte-order mark). EFOpenError when it
+// cannot be opened.
+TComponent* ReadComponentResFile(const String& FileName, TComponent* Root = nullptr);
+// Reads a form file into a new root the caller owns.
+std::unique_ptr<TComponent> LoadFormFile(const String& FileName);
+
+// Writes a component, its stored values and the components it owns that are
+// placed on it (controls under their parents, other components at the top).
+String WriteComponentToText(TComponent* Root);
+void WriteComponentToStream(TStream& Stream, TComponent* Root);
+void WriteComponentResFile(const String& FileName, TComponent* Root);
+
+}  // namespace vcl
