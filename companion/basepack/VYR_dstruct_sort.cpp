@@ -30,6 +30,7 @@
 
 #include "companion/basepack/VYR_dstruct.h"
 #include "companion/basepack/VYR_dstruct_column.h"
+#include "companion/basepack/VYR_stringl.h"
 
 namespace vyr {
 
@@ -39,17 +40,7 @@ namespace {
 // per code unit of a 255-unit text.
 constexpr std::size_t kMaxKey = 10 + 3 * StringArrayMaxLen;
 
-char16_t FoldCase(char16_t c) {
-  if (c < 0x80) return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
-  if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
-      (c >= 0x410 && c <= 0x42F))
-    return static_cast<char16_t>(c + 32);
-  if (c >= 0x400 && c <= 0x40F) return static_cast<char16_t>(c + 0x50);
-  return c;
-}
-
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 class KeyWriter {
  public:
@@ -84,7 +75,7 @@ void WriteCollation(KeyWriter& w, std::u16string_view s) {
   std::size_t i = 0;
   while (i < s.size()) {
     if (!IsDigit(s[i])) {
-      WriteUnit(w, FoldCase(s[i++]));
+      WriteUnit(w, FoldCaseChar(s[i++]));
       continue;
     }
     std::size_t start = i;
@@ -108,11 +99,9 @@ void WriteValue(KeyWriter& w, double v) {
 // at most one "," or "." among or around them (at least one digit), and an
 // optional exponent.
 bool ReadNumber(std::u16string_view s, double& Value) {
-  std::size_t b = 0, e = s.size();
-  while (b < e && IsBlank(s[b])) ++b;
-  while (e > b && IsBlank(s[e - 1])) --e;
+  s = TrimBlanks(s);
   std::array<char, StringArrayMaxLen + 1> buf;
-  std::size_t n = 0, i = b, digits = 0;
+  std::size_t n = 0, i = 0, e = s.size(), digits = 0;
   if (i < e && (s[i] == u'+' || s[i] == u'-')) {
     if (s[i] == u'-') buf[n++] = '-';
     ++i;
@@ -168,7 +157,7 @@ void WriteKey(KeyWriter& w, std::u16string_view s) {
     w.Byte(1);
     WriteCollation(w, s);
   } else {
-    w.Byte((s.empty() || FoldCase(s[0]) < u'0') ? 0 : 2);
+    w.Byte((s.empty() || FoldCaseChar(s[0]) < u'0') ? 0 : 2);
     WriteCollation(w, s);
   }
 }

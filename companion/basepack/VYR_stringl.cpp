@@ -37,6 +37,29 @@ void FillRandom(std::uint8_t* Buffer, std::size_t Count) {
 
 }  // namespace
 
+char16_t FoldCaseChar(char16_t C) {
+  if (C < 0x80) return (C >= u'A' && C <= u'Z') ? static_cast<char16_t>(C + 32) : C;
+  if ((C >= 0xC0 && C <= 0xDE && C != 0xD7) || (C >= 0x391 && C <= 0x3AB && C != 0x3A2) ||
+      (C >= 0x410 && C <= 0x42F))
+    return static_cast<char16_t>(C + 32);
+  if (C >= 0x400 && C <= 0x40F) return static_cast<char16_t>(C + 0x50);
+  return C;
+}
+
+bool SameTextIgnoringCase(std::u16string_view A, std::u16string_view B) {
+  if (A.size() != B.size()) return false;
+  for (std::size_t i = 0; i < A.size(); ++i)
+    if (FoldCaseChar(A[i]) != FoldCaseChar(B[i])) return false;
+  return true;
+}
+
+std::u16string_view TrimBlanks(std::u16string_view Text) {
+  std::size_t b = 0, e = Text.size();
+  while (b < e && (Text[b] == u' ' || Text[b] == u'\t')) ++b;
+  while (e > b && (Text[e - 1] == u' ' || Text[e - 1] == u'\t')) --e;
+  return Text.substr(b, e - b);
+}
+
 std::u16string_view CutToLength(std::u16string_view Text, std::size_t MaxLen) {
   if (Text.size() <= MaxLen) return Text;
   std::size_t n = MaxLen;

@@ -9,6 +9,16 @@
 
 namespace vyr {
 
+// The lower-case form of a code unit for comparisons that ignore letter
+// case: ASCII, Latin-1, Greek and Cyrillic capitals; others unchanged.
+char16_t FoldCaseChar(char16_t C);
+
+// True when A and B are equal ignoring letter case (as FoldCaseChar).
+bool SameTextIgnoringCase(std::u16string_view A, std::u16string_view B);
+
+// Text without the blanks (spaces and tabs) around it.
+std::u16string_view TrimBlanks(std::u16string_view Text);
+
 // The first MaxLen code units of Text (all of it when shorter). A cut never
 // separates the two halves of a surrogate pair: the lone high half is left
 // out, so the result may be one unit shorter than MaxLen.

@@ -1,0 +1,383 @@
+#include "companion/mathpack/VYR_datatable.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+#include "companion/basepack/VYR_stringl.h"
+
+namespace vyr {
+
+namespace {
+
+// Positions 0..n-1 in the order their keys sort: numbers by value in the
+// given direction, then the cells without a number; ties keep their order.
+std::vector<int> StableOrder(const std::vector<double>& Keys, const std::vector<bool>& IsNumber,
+                             bool Ascending) {
+  std::vector<int> order(Keys.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    auto ua = static_cast<std::size_t>(a), ub = static_cast<std::size_t>(b);
+    if (IsNumber[ua] != IsNumber[ub]) return static_cast<bool>(IsNumber[ua]);
+    if (!IsNumber[ua]) return false;
+    return Ascending ? Keys[ua] < Keys[ub] : Keys[ub] < Keys[ua];
+  });
+  return order;
+}
+
+// Brings the items into Order (Order[i] = the item that goes to position
+// i) by exchanges, calling Exchange(a, b) for each one.
+template <class F>
+void ApplyByExchanges(const std::vector<int>& Order, F&& Exchange) {
+  const std::size_t n = Order.size();
+  std::vector<int> itemAt(n), posOf(n);
+  std::iota(itemAt.begin(), itemAt.end(), 0);
+  std::iota(posOf.begin(), posOf.end(), 0);
+  for (std::size_t i = 0; i < n; ++i) {
+    const int item = Order[i];
+    const int p = posOf[static_cast<std::size_t>(item)];
+    if (p == static_cast<int>(i)) continue;
+    Exchange(static_cast<int>(i), p);
+    const int moved = itemAt[i];
+    std::swap(itemAt[i], itemAt[static_cast<std::size_t>(p)]);
+    posOf[static_cast<std::size_t>(moved)] = p;
+    posOf[static_cast<std::size_t>(item)] = static_cast<int>(i);
+  }
+}
+
+}  // namespace
+
+TDataTable::TDataTable(vcl::TComponent* AOwner, int NrColumns, int NrRows)
+    : TComponent(AOwner) {
+  Resize(NrColumns, NrRows);
+}
+
+TDataTable::TDataTable(int NrColumns, int NrRows) : TDataTable(nullptr, NrColumns, NrRows) {}
+
+void TDataTable::DataChanged() {
+  if (FOnDataChanged) FOnDataChanged(this);
+}
+
+void TDataTable::SetupChanged() {
+  if (FOnSetupChanged) FOnSetupChanged(this);
+}
+
+void TDataTable::Progress(int Percent) {
+  if (FOnPercentDone) FOnPercentDone(this, Percent);
+}
+
+// After inserting, removing, mirroring or resizing: the size report (when
+// the size changed), then the structure and the data notifications.
+void TDataTable::StructureChanged(int OldCols, int OldRows) {
+  if (FOnResized && (OldCols != NrOfColumns() || OldRows != NrOfRows()))
+    FOnResized(this, OldCols, OldRows, NrOfColumns(), NrOfRows());
+  SetupChanged();
+  DataChanged();
+}
+
+void TDataTable::Resize(int NrColumns, int NrRows) {
+  const int nc = std::max(1, NrColumns), nr = std::max(1, NrRows);
+  const int oc = NrOfColumns(), orows = NrOfRows();
+  if (nc == oc && nr == orows) return;
+  // Copies first, so that a failure leaves the table as it was.
+  TMatrix values(0, 0);
+  TBasicMatrix<std::uint8_t> states(0, 0);
+  std::vector<ColumnHead> colHeads;
+  std::vector<RowHead> rowHeads;
+  try {
+    values = FValues;
+    values.Resize(nc, nr);
+    states = FStates;
+    states.Resize(nc, nr);
+    colHeads = FColHeads;
+    colHeads.resize(static_cast<std::size_t>(nc));
+    rowHeads = FRowHeads;
+    rowHeads.resize(static_cast<std::size_t>(nr));
+  } catch (const std::bad_alloc&) {
+    throw EVYRError(vcl::Str("TDataTable: not enough memory to resize the table"));
+  }
+  FValues = std::move(values);
+  FStates = std::move(states);
+  FColHeads.swap(colHeads);
+  FRowHeads.swap(rowHeads);
+  StructureChanged(oc, orows);
+}
+
+void TDataTable::Clear() {
+  FValues.Fill(0);
+  FStates.Fill(0);
+  for (auto& h : FColHeads) h = ColumnHead{};
+  for (auto& h : FRowHeads) h = RowHead{};
+  FComment.clear();
+  SetupChanged();
+  DataChanged();
+}
+
+// ---------------------------------------------------------------- cells
+
+void TDataTable::SetElem(int ACol, int ARow, double Value) {
+  if (!FValues.InRange(ACol, ARow)) return;
+  FValues.At(ACol, ARow) = Value;
+  DataChanged();
+}
+
+bool TDataTable::GetIsNumber(int ACol, int ARow) const {
+  return FStates.InRange(ACol, ARow) && (FStates.At(ACol, ARow) & (dtsNoNumber | dtsEmpty)) == 0;
+}
+
+void TDataTable::SetCellState(int ACol, int ARow, std::uint8_t Value) {
+  if (!FStates.InRange(ACol, ARow)) return;
+  FStates.At(ACol, ARow) = Value;
+  DataChanged();
+}
+
+// ---------------------------------------------------------------- heads
+
+vcl::String TDataTable::GetColName(int ACol) const {
+  return ValidCol(ACol) ? ColHead(ACol).Name : vcl::String();
+}
+
+void TDataTable::SetColName(int ACol, std::u16string_view Name) {
+  if (ValidCol(ACol)) ColHead(ACol).Name = vcl::String(CutToLength(Name, DataTableNameLen));
+}
+
+vcl::String TDataTable::GetRowName(int ARow) const {
+  return ValidRow(ARow) ? RowHd(ARow).Name : vcl::String();
+}
+
+void TDataTable::SetRowName(int ARow, std::u16string_view Name) {
+  if (ValidRow(ARow)) RowHd(ARow).Name = vcl::String(CutToLength(Name, DataTableNameLen));
+}
+
+std::uint8_t TDataTable::GetColAttrib(int ACol) const { return ValidCol(ACol) ? ColHead(ACol).Attrib : 0; }
+
+void TDataTable::SetColAttrib(int ACol, std::uint8_t Value) {
+  if (ValidCol(ACol)) ColHead(ACol).Attrib = Value;
+}
+
+std::uint8_t TDataTable::GetRowAttrib(int ARow) const { return ValidRow(ARow) ? RowHd(ARow).Attrib : 0; }
+
+void TDataTable::SetRowAttrib(int ARow, std::uint8_t Value) {
+  if (ValidRow(ARow)) RowHd(ARow).Attrib = Value;
+}
+
+TMScaleType TDataTable::GetMScaleType(int ACol) const {
+  return ValidCol(ACol) ? ColHead(ACol).Scale : mstUndefined;
+}
+
+void TDataTable::SetMScaleType(int ACol, TMScaleType Value) {
+  if (!ValidCol(ACol) || Value > mstRatio || ColHead(ACol).Scale == Value) return;
+  ColHead(ACol).Scale = Value;
+  SetupChanged();
+}
+
+vcl::String TDataTable::GetNominalID(int ACol, int Ordinal) const {
+  if (!ValidCol(ACol) || Ordinal < 1 || Ordinal > MaxNominalOrdinal) return {};
+  const auto& ids = ColHead(ACol).NominalIDs;
+  return ids.empty() ? vcl::String() : ids[static_cast<std::size_t>(Ordinal)];
+}
+
+void TDataTable::SetNominalID(int ACol, int Ordinal, std::u16string_view ID) {
+  if (!ValidCol(ACol) || Ordinal < 1 || Ordinal > MaxNominalOrdinal) return;
+  auto& ids = ColHead(ACol).NominalIDs;
+  if (ids.empty()) ids.resize(MaxNominalOrdinal + 1);
+  ids[static_cast<std::size_t>(Ordinal)] = vcl::String(CutToLength(ID, NominalIDLen));
+  SetupChanged();
+}
+
+int TDataTable::OrdinalOfNominalID(int ACol, std::u16string_view ID, bool IgnoreCase) const {
+  std::u16string_view key = TrimBlanks(ID);
+  if (!ValidCol(ACol) || key.empty()) return 0;
+  const auto& ids = ColHead(ACol).NominalIDs;
+  for (std::size_t k = 1; k < ids.size(); ++k) {
+    if (ids[k].empty()) continue;
+    if (IgnoreCase ? SameTextIgnoringCase(ids[k], key) : ids[k] == key) return static_cast<int>(k);
+  }
+  return 0;
+}
+
+// ---------------------------------------------------------------- structure
+
+void TDataTable::InsertRow(int Ix) {
+  if (Ix < 1 || Ix > NrOfRows() + 1) return;
+  const int oc = NrOfColumns(), orows = NrOfRows();
+  FValues.InsertRow(Ix);
+  FStates.InsertRow(Ix);
+  FRowHeads.insert(FRowHeads.begin() + (Ix - 1), RowHead{});
+  StructureChanged(oc, orows);
+}
+
+void TDataTable::InsertColumn(int Ix) {
+  if (Ix < 1 || Ix > NrOfColumns() + 1) return;
+  const int oc = NrOfColumns(), orows = NrOfRows();
+  FValues.InsertColumn(Ix);
+  FStates.InsertColumn(Ix);
+  FColHeads.insert(FColHeads.begin() + (Ix - 1), ColumnHead{});
+  StructureChanged(oc, orows);
+}
+
+void TDataTable::RemoveRow(int Ix) {
+  if (!ValidRow(Ix) || NrOfRows() < 2) return;
+  const int oc = NrOfColumns(), orows = NrOfRows();
+  FValues.RemoveRow(Ix);
+  FStates.RemoveRow(Ix);
+  FRowHeads.erase(FRowHeads.begin() + (Ix - 1));
+  StructureChanged(oc, orows);
+}
+
+void TDataTable::RemoveColumn(int Ix) {
+  if (!ValidCol(Ix) || NrOfColumns() < 2) return;
+  const int oc = NrOfColumns(), orows = NrOfRows();
+  FValues.RemoveColumn(Ix);
+  FStates.RemoveColumn(Ix);
+  FColHeads.erase(FColHeads.begin() + (Ix - 1));
+  StructureChanged(oc, orows);
+}
+
+void TDataTable::MirrorRows() {
+  FValues.MirrorRows();
+  FStates.MirrorRows();
+  std::reverse(FRowHeads.begin(), FRowHeads.end());
+  StructureChanged(NrOfColumns(), NrOfRows());
+}
+
+void TDataTable::MirrorColumns() {
+  FValues.MirrorColumns();
+  FStates.MirrorColumns();
+  std::reverse(FColHeads.begin(), FColHeads.end());
+  StructureChanged(NrOfColumns(), NrOfRows());
+}
+
+// ---------------------------------------------------------------- states
+
+template <class F>
+void TDataTable::ForEachState(F&& Change) {
+  for (int r = 1; r <= NrOfRows(); ++r)
+    for (int c = 1; c <= NrOfColumns(); ++c) Change(FStates.At(c, r));
+  DataChanged();
+}
+
+int TDataTable::FillMarkedCells(double Value, std::uint8_t StateMask) {
+  int n = 0;
+  for (int r = 1; r <= NrOfRows(); ++r)
+    for (int c = 1; c <= NrOfColumns(); ++c)
+      if (FStates.At(c, r) & StateMask) {
+        FValues.At(c, r) = Value;
+        ++n;
+      }
+  if (n > 0) DataChanged();
+  return n;
+}
+
+void TDataTable::InvertCellStates(std::uint8_t StateMask) {
+  ForEachState([StateMask](std::uint8_t& s) { s ^= StateMask; });
+}
+
+void TDataTable::UnmarkAllCells() {
+  ForEachState([](std::uint8_t& s) { s &= static_cast<std::uint8_t>(~(dtsMarkA | dtsMarkB)); });
+}
+
+void TDataTable::ExchangeMarkings() {
+  ForEachState([](std::uint8_t& s) {
+    const std::uint8_t a = s & dtsMarkA, b = s & dtsMarkB;
+    s = static_cast<std::uint8_t>((s & ~(dtsMarkA | dtsMarkB)) | (a << 1) | (b >> 1));
+  });
+}
+
+// ---------------------------------------------------------------- sorting
+
+void TDataTable::ExchangeRows(int A, int B, int LowCol, int HighCol, bool IncludeHeaders) {
+  for (int c = LowCol; c <= HighCol; ++c) {
+    std::swap(FValues.At(c, A), FValues.At(c, B));
+    std::swap(FStates.At(c, A), FStates.At(c, B));
+  }
+  if (IncludeHeaders) std::swap(RowHd(A), RowHd(B));
+  if (FOnExchange) FOnExchange(this, 2, A, B, 0, 0);
+}
+
+void TDataTable::ExchangeCols(int A, int B, int LowRow, int HighRow, bool IncludeHeaders) {
+  for (int r = LowRow; r <= HighRow; ++r) {
+    std::swap(FValues.At(A, r), FValues.At(B, r));
+    std::swap(FStates.At(A, r), FStates.At(B, r));
+  }
+  if (IncludeHeaders) std::swap(ColHead(A), ColHead(B));
+  if (FOnExchange) FOnExchange(this, 1, A, B, 0, 0);
+}
+
+void TDataTable::SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol,
+                          int HighRow, bool IncludeHeaders) {
+  LowCol = std::max(LowCol, 1);
+  LowRow = std::max(LowRow, 1);
+  HighCol = std::min(HighCol, NrOfColumns());
+  HighRow = std::min(HighRow, NrOfRows());
+  if (!ValidCol(SortCol) || LowCol > HighCol || LowRow >= HighRow) return;
+  Progress(0);
+  std::vector<double> keys;
+  std::vector<bool> isNumber;
+  for (int r = LowRow; r <= HighRow; ++r) {
+    keys.push_back(FValues.At(SortCol, r));
+    isNumber.push_back(GetIsNumber(SortCol, r));
+  }
+  ApplyByExchanges(StableOrder(keys, isNumber, Ascending), [&](int a, int b) {
+    ExchangeRows(LowRow + a, LowRow + b, LowCol, HighCol, IncludeHeaders);
+  });
+  Progress(100);
+  if (IncludeHeaders) SetupChanged();
+  DataChanged();
+}
+
+void TDataTable::SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
+                          int HighRow, bool IncludeHeaders) {
+  LowCol = std::max(LowCol, 1);
+  LowRow = std::max(LowRow, 1);
+  HighCol = std::min(HighCol, NrOfColumns());
+  HighRow = std::min(HighRow, NrOfRows());
+  if (!ValidRow(SortRow) || LowRow > HighRow || LowCol >= HighCol) return;
+  Progress(0);
+  std::vector<double> keys;
+  std::vector<bool> isNumber;
+  for (int c = LowCol; c <= HighCol; ++c) {
+    keys.push_back(FValues.At(c, SortRow));
+    isNumber.push_back(GetIsNumber(c, SortRow));
+  }
+  ApplyByExchanges(StableOrder(keys, isNumber, Ascending), [&](int a, int b) {
+    ExchangeCols(LowCol + a, LowCol + b, LowRow, HighRow, IncludeHeaders);
+  });
+  Progress(100);
+  if (IncludeHeaders) SetupChanged();
+  DataChanged();
+}
+
+// ---------------------------------------------------------------- copying
+
+void TDataTable::Assign(vcl::TPersistent* Source) {
+  auto* src = dynamic_cast<TDataTable*>(Source);
+  if (src == nullptr) {
+    TComponent::Assign(Source);
+    return;
+  }
+  if (src == this) return;
+  const int oc = NrOfColumns(), orows = NrOfRows();
+  TMatrix values(0, 0);
+  TBasicMatrix<std::uint8_t> states(0, 0);
+  std::vector<ColumnHead> colHeads;
+  std::vector<RowHead> rowHeads;
+  vcl::String comment;
+  try {
+    values = src->FValues;
+    states = src->FStates;
+    colHeads = src->FColHeads;
+    rowHeads = src->FRowHeads;
+    comment = src->FComment;
+  } catch (const std::bad_alloc&) {
+    throw EVYRError(vcl::Str("TDataTable: not enough memory to copy the table"));
+  }
+  FValues = std::move(values);
+  FStates = std::move(states);
+  FColHeads.swap(colHeads);
+  FRowHeads.swap(rowHeads);
+  FComment.swap(comment);
+  StructureChanged(oc, orows);
+}
+
+}  // namespace vyr
