@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/SysUtils.h"
@@ -194,6 +195,210 @@ class TStringStream : public TMemoryStream {
   // Reads Count bytes from the position on, decoded from UTF-8.
   String ReadString(std::int64_t Count);
   void WriteString(const String& AString);
+};
+
+// ---------------------------------------------------------------- string lists
+
+enum TDuplicates : std::uint8_t { dupIgnore, dupAccept, dupError };
+
+// One line of a string list and the object attached to it.
+struct TStringItem {
+  String S;
+  TObject* Object = nullptr;
+};
+
+// An abstract list of strings, each with an optional object, with the
+// framework's text forms: Text (lines), CommaText/DelimitedText (quoted
+// items) and name=value pairs. Indices count from 0; a bad index raises
+// EListError "List index out of bounds (n)".
+class TStrings : public TPersistent {
+ public:
+  virtual int Count() const = 0;
+  virtual String Strings(int Index) const = 0;
+  virtual void SetStrings(int Index, const String& S);
+  String operator[](int Index) const { return Strings(Index); }
+  virtual TObject* Objects(int Index) const;
+  virtual void SetObjects(int Index, TObject* AObject);
+
+  // Adds at the end (a sorted list puts it in order); returns the index.
+  virtual int Add(const String& S);
+  virtual int AddObject(const String& S, TObject* AObject);
+  int AddPair(const String& Name, const String& Value);
+  virtual void AddStrings(TStrings* Strings);
+  virtual void Insert(int Index, const String& S) = 0;
+  virtual void InsertObject(int Index, const String& S, TObject* AObject);
+  virtual void Delete(int Index) = 0;
+  virtual void Clear() = 0;
+  virtual void Exchange(int Index1, int Index2);
+  // Moves an item (with its object) so that it ends up at NewIndex.
+  virtual void Move(int CurIndex, int NewIndex);
+  // Copies the strings and objects of any TStrings, and its text-form
+  // settings (delimiter, quote, separators, line break).
+  void Assign(TPersistent* Source) override;
+  // Same count and the same strings, case-sensitively.
+  bool Equals(TStrings* Strings) const;
+
+  // -1 when absent. Comparison as CompareStrings (case-insensitive here).
+  virtual int IndexOf(const String& S) const;
+  int IndexOfName(const String& Name) const;
+  int IndexOfObject(TObject* AObject) const;
+
+  // Name=value pairs: Names(i) is the text before the first separator
+  // ("" without one); Values(name) the text after it for the first line of
+  // that name. SetValues replaces or adds the pair, or deletes it when
+  // Value is empty.
+  String Names(int Index) const;
+  String Values(const String& Name) const;
+  void SetValues(const String& Name, const String& Value);
+  String ValueFromIndex(int Index) const;
+  void SetValueFromIndex(int Index, const String& Value);
+  Char NameValueSeparator() const { return FNameValueSeparator; }
+  void SetNameValueSeparator(Char Value) { FNameValueSeparator = Value; }
+
+  // Every line followed by LineBreak (sLineBreak, "\n", by default; no
+  // break after the last one when TrailingLineBreak is off). SetText splits
+  // at CR, LF and CR LF; a final line break adds no empty line.
+  String Text() const;
+  virtual void SetText(const String& Value);
+  const String& LineBreak() const { return FLineBreak; }
+  void SetLineBreak(const String& Value) { FLineBreak = Value; }
+  bool TrailingLineBreak() const { return FTrailingLineBreak; }
+  void SetTrailingLineBreak(bool Value) { FTrailingLineBreak = Value; }
+
+  // Items joined by Delimiter; an item holding the delimiter, the quote
+  // character or (unless StrictDelimiter) a blank or control character is
+  // quoted with inner quotes doubled. A single empty item is written as two
+  // quotes. Reading splits at Delimiter and, unless StrictDelimiter, at
+  // blanks; quoted items may hold anything; a trailing delimiter adds an
+  // empty item. CommaText is the same with ',' and '"', not strict.
+  String DelimitedText() const;
+  void SetDelimitedText(const String& Value);
+  String CommaText() const;
+  void SetCommaText(const String& Value);
+  Char Delimiter() const { return FDelimiter; }
+  void SetDelimiter(Char Value) { FDelimiter = Value; }
+  Char QuoteChar() const { return FQuoteChar; }
+  void SetQuoteChar(Char Value) { FQuoteChar = Value; }
+  bool StrictDelimiter() const { return FStrictDelimiter; }
+  void SetStrictDelimiter(bool Value) { FStrictDelimiter = Value; }
+
+  // Between BeginUpdate and the matching EndUpdate a list reports no
+  // changes; the outermost pair reports one.
+  void BeginUpdate();
+  void EndUpdate();
+  int UpdateCount() const { return FUpdateCount; }
+
+  // Text in UTF-8 (with a byte order mark when WriteBOM is set). Reading
+  // recognises a UTF-8, UTF-16 LE or UTF-16 BE byte order mark and takes
+  // anything else as UTF-8; it reads from the stream's position to its end.
+  // A failed read leaves the list as it was.
+  virtual void LoadFromStream(TStream* Stream);
+  virtual void SaveToStream(TStream* Stream) const;
+  virtual void LoadFromFile(const String& FileName);
+  virtual void SaveToFile(const String& FileName) const;
+  bool WriteBOM() const { return FWriteBOM; }
+  void SetWriteBOM(bool Value) { FWriteBOM = Value; }
+
+ protected:
+  virtual void SetUpdateState(bool Updating);
+  // 0 when equal; the base compares as AnsiCompareText.
+  virtual int CompareStrings(const String& S1, const String& S2) const;
+  // Replaces the whole content in one step; a list that refuses any item
+  // raises before changing anything.
+  virtual void ReplaceItems(std::vector<TStringItem> Items);
+  [[noreturn]] void IndexError(int Index) const;
+  void CopyTextSettings(const TStrings& Source);
+
+ private:
+  int FUpdateCount = 0;
+  Char FNameValueSeparator = u'=';
+  Char FDelimiter = u',';
+  Char FQuoteChar = u'"';
+  bool FStrictDelimiter = false;
+  String FLineBreak = sLineBreak;
+  bool FTrailingLineBreak = true;
+  bool FWriteBOM = false;
+};
+
+class TStringList;
+// Compares items Index1 and Index2 of List: < 0, 0 or > 0.
+using TStringListSortCompare = std::function<int(TStringList* List, int Index1, int Index2)>;
+
+// The string list: items in a vector, optionally kept sorted, with change
+// events. A sorted list refuses Insert and SetStrings (EStringListError
+// "Operation not allowed on sorted list") and treats duplicates as
+// Duplicates says ("String list does not allow duplicates" for dupError).
+// With OwnsObjects the list frees the objects of items it deletes or
+// clears and on destruction (SetObjects replaces without freeing).
+class TStringList : public TStrings {
+ public:
+  TStringList() = default;
+  explicit TStringList(bool AOwnsObjects) : FOwnsObjects(AOwnsObjects) {}
+  ~TStringList() override;
+
+  int Count() const override { return static_cast<int>(FItems.size()); }
+  String Strings(int Index) const override;
+  void SetStrings(int Index, const String& S) override;
+  TObject* Objects(int Index) const override;
+  void SetObjects(int Index, TObject* AObject) override;
+
+  int Add(const String& S) override;
+  int AddObject(const String& S, TObject* AObject) override;
+  void Insert(int Index, const String& S) override;
+  void InsertObject(int Index, const String& S, TObject* AObject) override;
+  void Delete(int Index) override;
+  void Clear() override;
+  void Exchange(int Index1, int Index2) override;
+  void Move(int CurIndex, int NewIndex) override;
+  void Assign(TPersistent* Source) override;
+  int IndexOf(const String& S) const override;
+
+  // Binary search of a sorted list: true when found. Index is where S is or
+  // would be inserted (the first of equal items unless dupAccept).
+  bool Find(const String& S, int& Index) const;
+  // Sorts an unsorted list (stable: equal items keep their order).
+  virtual void Sort();
+  void CustomSort(const TStringListSortCompare& Compare);
+
+  bool Sorted() const { return FSorted; }
+  void SetSorted(bool Value);
+  TDuplicates Duplicates() const { return FDuplicates; }
+  void SetDuplicates(TDuplicates Value) { FDuplicates = Value; }
+  // Case-sensitive comparison uses AnsiCompareStr, otherwise AnsiCompareText.
+  bool CaseSensitive() const { return FCaseSensitive; }
+  void SetCaseSensitive(bool Value);
+  bool OwnsObjects() const { return FOwnsObjects; }
+  void SetOwnsObjects(bool Value) { FOwnsObjects = Value; }
+  int Capacity() const { return static_cast<int>(FItems.capacity()); }
+  void SetCapacity(int Value);
+
+  const TNotifyEvent& OnChange() const { return FOnChange; }
+  void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
+  const TNotifyEvent& OnChanging() const { return FOnChanging; }
+  void SetOnChanging(TNotifyEvent Value) { FOnChanging = std::move(Value); }
+
+ protected:
+  virtual void Changed();
+  virtual void Changing();
+  void SetUpdateState(bool Updating) override;
+  int CompareStrings(const String& S1, const String& S2) const override;
+  void ReplaceItems(std::vector<TStringItem> Items) override;
+
+ private:
+  void CheckIndex(int Index) const;
+  void CheckUnsorted() const;
+  void InsertItem(int Index, const String& S, TObject* AObject);
+  // Stable merge sort with a comparison of item indices.
+  void SortItems(const std::function<int(int, int)>& Compare);
+  std::vector<TStringItem> SortedForList(std::vector<TStringItem> Items) const;
+
+  std::vector<TStringItem> FItems;
+  bool FSorted = false;
+  TDuplicates FDuplicates = dupIgnore;
+  bool FCaseSensitive = false;
+  bool FOwnsObjects = false;
+  TNotifyEvent FOnChange;
+  TNotifyEvent FOnChanging;
 };
 
 }  // namespace vcl
