@@ -1,0 +1,44 @@
+// Internal view of the class and enumeration registry shared by the form
+// reader, the writer and the value conversions.
+#pragma once
+
+#include <cstdint>
+#include <typeindex>
+#include <utility>
+#include <vector>
+
+#include "platform/Streaming.h"
+
+namespace vcl::streaming {
+
+struct TEnumInfo {
+  String TypeName;
+  std::vector<std::pair<std::int64_t, String>> Names;
+  const String* NameOf(std::int64_t Value) const;
+  bool ValueOf(const String& Name, std::int64_t& Value) const;
+  // "one of a, b, c" for messages.
+  String Choices() const;
+};
+
+// nullptr when the enumeration's names were never registered.
+const TEnumInfo* FindEnum(std::type_index Type);
+const TClassInfo* FindClassInfo(std::type_index Type);
+
+// The platform's own classes (StreamingRegistry.cpp); registered before any
+// other registration or lookup, so that components may re-register them.
+void RegisterPlatformClasses();
+
+// "Line N: " for messages.
+String LinePrefix(int Line);
+
+// The object and property a dotted path ("Font.Size", "Lines.Strings")
+// names, starting at Object of class Class. EReadError naming Line when a
+// part of the path does not exist or holds no object.
+struct TPropertyTarget {
+  TPersistent* Object = nullptr;
+  const TPropInfo* Prop = nullptr;
+};
+TPropertyTarget ResolvePropertyPath(TPersistent& Object, const TClassInfo& Class,
+                                    const String& Path, int Line);
+
+}  // namespace vcl::streaming
