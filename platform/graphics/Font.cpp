@@ -63,7 +63,10 @@ int MulDivRound(int a, int b, int c) {
   if (c == 0) return -1;
   long long n = static_cast<long long>(a) * b;
   long long d = c;
-  if (d < 0) { n = -n; d = -d; }
+  if (d < 0) {
+    n = -n;
+    d = -d;
+  }
   const long long q = n >= 0 ? (n + d / 2) / d : -((-n + d / 2) / d);
   return static_cast<int>(q);
 }
@@ -76,9 +79,12 @@ std::uint8_t PitchBits(TFontPitch p) {
 
 TFontPitch PitchOf(std::uint8_t bits) {
   switch (bits & 3) {
-    case FIXED_PITCH: return fpFixed;
-    case VARIABLE_PITCH: return fpVariable;
-    default: return fpDefault;
+    case FIXED_PITCH:
+      return fpFixed;
+    case VARIABLE_PITCH:
+      return fpVariable;
+    default:
+      return fpDefault;
   }
 }
 
@@ -210,7 +216,8 @@ void TFont::SetHandle(HFONT Value) {
   if (lf.lfStrikeOut) FStyle << fsStrikeOut;
   FEscapement = lf.lfEscapement;
   FOrientation = lf.lfOrientation;
-  FQuality = lf.lfQuality <= fqClearTypeNatural ? static_cast<TFontQuality>(lf.lfQuality) : fqDefault;
+  FQuality =
+      lf.lfQuality <= fqClearTypeNatural ? static_cast<TFontQuality>(lf.lfQuality) : fqDefault;
   FPitch = PitchOf(lf.lfPitchAndFamily);
   FCharset = lf.lfCharSet;
   Changed();

@@ -40,9 +40,11 @@ int NormalAngle(std::int32_t tenths) { return static_cast<int>((tenths % 3600 + 
 int EmPixelsFor(const LOGFONTW& f, const FaceFile* file) {
   const long long h = f.lfHeight;
   long long em = kDefaultEmPixels;
-  if (h < 0) em = -h;
-  else if (h > 0) em = file != nullptr ? file->EmForCellHeight(static_cast<int>(std::min(h, 100000LL)))
-                                       : h * 4 / 5;
+  if (h < 0)
+    em = -h;
+  else if (h > 0)
+    em = file != nullptr ? file->EmForCellHeight(static_cast<int>(std::min(h, 100000LL)))
+                         : h * 4 / 5;
   return static_cast<int>(std::clamp(em, 1LL, static_cast<long long>(kMaxEmPixels)));
 }
 
@@ -81,9 +83,14 @@ struct InstanceKeyHash {
 InstanceKey KeyOf(const LOGFONTW& f) {
   std::size_t n = 0;
   while (n < std::size(f.lfFaceName) && f.lfFaceName[n] != 0) ++n;
-  return {std::u16string(f.lfFaceName, n), f.lfHeight, f.lfWeight, NormalAngle(f.lfEscapement),
-          static_cast<std::uint8_t>(f.lfItalic != 0), static_cast<std::uint8_t>(f.lfUnderline != 0),
-          static_cast<std::uint8_t>(f.lfStrikeOut != 0), f.lfQuality,
+  return {std::u16string(f.lfFaceName, n),
+          f.lfHeight,
+          f.lfWeight,
+          NormalAngle(f.lfEscapement),
+          static_cast<std::uint8_t>(f.lfItalic != 0),
+          static_cast<std::uint8_t>(f.lfUnderline != 0),
+          static_cast<std::uint8_t>(f.lfStrikeOut != 0),
+          f.lfQuality,
           static_cast<std::uint8_t>(f.lfPitchAndFamily & 3)};
 }
 
@@ -173,8 +180,10 @@ SizedFace* FontEngine::Face(const FontFileRef& Ref, int EmPixels) {
   const FaceKey key{file, EmPixels, Ref.SynthBold, Ref.SynthItalic};
   auto it = FFaces.find(key);
   if (it == FFaces.end())
-    it = FFaces.emplace(key, SizedFace::Open(FLibrary, *file, EmPixels, Ref.SynthBold,
-                                              Ref.SynthItalic)).first;
+    it = FFaces
+             .emplace(key,
+                      SizedFace::Open(FLibrary, *file, EmPixels, Ref.SynthBold, Ref.SynthItalic))
+             .first;
   return it->second.get();
 }
 
@@ -235,10 +244,14 @@ FontCacheStats FontEngine::Stats() const {
 
 FontInstance::FontInstance(FontEngine& Engine, const LOGFONTW& Font, SizedFace* Face,
                            const FontRequest& Request, int EmPixels)
-    : FEngine(Engine), FFace(Face), FRequest(Request),
+    : FEngine(Engine),
+      FFace(Face),
+      FRequest(Request),
       FMetrics(Face != nullptr ? Face->Metrics() : EstimatedMetrics(EmPixels)),
-      FAntialiased(IsSmoothed(Font.lfQuality)), FEscapement(NormalAngle(Font.lfEscapement)),
-      FUnderline(Font.lfUnderline != 0), FStrikeOut(Font.lfStrikeOut != 0) {
+      FAntialiased(IsSmoothed(Font.lfQuality)),
+      FEscapement(NormalAngle(Font.lfEscapement)),
+      FUnderline(Font.lfUnderline != 0),
+      FStrikeOut(Font.lfStrikeOut != 0) {
   FAsciiAdvance.fill(-1);
 }
 

@@ -29,10 +29,22 @@ bool ReadFile(const std::string& path, std::vector<unsigned char>& data) {
 // Exact at the right angles, so that 90° text stays on the pixel grid.
 void SinCos(int angle, double& s, double& c) {
   switch (angle) {
-    case 0: s = 0; c = 1; return;
-    case 900: s = 1; c = 0; return;
-    case 1800: s = 0; c = -1; return;
-    case 2700: s = -1; c = 0; return;
+    case 0:
+      s = 0;
+      c = 1;
+      return;
+    case 900:
+      s = 1;
+      c = 0;
+      return;
+    case 1800:
+      s = 0;
+      c = -1;
+      return;
+    case 2700:
+      s = -1;
+      c = 0;
+      return;
     default: {
       const double rad = angle * std::numbers::pi / 1800.0;
       s = std::sin(rad);
@@ -51,12 +63,15 @@ const unsigned char* Row(const FT_Bitmap& bm, unsigned y) {
 
 std::uint8_t Coverage(const FT_Bitmap& bm, const unsigned char* row, unsigned x) {
   switch (bm.pixel_mode) {
-    case FT_PIXEL_MODE_MONO: return (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
+    case FT_PIXEL_MODE_MONO:
+      return (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
     case FT_PIXEL_MODE_GRAY:
       if (bm.num_grays == 256 || bm.num_grays < 2) return row[x];
       return static_cast<std::uint8_t>(std::min(255u, row[x] * 255u / (bm.num_grays - 1u)));
-    case FT_PIXEL_MODE_BGRA: return row[x * 4 + 3];
-    default: return 0;
+    case FT_PIXEL_MODE_BGRA:
+      return row[x * 4 + 3];
+    default:
+      return 0;
   }
 }
 
@@ -140,7 +155,11 @@ std::unique_ptr<SizedFace> SizedFace::Open(FT_Library Library, const FaceFile& F
 
 SizedFace::SizedFace(const FaceFile& File, FT_Face Face, int EmPixels, bool SynthBold,
                      bool SynthItalic)
-    : FFile(File), FFace(Face), FEm(EmPixels), FSynthBold(SynthBold), FSynthItalic(SynthItalic),
+    : FFile(File),
+      FFace(Face),
+      FEm(EmPixels),
+      FSynthBold(SynthBold),
+      FSynthItalic(SynthItalic),
       FBoldPixels(SynthBold ? std::max(1, RoundPixels(EmPixels / 24.0)) : 0) {
   ComputeMetrics();
 }
@@ -178,8 +197,8 @@ void SizedFace::ComputeMetrics() {
   const int stThickness =
       FFile.StrikeThickness > 0 ? RoundPixels(FFile.StrikeThickness * scale) : ulThickness;
   m.StrikeThickness = std::max(1, stThickness);
-  const int stPos = FFile.StrikePosition > 0 ? RoundPixels(FFile.StrikePosition * scale)
-                                             : RoundPixels(FEm * 0.3);
+  const int stPos =
+      FFile.StrikePosition > 0 ? RoundPixels(FFile.StrikePosition * scale) : RoundPixels(FEm * 0.3);
   m.StrikeOffset = std::max(stPos, m.StrikeThickness);
 }
 

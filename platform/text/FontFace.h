@@ -32,11 +32,11 @@ class FaceFile {
   std::vector<unsigned char> Data;
   bool Scalable = true;
   int UnitsPerEm = 2048;
-  int Ascent = 0;   // the cell above the baseline
-  int Descent = 0;  // the cell below the baseline
+  int Ascent = 0;             // the cell above the baseline
+  int Descent = 0;            // the cell below the baseline
   int UnderlinePosition = 0;  // centre of the line, negative below the baseline
   int UnderlineThickness = 0;
-  int StrikePosition = 0;     // top of the line above the baseline
+  int StrikePosition = 0;  // top of the line above the baseline
   int StrikeThickness = 0;
 
  private:

@@ -16,7 +16,8 @@ constexpr double kLimit = 1 << 29;
 int Round(double v) { return static_cast<int>(std::floor(std::clamp(v, -kLimit, kLimit) + 0.5)); }
 
 int Clamped(long long v) {
-  return static_cast<int>(std::clamp(v, -static_cast<long long>(kLimit), static_cast<long long>(kLimit)));
+  return static_cast<int>(
+      std::clamp(v, -static_cast<long long>(kLimit), static_cast<long long>(kLimit)));
 }
 
 TRect SurfaceClip(const TSurface& s, const TRect& clip) {
@@ -43,8 +44,10 @@ void BlendMask(const TSurface& s, const TRect& clip, int x, int y, const GlyphMa
     std::uint32_t* row = s.Pixels + static_cast<std::size_t>(py) * s.Stride;
     for (int px = r.Left; px < r.Right; ++px) {
       const unsigned a = cov[px - x];
-      if (a == 255) row[px] = color;
-      else if (a != 0) row[px] = Blend(row[px], color, a);
+      if (a == 255)
+        row[px] = color;
+      else if (a != 0)
+        row[px] = Blend(row[px], color, a);
     }
   }
 }
@@ -56,10 +59,22 @@ struct Frame {
   double X, Y, Sin, Cos;
   Frame(int x, int y, int angle) : X(x), Y(y) {
     switch (angle) {
-      case 0: Sin = 0; Cos = 1; break;
-      case 900: Sin = 1; Cos = 0; break;
-      case 1800: Sin = 0; Cos = -1; break;
-      case 2700: Sin = -1; Cos = 0; break;
+      case 0:
+        Sin = 0;
+        Cos = 1;
+        break;
+      case 900:
+        Sin = 1;
+        Cos = 0;
+        break;
+      case 1800:
+        Sin = 0;
+        Cos = -1;
+        break;
+      case 2700:
+        Sin = -1;
+        Cos = 0;
+        break;
       default: {
         const double rad = angle * std::numbers::pi / 1800.0;
         Sin = std::sin(rad);
@@ -78,11 +93,10 @@ void FillFrameRect(const TSurface& s, const TRect& clip, const Frame& f, double 
   if (u1 <= u0 || v1 <= v0) return;
   double xs[4] = {f.DevX(u0, v0), f.DevX(u1, v0), f.DevX(u1, v1), f.DevX(u0, v1)};
   double ys[4] = {f.DevY(u0, v0), f.DevY(u1, v0), f.DevY(u1, v1), f.DevY(u0, v1)};
-  const TRect box = TRect(Round(*std::min_element(xs, xs + 4) - 1),
-                          Round(*std::min_element(ys, ys + 4) - 1),
-                          Round(*std::max_element(xs, xs + 4) + 1),
-                          Round(*std::max_element(ys, ys + 4) + 1))
-                        .Intersect(clip);
+  const TRect box =
+      TRect(Round(*std::min_element(xs, xs + 4) - 1), Round(*std::min_element(ys, ys + 4) - 1),
+            Round(*std::max_element(xs, xs + 4) + 1), Round(*std::max_element(ys, ys + 4) + 1))
+          .Intersect(clip);
   for (int py = box.Top; py < box.Bottom; ++py) {
     const double dy = py + 0.5 - f.Y;
     std::uint32_t* row = s.Pixels + static_cast<std::size_t>(py) * s.Stride;

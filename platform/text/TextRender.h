@@ -13,7 +13,7 @@ namespace vcl::text {
 // Pixel values are the surface's 0x00RRGGBB.
 struct TextPaint {
   std::uint32_t Color = 0;
-  bool Opaque = false;            // fill the (rotated) cell with Background first
+  bool Opaque = false;  // fill the (rotated) cell with Background first
   std::uint32_t Background = 0;
 };
 

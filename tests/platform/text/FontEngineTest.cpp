@@ -19,7 +19,7 @@ TEST(FontEngine, CellHeightIsAscentPlusDescentAndWidthsAddUp) {
   EXPECT_GE(m.Height(), 11);  // the cell holds at least the em
   EXPECT_EQ(f.TextWidth(u""), 0);
   EXPECT_EQ(f.TextWidth(u"Hello") + f.TextWidth(u", World"), f.TextWidth(u"Hello, World"));
-  EXPECT_EQ(f.TextWidth(u"iii") , 3 * f.TextWidth(u"i"));
+  EXPECT_EQ(f.TextWidth(u"iii"), 3 * f.TextWidth(u"i"));
   EXPECT_LT(f.TextWidth(u"iiii"), f.TextWidth(u"MMMM"));
 }
 
@@ -225,14 +225,15 @@ TEST(FontEngine, ArbitraryLogicalFontsAndTextsAreSafe) {
     lf.lfStrikeOut = static_cast<std::uint8_t>(rng());
     lf.lfQuality = static_cast<std::uint8_t>(rng());
     lf.lfPitchAndFamily = static_cast<std::uint8_t>(rng());
-    for (char16_t& c : lf.lfFaceName) c = static_cast<char16_t>(rng() % 3 ? 'A' + rng() % 26 : rng());
+    for (char16_t& c : lf.lfFaceName)
+      c = static_cast<char16_t>(rng() % 3 ? 'A' + rng() % 26 : rng());
     std::u16string text(rng() % 12, u' ');
     for (char16_t& c : text) c = static_cast<char16_t>(rng() % 2 ? rng() % 0x80 : rng());
     FontInstance& f = fonts.Resolve(lf);
     EXPECT_GE(f.TextWidth(text), 0);
     EXPECT_GT(f.Metrics().Height(), 0);
-    DrawTextLine(px.Surface(), clip, static_cast<int>(rng() % 64) - 8, static_cast<int>(rng() % 48) - 8,
-                 f, text, {0, (rng() & 1) != 0, 0x123456});
+    DrawTextLine(px.Surface(), clip, static_cast<int>(rng() % 64) - 8,
+                 static_cast<int>(rng() % 48) - 8, f, text, {0, (rng() & 1) != 0, 0x123456});
   }
   for (int y = 0; y < px.Height; ++y) {
     for (int x = 0; x < px.Width; ++x) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-
 #include <memory>
 
 #include "platform/graphics/Font.h"
@@ -52,7 +51,10 @@ TEST(Font, OnChangeFiresOncePerRealChange) {
   TFont f;
   int changes = 0;
   TObject* sender = nullptr;
-  f.SetOnChange([&](TObject* s) { ++changes; sender = s; });
+  f.SetOnChange([&](TObject* s) {
+    ++changes;
+    sender = s;
+  });
   f.SetSize(12);
   f.SetName(u"DejaVu Serif");
   f.SetColor(clRed);
@@ -212,7 +214,8 @@ TEST(Font, AssignCopiesAttributesAndAdoptedLogicalFont) {
   EXPECT_NE(dest.Handle(), source.Handle());
   EXPECT_EQ(ObjectOf(dest.Handle()).lfWidth, 5);
 
-  struct NotAFont : TPersistent {} other;
+  struct NotAFont : TPersistent {
+  } other;
   EXPECT_THROW(dest.Assign(&other), EConvertError);
   EXPECT_EQ(dest.Name(), u"DejaVu Sans Mono");
 }

@@ -129,7 +129,8 @@ TEST(TextRender, NinetyDegreesOccupiesAColumnAboveTheOrigin) {
   Pixels ink(200, 200);
   DrawTextLine(ink.Surface(), c.All, 50, 150, f, u"Upwards", {kInk, false, 0});
   const TRect glyphs = ink.Changed();
-  EXPECT_GE(glyphs.Left, 50 + f.Metrics().Descent - 1);  // nothing descends: the left strip stays clear
+  EXPECT_GE(glyphs.Left,
+            50 + f.Metrics().Descent - 1);  // nothing descends: the left strip stays clear
   EXPECT_LE(glyphs.Right, 50 + h);
   EXPECT_GE(glyphs.Bottom, 150 - 3);  // 'U' starts at the origin
   EXPECT_LE(glyphs.Top, 150 - w + f.TextWidth(u"  ") + 3);
@@ -175,7 +176,7 @@ TEST(TextRender, OddAnglesFillTheTurnedCellAroundItsCorner) {
             kBack);
   EXPECT_EQ(c.Px.At(60 - 3, 120 - 3), kPaper);  // behind the corner
   EXPECT_EQ(c.Px.At(60 + 3, 120 - 8), kPaper);  // above the baseline edge
-  EXPECT_EQ(c.Px.At(63, 122), kBack);             // just inside, below the corner
+  EXPECT_EQ(c.Px.At(63, 122), kBack);           // just inside, below the corner
 }
 
 TEST(TextRender, NothingOutsideTheClipChanges) {
