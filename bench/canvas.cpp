@@ -58,6 +58,14 @@ const std::array<Spot, kPositions>& Spots() {
   return spots;
 }
 
+// Runs Draw once per iteration, each time at the next spot.
+template <class F>
+void EachSpot(benchmark::State& st, F Draw) {
+  int i = 0;
+  for (auto _ : st) Draw(Spots()[i++ % kPositions]);
+  benchmark::ClobberMemory();
+}
+
 const char16_t* const kShortText = u"Value 12.345";
 const char* const kShortTextUtf8 = "Value 12.345";
 
@@ -82,33 +90,23 @@ struct Ours {
 
 void OursLines(benchmark::State& st) {
   Ours o;
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
+  EachSpot(st, [&](const Spot& s) {
     o.C.MoveTo(s.X, s.Y);
     o.C.LineTo(s.X + s.Dx, s.Y + s.Dy);
-  }
+  });
   benchmark::DoNotOptimize(o.C.Pixels(0, 0));
 }
 
 void OursRects(benchmark::State& st) {
   Ours o;
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
-    o.C.FillRect(TRect(s.X, s.Y, s.X + 50, s.Y + 20));
-  }
+  EachSpot(st, [&](const Spot& s) { o.C.FillRect(TRect(s.X, s.Y, s.X + 50, s.Y + 20)); });
   benchmark::DoNotOptimize(o.C.Pixels(0, 0));
 }
 
 void OursEllipses(benchmark::State& st) {
   Ours o;
   o.C.Pen()->SetStyle(psClear);
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
-    o.C.Ellipse(s.X, s.Y, s.X + 60, s.Y + 40);
-  }
+  EachSpot(st, [&](const Spot& s) { o.C.Ellipse(s.X, s.Y, s.X + 60, s.Y + 40); });
   benchmark::DoNotOptimize(o.C.Pixels(0, 0));
 }
 
@@ -116,11 +114,7 @@ void OursText(benchmark::State& st) {
   Ours o;
   o.C.Brush()->SetStyle(bsClear);
   const String text = kShortText;
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
-    o.C.TextOut(s.X, s.Y, text);
-  }
+  EachSpot(st, [&](const Spot& s) { o.C.TextOut(s.X, s.Y, text); });
   benchmark::DoNotOptimize(o.C.Pixels(0, 0));
 }
 
@@ -216,53 +210,45 @@ struct Cairo {
 void CairoLines(benchmark::State& st) {
   Cairo k;
   cairo_set_source_rgb(k.Cr, 0.8, 0.15, 0.15);
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
+  EachSpot(st, [&](const Spot& s) {
     cairo_move_to(k.Cr, s.X + 0.5, s.Y + 0.5);
     cairo_line_to(k.Cr, s.X + s.Dx + 0.5, s.Y + s.Dy + 0.5);
     cairo_stroke(k.Cr);
-  }
+  });
   cairo_surface_flush(k.Surface);
 }
 
 void CairoRects(benchmark::State& st) {
   Cairo k;
   cairo_set_source_rgb(k.Cr, 0.1, 0.5, 0.8);
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
+  EachSpot(st, [&](const Spot& s) {
     cairo_rectangle(k.Cr, s.X, s.Y, 50, 20);
     cairo_fill(k.Cr);
-  }
+  });
   cairo_surface_flush(k.Surface);
 }
 
 void CairoEllipses(benchmark::State& st) {
   Cairo k;
   cairo_set_source_rgb(k.Cr, 0.1, 0.5, 0.8);
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
+  EachSpot(st, [&](const Spot& s) {
     cairo_save(k.Cr);
     cairo_translate(k.Cr, s.X + 30, s.Y + 20);
     cairo_scale(k.Cr, 30, 20);
     cairo_arc(k.Cr, 0, 0, 1, 0, 2 * 3.14159265358979);
     cairo_restore(k.Cr);
     cairo_fill(k.Cr);
-  }
+  });
   cairo_surface_flush(k.Surface);
 }
 
 void CairoText(benchmark::State& st) {
   Cairo k;
   cairo_set_source_rgb(k.Cr, 0, 0, 0);
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
+  EachSpot(st, [&](const Spot& s) {
     cairo_move_to(k.Cr, s.X, s.Y + 11);
     cairo_show_text(k.Cr, kShortTextUtf8);
-  }
+  });
   cairo_surface_flush(k.Surface);
 }
 
@@ -363,43 +349,27 @@ struct QtCanvas {
 void QtLines(benchmark::State& st) {
   QtCanvas q;
   q.P.setPen(QPen(QColor(200, 40, 40), 0));
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
-    q.P.drawLine(s.X, s.Y, s.X + s.Dx, s.Y + s.Dy);
-  }
+  EachSpot(st, [&](const Spot& s) { q.P.drawLine(s.X, s.Y, s.X + s.Dx, s.Y + s.Dy); });
 }
 
 void QtRects(benchmark::State& st) {
   QtCanvas q;
   const QColor color(30, 120, 200);
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
-    q.P.fillRect(s.X, s.Y, 50, 20, color);
-  }
+  EachSpot(st, [&](const Spot& s) { q.P.fillRect(s.X, s.Y, 50, 20, color); });
 }
 
 void QtEllipses(benchmark::State& st) {
   QtCanvas q;
   q.P.setPen(Qt::NoPen);
   q.P.setBrush(QColor(30, 120, 200));
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
-    q.P.drawEllipse(s.X, s.Y, 60, 40);
-  }
+  EachSpot(st, [&](const Spot& s) { q.P.drawEllipse(s.X, s.Y, 60, 40); });
 }
 
 void QtText(benchmark::State& st) {
   QtCanvas q;
   q.P.setPen(Qt::black);
   const QString text = QString::fromUtf8(kShortTextUtf8);
-  int i = 0;
-  for (auto _ : st) {
-    const Spot& s = Spots()[i++ % kPositions];
-    q.P.drawText(s.X, s.Y + 11, text);
-  }
+  EachSpot(st, [&](const Spot& s) { q.P.drawText(s.X, s.Y + 11, text); });
 }
 
 void QtTextWidth(benchmark::State& st) {

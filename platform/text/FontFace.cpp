@@ -1,4 +1,5 @@
 #include "platform/text/FontFace.h"
+#include "platform/text/Turn.h"
 
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
@@ -6,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
-#include <numbers>
 
 namespace vcl::text {
 namespace {
@@ -24,33 +24,6 @@ bool ReadFile(const std::string& path, std::vector<unsigned char>& data) {
   data.resize(static_cast<std::size_t>(size));
   in.seekg(0);
   return static_cast<bool>(in.read(reinterpret_cast<char*>(data.data()), size));
-}
-
-// Exact at the right angles, so that 90° text stays on the pixel grid.
-void SinCos(int angle, double& s, double& c) {
-  switch (angle) {
-    case 0:
-      s = 0;
-      c = 1;
-      return;
-    case 900:
-      s = 1;
-      c = 0;
-      return;
-    case 1800:
-      s = 0;
-      c = -1;
-      return;
-    case 2700:
-      s = -1;
-      c = 0;
-      return;
-    default: {
-      const double rad = angle * std::numbers::pi / 1800.0;
-      s = std::sin(rad);
-      c = std::cos(rad);
-    }
-  }
 }
 
 FT_Fixed Fixed(double v) { return static_cast<FT_Fixed>(std::lround(v * 65536.0)); }
@@ -242,9 +215,8 @@ bool SizedFace::Render(std::uint32_t Index, bool Antialiased, int Angle, GlyphMa
   if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
     Synthesise();
     if (Angle != 0) {
-      double s = 0, c = 1;
-      SinCos(Angle, s, c);
-      FT_Matrix rotation{Fixed(c), Fixed(-s), Fixed(s), Fixed(c)};
+      const Turn t = TurnOf(Angle);
+      FT_Matrix rotation{Fixed(t.Cos), Fixed(-t.Sin), Fixed(t.Sin), Fixed(t.Cos)};
       FT_Outline_Transform(&slot->outline, &rotation);
     }
     if (FT_Render_Glyph(slot, Antialiased ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0)

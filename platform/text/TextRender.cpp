@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "platform/text/Turn.h"
 #include "platform/text/Utf16.h"
 
 namespace vcl::text {
@@ -58,29 +58,9 @@ void BlendMask(const TSurface& s, const TRect& clip, int x, int y, const GlyphMa
 struct Frame {
   double X, Y, Sin, Cos;
   Frame(int x, int y, int angle) : X(x), Y(y) {
-    switch (angle) {
-      case 0:
-        Sin = 0;
-        Cos = 1;
-        break;
-      case 900:
-        Sin = 1;
-        Cos = 0;
-        break;
-      case 1800:
-        Sin = 0;
-        Cos = -1;
-        break;
-      case 2700:
-        Sin = -1;
-        Cos = 0;
-        break;
-      default: {
-        const double rad = angle * std::numbers::pi / 1800.0;
-        Sin = std::sin(rad);
-        Cos = std::cos(rad);
-      }
-    }
+    const Turn t = TurnOf(angle);
+    Sin = t.Sin;
+    Cos = t.Cos;
   }
   double DevX(double u, double v) const { return X + u * Cos + v * Sin; }
   double DevY(double u, double v) const { return Y - u * Sin + v * Cos; }
