@@ -3,13 +3,12 @@
 // writer of the number input formats. Besides staying within the text, the
 // routines must agree with independent references:
 // - a text the float checker accepts and the scanner reads whole has the
-//   value a plain decimal conversion gives it (where that conversion is
+//   value the run-time library's StrToFloat gives it (where that conversion is
 //   defined: at least one digit, a complete exponent, within the range);
 // - the integer reader reads whole exactly the 32-bit decimal integers;
 // - the base readers give the low 32 bits of the digits they read;
 // - written numbers read back whole and within the rounding of the writer.
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +18,7 @@
 
 #include "VYR_NumIO/VYR_NumIOFormats.h"
 #include "companion/basepack/VYR_univconst.h"
+#include "platform/SysUtils.h"
 
 using namespace vyr;
 using namespace vyr::numio;
@@ -36,17 +36,16 @@ int EndPos(const String& Text) { return static_cast<int>(Text.size()) + 1; }
 
 bool Within(int Pos, int Low, int High) { return Pos >= Low && Pos <= High; }
 
-// Reference conversion of a wholly scanned number: the C library's decimal
-// conversion of the same characters, with the separator as a point. False
+// Reference conversion of a wholly scanned number: the run-time library's
+// StrToFloat of the same characters, with the separator as a point. False
 // where it is not defined to agree (no digits, "E" without digits, beyond
 // the double range).
 bool ReferenceValue(const String& Text, double& Value) {
-  std::string ascii;
-  for (vcl::Char c : Text) ascii += c == u',' ? '.' : static_cast<char>(c);
-  char* end = nullptr;
-  errno = 0;
-  Value = std::strtod(ascii.c_str(), &end);
-  return errno == 0 && end == ascii.c_str() + ascii.size();
+  String text = Text;
+  std::replace(text.begin(), text.end(), u',', u'.');
+  vcl::TFormatSettings settings = vcl::TFormatSettings::Create();
+  settings.DecimalSeparator = u'.';
+  return vcl::TryStrToFloat(text, Value, settings);
 }
 
 void CheckScanner(const String& Text, TDecPSep Mode, bool Exp) {

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "companion/basepack/VYR_univconst.h"
+#include "platform/SysUtils.h"
 
 namespace vyr::numio {
 namespace {
@@ -391,7 +392,7 @@ std::size_t PointPosition(const String& Text) {
 
 // ---- Decimal separator -------------------------------------------------
 
-vcl::Char SystemDecimalSeparator() { return u'.'; }
+vcl::Char SystemDecimalSeparator() { return vcl::FormatSettings.DecimalSeparator; }
 
 TDecPSep ResolveReadSep(TDecPSep Mode) {
   if (Mode != dsSystem) return Mode;

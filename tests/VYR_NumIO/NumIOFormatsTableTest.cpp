@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "VYR_NumIO/VYR_NumIOFormats.h"
+#include "platform/SysUtils.h"
 
 using namespace vyr;
 using namespace vyr::numio;
@@ -254,4 +255,53 @@ TEST(NumIOFormatsCompoundCheck, BaseFormatsAndDynamicPrefix) {
   EXPECT_TRUE(CheckCompoundText(u"-1,5e3", itDynamic, dsPoint, 2));
   EXPECT_FALSE(CheckCompoundText(u",5", itDynamic, dsPoint, 2));
   EXPECT_TRUE(CheckCompoundText(u",5", itDynamic, dsComma, 2));
+}
+
+// ---- The system separator mode -----------------------------------------------
+
+namespace {
+
+// Sets the run-time library's decimal separator for one test.
+class SystemSeparator {
+ public:
+  explicit SystemSeparator(vcl::Char Sep) : FSaved(vcl::FormatSettings.DecimalSeparator) {
+    vcl::FormatSettings.DecimalSeparator = Sep;
+  }
+  ~SystemSeparator() { vcl::FormatSettings.DecimalSeparator = FSaved; }
+
+ private:
+  vcl::Char FSaved;
+};
+
+}  // namespace
+
+TEST(NumIOFormatsSystemSeparator, FollowsTheRunTimeLibrarySetting) {
+  {
+    SystemSeparator comma(u',');
+    EXPECT_EQ(ResolveReadSep(dsSystem), dsComma);
+    EXPECT_EQ(ResolveCheckSep(dsSystem), dsComma);
+    EXPECT_EQ(Edit(u"12,5", itFloat, dsSystem), 12.5);
+    EXPECT_TRUE(Refused(u"12.5", itFloat, dsSystem));
+    EXPECT_TRUE(IsFixedText(u"1,5", dsSystem));
+    EXPECT_TRUE(CheckCompoundText(u",5", itExp, dsSystem, 2));
+  }
+  SystemSeparator point(u'.');
+  EXPECT_EQ(ResolveReadSep(dsSystem), dsPoint);
+  EXPECT_EQ(ResolveCheckSep(dsSystem), dsPoint);
+  EXPECT_EQ(Edit(u"12.5", itFloat, dsSystem), 12.5);
+  EXPECT_FALSE(IsFixedText(u"1,5", dsSystem));
+}
+
+TEST(NumIOFormatsSystemSeparator, OtherSeparatorsResolveDifferentlyForReadingAndChecking) {
+  // The edit field reads with the point unless the system uses the comma;
+  // the checkers check with the comma unless the system uses the point.
+  SystemSeparator other(u'\u066B');
+  EXPECT_EQ(ResolveReadSep(dsSystem), dsPoint);
+  EXPECT_EQ(ResolveCheckSep(dsSystem), dsComma);
+  EXPECT_EQ(Edit(u"2.5", itFloat, dsSystem), 2.5);
+  EXPECT_TRUE(IsFloatText(u",5", true, dsSystem));
+  EXPECT_FALSE(IsFloatText(u".5", true, dsSystem));
+  // Explicit modes do not depend on the setting.
+  EXPECT_EQ(ResolveReadSep(dsBoth), dsBoth);
+  EXPECT_EQ(ResolveCheckSep(dsComma), dsComma);
 }
