@@ -79,8 +79,9 @@ using TOnPercentDoneEvent = std::function<void(vcl::TObject* Sender, int Percent
 
 // Draws a frame of the given style into the rectangle whose corner pixels
 // are (Left, Top) and (Right, Bottom), both included. The lines are drawn
-// one pixel wide with the pen's style and mode; the pen color and width and
-// the brush are the same afterwards, and the inside is not touched.
+// one pixel wide and solid with the pen's mode; the pen's color, width and
+// style and the brush are the same afterwards, and the inside is not
+// touched.
 // The five colors are, in this order: highlight (white), light (silver),
 // shadow (gray), dark shadow (black), and the color of the single line.
 //   fsNoFrame  nothing
@@ -109,8 +110,17 @@ inline constexpr int MarkerCount = 52;
 inline constexpr int MarkerRadius = 5;
 
 // Draws marker symbol Mark (0..51) centred at (X, Y) in the current pen
-// color with the pen's mode; outlines and fills alike use the pen color and
-// the brush is not used. Numbers above 51 draw nothing.
+// color with the pen's mode, one pixel wide and solid (the pen is the same
+// afterwards); outlines and fills alike use the pen color and the brush is
+// not used. Numbers above 51 draw nothing.
+//   0 dot; 1-10 square, circle, triangle up, triangle down, diamond, each
+//   as outline then filled; 11 plus, 12 x, 13 star; 14-17 triangles left
+//   and right, outline then filled; 18 horizontal, 19 vertical bar;
+//   20-21 square and circle with a centre dot; 22-25 square and circle
+//   with plus and with x; 26 diamond with plus; 27-30 small squares and
+//   circles; 31-43 large squares, circles, triangles, diamonds, plus, x
+//   and star; 44 hourglass, 45 bow tie; 46-47 double square and circle;
+//   48 half-filled square, 49 half-filled circle; 50-51 arrows up, down.
 void DrawMarkOnCanvas(vcl::TCanvas* Canvas, std::uint8_t Mark, int X, int Y);
 
 // ---------------------------------------------------------------- name tables
