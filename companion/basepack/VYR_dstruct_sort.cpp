@@ -201,16 +201,24 @@ class StringArraySorter {
   template <bool Secondary, bool Asc>
   void SortPositions(std::vector<std::uint32_t>& Pos) const;
   void Report(int Percent) {
-    if (T.FOnPercentDone) T.FOnPercentDone(&T, Percent);
+    if (!T.FOnPercentDone) return;
+    T.FOnPercentDone(&T, Percent);
+    CheckUnchanged();
+  }
+  // A handler that reshapes the table while its rows are being ordered
+  // ends the sort; the table keeps the order it had.
+  void CheckUnchanged() const {
+    if (T.FNrRows != FRows || T.FNrCols != FCols)
+      throw EVYRDStructError(vcl::Str("TStringArray: the table was resized while it was sorted"));
   }
 
   TStringArray& T;
+  const int FRows = T.FNrRows, FCols = T.FNrCols;
   KeyColumn K1, K2;
 };
 
 void StringArraySorter::BuildKeys(int Col, KeyColumn& Keys, int PercentFrom, int PercentTo) {
   const auto n = static_cast<std::size_t>(T.FNrRows);
-  const TStringArray::Column& col = *T.FColumns[static_cast<std::size_t>(Col)];
   Keys.Head.resize(n);
   Keys.Off.resize(n);
   Keys.Len.resize(n);
@@ -220,11 +228,14 @@ void StringArraySorter::BuildKeys(int Col, KeyColumn& Keys, int PercentFrom, int
   vcl::String hooked;
   const std::size_t step = std::max<std::size_t>(n / 10, 1);
   for (std::size_t i = 0; i < n; ++i) {
+    // Looked up afresh each time: a handler may have rewritten cells.
+    const TStringArray::Column& col = *T.FColumns[static_cast<std::size_t>(Col)];
     std::u16string_view text = col.View(static_cast<std::size_t>(T.FOrder[i + 1]));
     if (T.FOnBeforeSortExchange) {
       vcl::String in(text);
       hooked = in;
       T.FOnBeforeSortExchange(&T, in, hooked);
+      CheckUnchanged();
       text = hooked;
     }
     WriteKey(w, text);
@@ -300,6 +311,9 @@ void TStringArray::Sort(int Col, int ColSec, bool Ascending) {
   RepairOrder();
   try {
     StringArraySorter(*this).Run(Col, ColSec, Ascending);
+    // A sort hook may have set entries of the order; keep it a permutation.
+    FOrderChecked = false;
+    RepairOrder();
   } catch (const std::bad_alloc&) {
     throw EVYRDStructError(vcl::Str("TStringArray: not enough memory to sort"));
   }

@@ -292,7 +292,7 @@ void TDataTable::ExchangeRows(int A, int B, int LowCol, int HighCol, bool Includ
     std::swap(FStates.At(c, A), FStates.At(c, B));
   }
   if (IncludeHeaders) std::swap(RowHd(A), RowHd(B));
-  if (FOnExchange) FOnExchange(this, 2, A, B, 0, 0);
+  ReportExchange(2, A, B);
 }
 
 void TDataTable::ExchangeCols(int A, int B, int LowRow, int HighRow, bool IncludeHeaders) {
@@ -301,49 +301,46 @@ void TDataTable::ExchangeCols(int A, int B, int LowRow, int HighRow, bool Includ
     std::swap(FStates.At(A, r), FStates.At(B, r));
   }
   if (IncludeHeaders) std::swap(ColHead(A), ColHead(B));
-  if (FOnExchange) FOnExchange(this, 1, A, B, 0, 0);
+  ReportExchange(1, A, B);
 }
 
-void TDataTable::SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol,
-                          int HighRow, bool IncludeHeaders) {
+// A handler that reshapes the table in the middle of a sort ends it: the
+// remaining exchanges would address cells that are gone.
+void TDataTable::ReportExchange(std::uint8_t Kind, int A, int B) {
+  if (!FOnExchange) return;
+  const int cols = NrOfColumns(), rows = NrOfRows();
+  FOnExchange(this, Kind, A, B, 0, 0);
+  if (cols != NrOfColumns() || rows != NrOfRows())
+    throw EVYRError(vcl::Str("TDataTable: the table was resized while it was sorted"));
+}
+
+void TDataTable::SortBlock(bool ByRows, int Key, bool Ascending, int LowCol, int LowRow, int HighCol,
+                           int HighRow, bool IncludeHeaders) {
+  Progress(0);  // first: a handler may still reshape the table here
   LowCol = std::max(LowCol, 1);
   LowRow = std::max(LowRow, 1);
   HighCol = std::min(HighCol, NrOfColumns());
   HighRow = std::min(HighRow, NrOfRows());
-  if (!ValidCol(SortCol) || LowCol > HighCol || LowRow >= HighRow) return;
-  Progress(0);
-  std::vector<double> keys;
-  std::vector<bool> isNumber;
-  for (int r = LowRow; r <= HighRow; ++r) {
-    keys.push_back(FValues.At(SortCol, r));
-    isNumber.push_back(GetIsNumber(SortCol, r));
+  const int lo = ByRows ? LowRow : LowCol, hi = ByRows ? HighRow : HighCol;
+  const bool sortable =
+      (ByRows ? ValidCol(Key) : ValidRow(Key)) && LowCol <= HighCol && LowRow <= HighRow && lo < hi;
+  if (sortable) {
+    std::vector<double> keys;
+    std::vector<bool> isNumber;
+    for (int k = lo; k <= hi; ++k) {
+      const int c = ByRows ? Key : k, r = ByRows ? k : Key;
+      keys.push_back(FValues.At(c, r));
+      isNumber.push_back(GetIsNumber(c, r));
+    }
+    ApplyByExchanges(StableOrder(keys, isNumber, Ascending), [&](int a, int b) {
+      if (ByRows)
+        ExchangeRows(lo + a, lo + b, LowCol, HighCol, IncludeHeaders);
+      else
+        ExchangeCols(lo + a, lo + b, LowRow, HighRow, IncludeHeaders);
+    });
   }
-  ApplyByExchanges(StableOrder(keys, isNumber, Ascending), [&](int a, int b) {
-    ExchangeRows(LowRow + a, LowRow + b, LowCol, HighCol, IncludeHeaders);
-  });
   Progress(100);
-  if (IncludeHeaders) SetupChanged();
-  DataChanged();
-}
-
-void TDataTable::SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol,
-                          int HighRow, bool IncludeHeaders) {
-  LowCol = std::max(LowCol, 1);
-  LowRow = std::max(LowRow, 1);
-  HighCol = std::min(HighCol, NrOfColumns());
-  HighRow = std::min(HighRow, NrOfRows());
-  if (!ValidRow(SortRow) || LowRow > HighRow || LowCol >= HighCol) return;
-  Progress(0);
-  std::vector<double> keys;
-  std::vector<bool> isNumber;
-  for (int c = LowCol; c <= HighCol; ++c) {
-    keys.push_back(FValues.At(c, SortRow));
-    isNumber.push_back(GetIsNumber(c, SortRow));
-  }
-  ApplyByExchanges(StableOrder(keys, isNumber, Ascending), [&](int a, int b) {
-    ExchangeCols(LowCol + a, LowCol + b, LowRow, HighRow, IncludeHeaders);
-  });
-  Progress(100);
+  if (!sortable) return;
   if (IncludeHeaders) SetupChanged();
   DataChanged();
 }

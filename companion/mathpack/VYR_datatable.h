@@ -123,11 +123,15 @@ class TDataTable : public vcl::TComponent {
   // directions; equal values keep their order. Ranges are clipped to the
   // table; a SortCol outside the table does nothing.
   void SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
-                bool IncludeHeaders);
+                bool IncludeHeaders) {
+    SortBlock(true, SortCol, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
+  }
   // The same for columns LowCol..HighCol by the values of row SortRow;
   // IncludeHeaders moves names, attributes, scale types and identifiers.
   void SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
-                bool IncludeHeaders);
+                bool IncludeHeaders) {
+    SortBlock(false, SortRow, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
+  }
 
   // The value matrix itself; writing through it notifies nobody.
   TMatrix& Matrix() { return FValues; }
@@ -170,6 +174,9 @@ class TDataTable : public vcl::TComponent {
   void ForEachState(F&& Change);
   void ExchangeRows(int A, int B, int LowCol, int HighCol, bool IncludeHeaders);
   void ExchangeCols(int A, int B, int LowRow, int HighRow, bool IncludeHeaders);
+  void ReportExchange(std::uint8_t Kind, int A, int B);
+  void SortBlock(bool ByRows, int Key, bool Ascending, int LowCol, int LowRow, int HighCol,
+                 int HighRow, bool IncludeHeaders);
   void StructureChanged(int OldCols, int OldRows);
   void DataChanged();
   void SetupChanged();

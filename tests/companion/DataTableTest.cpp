@@ -352,6 +352,14 @@ TEST(DataTableSort, ExchangesAreReportedSoThatColumnSettingsCanFollow) {
   EXPECT_GE(e.Setup, 1);
 }
 
+TEST(DataTableSort, AHandlerThatResizesTheTableEndsTheSort) {
+  TDataTable t(1, 4);
+  for (int r = 1; r <= 4; ++r) t.SetElem(1, r, 5 - r);
+  t.SetOnExchangeDuringSort([&](vcl::TObject*, std::uint8_t, int, int, int, int) { t.Resize(1, 2); });
+  EXPECT_THROW(t.SortRows(1, true, 1, 1, 1, 4, false), EVYRError);
+  EXPECT_EQ(t.NrOfRows(), 2);
+}
+
 TEST(DataTableSort, ProgressIsReported) {
   TDataTable t(1, 3);
   std::vector<int> seen;

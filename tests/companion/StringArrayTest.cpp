@@ -459,6 +459,43 @@ TEST(StringArraySortOrder, HookSuppliesTheComparedText) {
   EXPECT_EQ(ColumnAsShown(t, 1), (V{u"Jan", u"Feb", u"Mar"}));
 }
 
+TEST(StringArraySortOrder, AHookThatResizesTheTableEndsTheSort) {
+  TStringArray t(1, 3);
+  FillColumn(t, 1, {u"c", u"b", u"a"});
+  t.SetOnBeforeSortExchange([&](vcl::TObject*, const String&, String&) { t.Resize(1, 1); });
+  EXPECT_THROW(t.Sort(1, -1, true), EVYRDStructError);
+  t.SetOnBeforeSortExchange(nullptr);
+  EXPECT_EQ(t.NrOfRows(), 1);
+  EXPECT_EQ(t.GetString(1, 1), u"c");
+  EXPECT_FALSE(t.Sorted());
+}
+
+TEST(StringArraySortOrder, ArbitraryUnitsSortIntoAPermutation) {
+  // Random code units (lone surrogates, controls, digits, separators) must
+  // neither upset the sort nor lose or double a row.
+  std::mt19937 rng(5);
+  const char16_t alphabet[] = {u'0', u'9', u'.', u',', u'-', u'+', u'e', u'E', u' ', u'\t',
+                               u'a', u'Z', 0xD800, 0xDFFF, 0x00E9, 0x0416, 0xFFFF, 0x0001};
+  TStringArray t(2, 2000);
+  for (int r = 1; r <= 2000; ++r) {
+    String s;
+    for (unsigned k = rng() % 12; k > 0; --k) s += alphabet[rng() % std::size(alphabet)];
+    t.SetString(1, r, s);
+    t.SetString(2, r, s);
+  }
+  for (bool asc : {true, false}) {
+    t.Sort(1, 2, asc);
+    std::vector<int> seen;
+    for (int r = 1; r <= 2000; ++r) seen.push_back(t.GetSortOrder(r));
+    std::sort(seen.begin(), seen.end());
+    for (int r = 1; r <= 2000; ++r) ASSERT_EQ(seen[static_cast<std::size_t>(r - 1)], r);
+    // Sorting an already sorted table keeps it as it is.
+    std::vector<String> once = ColumnAsShown(t, 1);
+    t.Sort(1, 2, asc);
+    ASSERT_EQ(ColumnAsShown(t, 1), once);
+  }
+}
+
 TEST(StringArraySortOrder, ProgressAndInvalidColumn) {
   TStringArray t(1, 50);
   std::vector<int> seen;

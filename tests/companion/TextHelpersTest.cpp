@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -139,6 +140,29 @@ TEST(ReadLnStream, Utf8BomAndInvalidBytes) {
   bool eos = false;
   EXPECT_EQ(ReadLnStream(nullptr, eos, 0), u"");
   EXPECT_TRUE(eos);
+}
+
+TEST(ReadLnStream, RandomBytesAreReadToTheEnd) {
+  // Whatever the bytes, reading lines ends, consumes the whole stream and
+  // never yields a line longer than its bytes.
+  std::mt19937 rng(3);
+  for (int round = 0; round < 200; ++round) {
+    std::string bytes(rng() % 9000, '\0');
+    for (char& b : bytes) {
+      unsigned v = rng() % 20;
+      b = v == 0 ? '\n' : v == 1 ? '\r' : static_cast<char>(rng());
+    }
+    vcl::TStringStream s(bytes);
+    bool eos = false;
+    std::size_t lines = 0, units = 0;
+    while (!eos && lines <= bytes.size() + 1) {
+      units += ReadLnStream(&s, eos, round % 3 == 0 ? 7 : 0).size();
+      ++lines;
+    }
+    ASSERT_TRUE(eos);
+    ASSERT_EQ(s.Position(), static_cast<std::int64_t>(bytes.size()));
+    ASSERT_LE(units, bytes.size());
+  }
 }
 
 // ---------------------------------------------------------------- folders
