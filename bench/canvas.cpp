@@ -3,6 +3,7 @@
 // QPainter (both with antialiasing off), and a table of ratios is printed
 // at the end (below 1.0 means we are faster).
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -431,6 +432,8 @@ void QtPage(benchmark::State& st) {
 // the machine is doing.
 class Collector : public benchmark::ConsoleReporter {
  public:
+  // Colors only on a terminal, so that logs stay readable.
+  Collector() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
   std::map<std::string, double> Nanos;
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs)
