@@ -56,28 +56,27 @@ void PaintFigure(TCanvas& C, const TRect& Box, int CornerW, int CornerH) {
   for (int y = top; y < bottom; ++y) figure.Row(y, ring, filled ? inner : nullptr);
 }
 
-// Rounds halves toward the top-left, so that a radial through the middle
-// of an even-sized box stays on one row.
-int RoundHalfDown(double V) { return static_cast<int>(std::ceil(V - 0.5)); }
-
 // The angular part of an ellipse inside a device box, counter-clockwise
-// from the radial through Start to the radial through End (in pixel-centre
-// coordinates, y down; angles measured with y up).
+// from the radial through Start to the radial through End. Radials start at
+// the centre of the box, (Left + Right) / 2 and (Top + Bottom) / 2, and a
+// pixel belongs to the sector when its centre does; angles are measured
+// with y pointing up.
 class Sector {
  public:
   Sector(const TRect& Box, TPoint Start, TPoint End)
-      : FCx((Box.Left + Box.Right - 1) / 2.0), FCy((Box.Top + Box.Bottom - 1) / 2.0),
+      : FCx((Box.Left + Box.Right) / 2.0), FCy((Box.Top + Box.Bottom) / 2.0),
         FRx((Box.Width() - 1) / 2.0), FRy((Box.Height() - 1) / 2.0) {
-    FStart = Angle(Start.X, Start.Y);
-    FSweep = Wrap(Angle(End.X, End.Y) - FStart);
+    FStart = Direction(Start.X - FCx, FCy - Start.Y);
+    FSweep = Wrap(Direction(End.X - FCx, FCy - End.Y) - FStart);
     FFull = FSweep < 1e-12;
+    FCentre = Nearest(FCx - 0.5, FCy - 0.5);
     FStartPoint = OnEllipse(FStart);
     FEndPoint = OnEllipse(FStart + FSweep);
   }
   bool Contains(int X, int Y) const {
-    return FFull || Wrap(Angle(X, Y) - FStart) <= FSweep + 1e-9;
+    return FFull || Wrap(Direction(X + 0.5 - FCx, FCy - Y - 0.5) - FStart) <= FSweep + 1e-9;
   }
-  TPoint Centre() const { return {RoundHalfDown(FCx), RoundHalfDown(FCy)}; }
+  TPoint Centre() const { return FCentre; }
   TPoint StartPoint() const { return FStartPoint; }
   TPoint EndPoint() const { return FEndPoint; }
   bool Full() const { return FFull; }
@@ -91,24 +90,38 @@ class Sector {
   }
 
  private:
-  double Angle(double X, double Y) const { return std::atan2(FCy - Y, X - FCx); }
+  static double Direction(double Dx, double Dy) { return std::atan2(Dy, Dx); }
   static double Wrap(double A) {
     constexpr double kTwoPi = 2 * std::numbers::pi;
     A = std::fmod(A, kTwoPi);
     return A < 0 ? A + kTwoPi : A;
   }
-  // The point of the ellipse on the radial of angle Theta.
+  // The pixel nearest to a pixel-centre position; a position halfway
+  // between pixels takes the one inside the sector, so that radials hug it.
+  TPoint Nearest(double X, double Y) const {
+    const int x0 = static_cast<int>(std::floor(X + 0.5)), y0 = static_cast<int>(std::floor(Y + 0.5));
+    const bool halfX = std::fabs(X - std::floor(X) - 0.5) < 1e-9;
+    const bool halfY = std::fabs(Y - std::floor(Y) - 0.5) < 1e-9;
+    for (int dy : {0, -1}) {
+      for (int dx : {0, -1}) {
+        if ((dx != 0 && !halfX) || (dy != 0 && !halfY)) continue;
+        if (Contains(x0 + dx, y0 + dy)) return {x0 + dx, y0 + dy};
+      }
+    }
+    return {x0, y0};
+  }
+  // The pixel of the outline on the radial of angle Theta.
   TPoint OnEllipse(double Theta) const {
     const double dx = std::cos(Theta), dy = -std::sin(Theta);
     const double rx = std::max(FRx, 1e-9), ry = std::max(FRy, 1e-9);
     const double k = 1.0 / std::sqrt((dx / rx) * (dx / rx) + (dy / ry) * (dy / ry));
-    return {RoundHalfDown(FCx + k * dx), RoundHalfDown(FCy + k * dy)};
+    return Nearest(FCx - 0.5 + k * dx, FCy - 0.5 + k * dy);
   }
 
   double FCx, FCy, FRx, FRy;
   double FStart = 0, FSweep = 0;
   bool FFull = false;
-  TPoint FStartPoint, FEndPoint;
+  TPoint FCentre, FStartPoint, FEndPoint;
 };
 
 enum class ArcKind { Arc, Pie, Chord };

@@ -1,5 +1,6 @@
 // BMP: read 1, 4, 8, 16, 24 and 32 bits per pixel (BI_RGB and BI_BITFIELDS,
 // bottom-up and top-down, palettes); write 24 and 32 bits.
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -85,9 +86,16 @@ void Validate(Header& h, std::span<const std::uint8_t> d) {
     default: throw DecodeError("unsupported bit depth");
   }
   if (masked && h.Bits != 16 && h.Bits != 32) throw DecodeError("bit fields need 16 or 32 bits");
-  if (h.Bits <= 8) {
+  if (h.Bits > 8) {
+    h.PaletteCount = 0;  // an optional palette of a direct-color file is not used
+  } else {
     const std::size_t full = std::size_t{1} << h.Bits;
     if (h.PaletteCount == 0 || h.PaletteCount > full) h.PaletteCount = full;
+    // Writers often store fewer entries than the depth allows: the palette
+    // ends where the pixels begin.
+    if (h.DataOffset >= h.PaletteOffset) {
+      h.PaletteCount = std::min(h.PaletteCount, (h.DataOffset - h.PaletteOffset) / h.PaletteEntry);
+    }
     if (h.PaletteOffset + h.PaletteCount * h.PaletteEntry > d.size()) {
       throw DecodeError("truncated palette");
     }

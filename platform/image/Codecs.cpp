@@ -11,11 +11,25 @@ void CheckSize(std::int64_t Width, std::int64_t Height) {
   }
 }
 
+namespace {
+
+// Runs a reader and puts the format's name before its complaint.
+template <class Reader>
+Image Named(const char* Format, Reader&& Read) {
+  try {
+    return Read();
+  } catch (const DecodeError& e) {
+    throw DecodeError(std::string(Format) + " image: " + e.what());
+  }
+}
+
+}  // namespace
+
 Image Decode(std::span<const std::uint8_t> Data) {
   if (Data.empty()) throw DecodeError("empty data");
-  if (IsBmp(Data)) return DecodeBmp(Data);
-  if (IsPng(Data)) return DecodePng(Data);
-  if (IsJpeg(Data)) return DecodeJpeg(Data);
+  if (IsBmp(Data)) return Named("BMP", [&] { return DecodeBmp(Data); });
+  if (IsPng(Data)) return Named("PNG", [&] { return DecodePng(Data); });
+  if (IsJpeg(Data)) return Named("JPEG", [&] { return DecodeJpeg(Data); });
   throw DecodeError("unknown image format");
 }
 

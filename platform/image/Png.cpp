@@ -117,7 +117,6 @@ Image DecodePng(std::span<const std::uint8_t> Data) {
   png_structp png = r->G.Png;
   png_infop info = r->G.Info;
   png_set_read_fn(png, &r->St, ReadBytes);
-  png_set_user_limits(png, kMaxSide, kMaxSide);
   png_set_chunk_malloc_max(png, 8u << 20);
   png_read_info(png, info);
   const std::int64_t w = png_get_image_width(png, info), h = png_get_image_height(png, info);

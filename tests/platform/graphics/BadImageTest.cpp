@@ -1,0 +1,163 @@
+// Untrusted image files: every failure raises EInvalidGraphic naming the
+// file and the problem, and leaves the bitmap exactly as it was.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "ImageTestSupport.h"
+#include "PixelTestSupport.h"
+
+using namespace vcl;
+using namespace vcltest;
+
+namespace {
+
+struct BadCase {
+  std::string Name;
+  std::string Bytes;
+  std::string Problem;  // a word the message must contain
+};
+
+std::string Saved(const char* Ext) {
+  TBitmap b(20, 12);
+  for (int y = 0; y < 12; ++y) {
+    for (int x = 0; x < 20; ++x) b.Canvas()->SetPixels(x, y, RGB(x * 12, y * 20, 77));
+  }
+  const String path = TempPath(std::string("good.") + Ext);
+  b.SaveToFile(path);
+  return ReadFile(path);
+}
+
+std::string BmpClaiming(std::int32_t W, std::int32_t H, int Bits = 24, std::uint32_t Compression = 0) {
+  BmpSpec s;
+  s.Width = W;
+  s.Height = H;
+  s.Bits = Bits;
+  s.Compression = Compression;
+  s.Rows = {{1, 2, 3, 4}};
+  return MakeBmp(s);
+}
+
+std::vector<BadCase> Cases() {
+  const std::string bmp = Saved("bmp"), png = Saved("png"), jpg = Saved("jpg");
+  std::vector<BadCase> v = {
+      {"empty", "", "empty"},
+      {"unknown format", "GIF89a\x01\x00\x01\x00", "unknown"},
+      {"bmp signature only", "BM", "truncated"},
+      {"bmp truncated header", bmp.substr(0, 30), "truncated"},
+      {"bmp truncated pixels", bmp.substr(0, bmp.size() / 2), "truncated"},
+      {"bmp lying size", BmpClaiming(1000, 1000), "truncated"},
+      {"bmp too wide", BmpClaiming(40000, 1), "too large"},
+      {"bmp too many pixels", BmpClaiming(20000, 20000), "too large"},
+      {"bmp zero height", BmpClaiming(4, 0), "dimensions"},
+      {"bmp negative width", BmpClaiming(-4, 4), "dimensions"},
+      {"bmp most negative height", BmpClaiming(4, INT32_MIN), "too large"},
+      {"bmp odd depth", BmpClaiming(1, 1, 7), "depth"},
+      {"bmp run-length", BmpClaiming(1, 1, 8, 1), "compression"},
+      {"png truncated", png.substr(0, png.size() - 30), "PNG"},
+      {"png header only", png.substr(0, 33), "PNG"},
+      {"png huge", PngHeader(40000, 40000) + png.substr(33), "too large"},
+      {"png lying size", PngHeader(16000, 16000) + png.substr(33), "larger than the data"},
+      {"jpeg truncated", jpg.substr(0, jpg.size() / 2), "JPEG"},
+      {"jpeg start only", jpg.substr(0, 3), "JPEG"},
+  };
+  std::string badCrc = png;
+  badCrc[20] ^= 0x40;  // inside IHDR
+  v.push_back({"png bad checksum", badCrc, "PNG"});
+  std::string garbage = jpg.substr(0, 200);
+  std::mt19937 rng(9);
+  for (int i = 0; i < 400; ++i) garbage += static_cast<char>(rng());
+  v.push_back({"jpeg garbage", garbage, "JPEG"});
+  BmpSpec shortPalette;
+  shortPalette.Bits = 8;
+  shortPalette.Palette.assign(256, 0);
+  std::string sp = MakeBmp(shortPalette);
+  sp[46] = 0;  // palette count 0 means all 256 entries: cut the file inside them
+  sp.resize(14 + 40 + 100);
+  v.push_back({"bmp truncated palette", sp, "palette"});
+  return v;
+}
+
+// A bitmap with recognisable content to compare against after a failure.
+std::unique_ptr<TBitmap> Marked() {
+  auto b = MakeBitmap(3, 2, clRed);
+  b->Canvas()->SetPixels(1, 1, clBlue);
+  b->SetPixelFormat(pf8bit);
+  return b;
+}
+
+void ExpectUnchanged(TBitmap& B, const std::string& Name) {
+  EXPECT_EQ(B.Width(), 3) << Name;
+  EXPECT_EQ(B.Height(), 2) << Name;
+  EXPECT_EQ(B.PixelFormat(), pf8bit) << Name;
+  EXPECT_EQ(CountColor(B, clRed), 5) << Name;
+  EXPECT_EQ(B.Canvas()->Pixels(1, 1), clBlue) << Name;
+}
+
+}  // namespace
+
+TEST(BadImages, FilesRaiseWithTheNameAndTheProblem) {
+  for (const BadCase& k : Cases()) {
+    const String path = TempPath("bad-" + std::to_string(std::hash<std::string>()(k.Name)) + ".img");
+    WriteFile(path, k.Bytes);
+    auto b = Marked();
+    try {
+      b->LoadFromFile(path);
+      ADD_FAILURE() << k.Name << ": no exception";
+    } catch (const EInvalidGraphic& e) {
+      const std::string msg = e.what();
+      EXPECT_NE(msg.find(ToUTF8(path)), std::string::npos) << k.Name << ": " << msg;
+      EXPECT_NE(msg.find(k.Problem), std::string::npos) << k.Name << ": " << msg;
+    }
+    ExpectUnchanged(*b, k.Name);
+  }
+}
+
+TEST(BadImages, StreamsRaiseTheSameWithoutAName) {
+  for (const BadCase& k : Cases()) {
+    auto b = Marked();
+    try {
+      LoadBytes(*b, k.Bytes);
+      ADD_FAILURE() << k.Name << ": no exception";
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_NE(std::string(e.what()).find(k.Problem), std::string::npos) << k.Name << ": " << e.what();
+    }
+    ExpectUnchanged(*b, k.Name);
+  }
+}
+
+TEST(BadImages, EveryTruncationOfAGoodFileFailsCleanly) {
+  for (const char* ext : {"bmp", "png", "jpg"}) {
+    const std::string good = Saved(ext);
+    for (std::size_t n = 0; n < good.size(); n += 7) {
+      auto b = Marked();
+      EXPECT_THROW(LoadBytes(*b, good.substr(0, n)), EInvalidGraphic) << ext << " cut at " << n;
+      ExpectUnchanged(*b, std::string(ext) + " cut");
+    }
+  }
+}
+
+TEST(BadImages, FlippedBytesNeverCrash) {
+  // Damaged files may still decode; they must never do anything worse than
+  // raise EInvalidGraphic.
+  std::mt19937 rng(21);
+  for (const char* ext : {"bmp", "png", "jpg"}) {
+    const std::string good = Saved(ext);
+    for (int round = 0; round < 150; ++round) {
+      std::string bytes = good;
+      for (int k = 0; k < 3; ++k) bytes[rng() % bytes.size()] = static_cast<char>(rng());
+      TBitmap b;
+      try {
+        LoadBytes(b, bytes);
+        EXPECT_GT(b.Width() * b.Height(), 0);
+      } catch (const EInvalidGraphic&) {
+      }
+    }
+  }
+}
+
+TEST(BadImages, MissingFileRaisesTheOpenErrorAndKeepsTheBitmap) {
+  auto b = Marked();
+  EXPECT_THROW(b->LoadFromFile(TempPath("does-not-exist.bmp")), EFOpenError);
+  ExpectUnchanged(*b, "missing");
+}
