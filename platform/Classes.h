@@ -353,8 +353,8 @@ class TStringList : public TStrings {
   void Assign(TPersistent* Source) override;
   int IndexOf(const String& S) const override;
 
-  // Binary search of a sorted list: true when found. Index is where S is or
-  // would be inserted (the first of equal items unless dupAccept).
+  // Binary search of a sorted list: true when found. Index is where S is
+  // (with dupAccept the first of equal items) or would be inserted.
   bool Find(const String& S, int& Index) const;
   // Sorts an unsorted list (stable: equal items keep their order).
   virtual void Sort();

@@ -1,5 +1,6 @@
 #include "platform/rtl/Decimal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -41,11 +42,11 @@ TDecimal ToDecimal(double Value, int Precision) {
   TDecimal d;
   d.Negative = std::signbit(Value);
   if (Value == 0.0 || !std::isfinite(Value)) return d;
-  if (Precision < 1) Precision = 1;
-  if (Precision > 18) Precision = 18;
+  // First the 18 significant digits the value holds (nearest, from its
+  // exact binary value), then the precision, rounding half away from zero
+  // on those digits: 1234.5 to four digits is 1235.
   char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(Value), std::chars_format::scientific,
-                           Precision - 1);
+  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(Value), std::chars_format::scientific, 17);
   std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
   std::size_t e = text.find('e');
   for (char c : text.substr(0, e)) {
@@ -53,6 +54,7 @@ TDecimal ToDecimal(double Value, int Precision) {
   }
   d.Exponent = std::atoi(std::string(text.substr(e + 1)).c_str()) + 1;
   StripTrailingZeros(d);
+  KeepDigits(d, std::clamp(Precision, 1, 18));
   return d;
 }
 

@@ -21,8 +21,8 @@ struct TDecimal {
   }
 };
 
-// The finite Value with at most Precision (1..18) significant digits,
-// rounded to nearest (ties to even) from its exact binary value.
+// The finite Value with at most Precision (1..18) significant digits: its
+// 18-digit decimal form rounded half away from zero to Precision digits.
 TDecimal ToDecimal(double Value, int Precision);
 // Keeps the digits down to the place 10^-Decimals, rounding half away from
 // zero on the digits.

@@ -27,7 +27,7 @@ String ExponentText(int Exponent, int MinDigits, bool AlwaysSign) {
 String PlainText(const TDecimal& D, const TFormatSettings& Settings) {
   std::string whole = IntegerDigits(D);
   String r = whole.empty() ? String(u"0") : rtl::AsciiToString(whole);
-  int fracDigits = static_cast<int>(D.Digits.size()) - std::max(D.Exponent, 0);
+  int fracDigits = static_cast<int>(D.Digits.size()) - D.Exponent;  // with leading zeros
   if (fracDigits > 0) {
     r += Settings.DecimalSeparator;
     for (int i = 0; i < fracDigits; ++i) r += static_cast<Char>(D.DigitAt(D.Exponent + i));

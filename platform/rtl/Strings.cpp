@@ -282,7 +282,9 @@ String TStrings::CommaText() const { return JoinDelimited(*this, kCommaText); }
 void TStrings::SetCommaText(const String& Value) { ReplaceItems(ParseDelimited(Value, kCommaText)); }
 
 void TStrings::BeginUpdate() {
-  if (FUpdateCount++ == 0) SetUpdateState(true);
+  // The state changes while the count is still 0, so the list reports it.
+  if (FUpdateCount == 0) SetUpdateState(true);
+  ++FUpdateCount;
 }
 
 void TStrings::EndUpdate() {
