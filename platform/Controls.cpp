@@ -481,6 +481,7 @@ void TControl::WMLButtonDblClk(TWMMouse& Message) {
   SendCancelMode(this);
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (FControlStyle.Contains(csClickEvents)) DblClick();
+  if (!detail::IsAlive(this)) return;  // the handler freed the control
   DoMouseDown(Message, mbLeft, {ssDouble});
 }
 
@@ -491,6 +492,7 @@ void TControl::WMLButtonUp(TWMMouse& Message) {
   if (FControlState.Contains(csClicked)) {
     FControlState >> csClicked;
     if (ClientRect().Contains(Message.Pos())) Click();
+    if (!detail::IsAlive(this)) return;  // the handler freed the control
   }
   DoMouseUp(Message, mbLeft);
 }

@@ -48,16 +48,18 @@ void ChangeFocus(TWinControl* Control) {
   }
 }
 
+// A control being freed hears nothing more; the form (when it lives on)
+// takes the focus itself.
 void RemoveFocusFrom(TWinControl* Control) {
   TCustomForm* form = GetParentForm(Control);
   if (form != nullptr && form != Control) form->DefocusControl(Control);
   if (!Contains(Control, g_Focused)) return;
-  bool quietly = Control->ComponentState().Contains(csDestroying) || form == nullptr ||
-                 form == Control || form->ComponentState().Contains(csDestroying);
-  if (quietly) {
-    g_Focused = nullptr;
-  } else {
+  if (Control->ComponentState().Contains(csDestroying)) g_Focused = nullptr;
+  bool formLives = form != nullptr && form != Control && !form->ComponentState().Contains(csDestroying);
+  if (formLives) {
     ChangeFocus(form);
+  } else {
+    g_Focused = nullptr;
   }
 }
 
