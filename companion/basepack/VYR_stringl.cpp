@@ -102,6 +102,17 @@ int Tokenize(const vcl::String& Text, const vcl::String& Delimiters, std::vector
   return static_cast<int>(Items.size());
 }
 
+int Tokenize(const vcl::String& Text, const vcl::String& Delimiters, vcl::TStrings* Items) {
+  if (Items == nullptr) return 0;
+  std::vector<vcl::String> items;
+  Tokenize(Text, Delimiters, items);
+  Items->BeginUpdate();
+  Items->Clear();
+  for (const auto& item : items) Items->Add(item);
+  Items->EndUpdate();
+  return static_cast<int>(items.size());
+}
+
 int NumberedPos(const vcl::String& SubStr, const vcl::String& InString, int StartPos, int Num) {
   if (SubStr.empty() || Num < 1) return 0;
   std::size_t from = StartPos > 1 ? static_cast<std::size_t>(StartPos) - 1 : 0;

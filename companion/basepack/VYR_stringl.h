@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Classes.h"
 #include "platform/Types.h"
 
 namespace vyr {
@@ -35,6 +36,8 @@ vcl::String strff(double Value, int Width, int Decimals);
 // one item more than it holds delimiters (a trailing delimiter gives an
 // empty last item); an empty text gives no items.
 int Tokenize(const vcl::String& Text, const vcl::String& Delimiters, std::vector<vcl::String>& Items);
+// The same into a string list (cleared first; nothing happens for null).
+int Tokenize(const vcl::String& Text, const vcl::String& Delimiters, vcl::TStrings* Items);
 
 // The position of the Num-th occurrence of SubStr in InString, searching
 // from position StartPos on (positions below 1 count as 1); occurrences may

@@ -39,6 +39,13 @@ TEST(Tokenize, CountsItemsIncludingEmptyOnes) {
   EXPECT_EQ(items[2], u"c");
   EXPECT_EQ(Tokenize(u"", u"|", items), 0);
   EXPECT_TRUE(items.empty());
+  vcl::TStringList list;
+  list.Add(u"stale");
+  EXPECT_EQ(Tokenize(u"usr\\local\\", u"\\", &list), 3);
+  ASSERT_EQ(list.Count(), 3);
+  EXPECT_EQ(list.Strings(1), u"local");
+  EXPECT_EQ(list.Strings(2), u"");
+  EXPECT_EQ(Tokenize(u"a|b", u"|", static_cast<vcl::TStrings*>(nullptr)), 0);
 }
 
 TEST(NumberedPos, FindsTheNthOccurrenceFromAPosition) {
