@@ -48,11 +48,14 @@ int AddClamped(int A, int B) {
 }  // namespace
 
 void TCanvas::TextOut(int X, int Y, const String& Text) {
+  const TRect clip = Visible(FSurface, FClip);
+  const bool draws = !clip.IsEmpty() && !Text.empty();
+  // The owner hears of the change before the font engine is locked, so that
+  // its handler may measure text itself.
+  if (draws) Changing();
   text::FontAccess fonts;
   text::FontInstance& font = fonts.Resolve(FFont);
-  const TRect clip = Visible(FSurface, FClip);
-  if (!clip.IsEmpty() && !Text.empty()) {
-    Changing();
+  if (draws) {
     text::DrawTextLine(FSurface, clip, Device(X, FOrigin.X), Device(Y, FOrigin.Y), font, Text,
                        PaintOf(FFont, FBrush, true));
   }
@@ -62,9 +65,9 @@ void TCanvas::TextOut(int X, int Y, const String& Text) {
 void TCanvas::TextRect(const TRect& R, int X, int Y, const String& Text) {
   const TRect clip = DeviceRect(R, FOrigin).Intersect(Visible(FSurface, FClip));
   if (clip.IsEmpty()) return;
+  Changing();  // before the font engine is locked, as in TextOut
   text::FontAccess fonts;
   text::FontInstance& font = fonts.Resolve(FFont);
-  Changing();
   const text::TextPaint paint = PaintOf(FFont, FBrush, true);
   if (paint.Opaque) text::FillSolid(FSurface, clip, clip, paint.Background);
   text::DrawTextLine(FSurface, clip, Device(X, FOrigin.X), Device(Y, FOrigin.Y), font, Text,

@@ -149,14 +149,19 @@ TEST(CanvasText, DrawingTellsTheOwnerOnceAndMeasuringNever) {
   std::vector<std::uint32_t> px(40 * 20, 0xFFFFFF);
   TCanvas c;
   c.Attach(TSurface{px.data(), 40, 20, 40}, {0, 0}, TRect(0, 0, 40, 20));
-  int changes = 0;
-  c.OnChanging = [&] { ++changes; };
+  int changes = 0, measured = 0;
+  // The owner may measure text while it hears of the change.
+  c.OnChanging = [&] {
+    ++changes;
+    measured = c.TextWidth(u"abc");
+  };
   c.TextWidth(u"abc");
   c.TextExtent(u"abc");
   c.TextOut(0, 0, u"");
   EXPECT_EQ(changes, 0);
   c.TextOut(0, 0, u"abc");
   EXPECT_EQ(changes, 1);
+  EXPECT_EQ(measured, c.TextWidth(u"abc"));
   c.TextRect(TRect(0, 0, 10, 10), 0, 0, u"abc");
   EXPECT_EQ(changes, 2);
   c.TextRect(TRect(50, 0, 60, 10), 0, 0, u"abc");  // outside the surface
