@@ -1,4 +1,5 @@
 #include "platform/text/FontFace.h"
+
 #include "platform/text/Turn.h"
 
 #include FT_OUTLINE_H
@@ -152,27 +153,30 @@ void SizedFace::ComputeMetrics() {
   }
   m.Ascent = std::max(m.Ascent, 1);
   m.Descent = std::max(m.Descent, 0);
+  ComputeLines(scale);
+}
 
-  // The underline keeps a row of space under the baseline when the descent
-  // allows it, and stays inside the cell.
+// The underline keeps a row of space under the baseline when the descent
+// allows it, and stays inside the cell. Without a strike-out position in the
+// font, the line goes three tenths of the em above the baseline (about half
+// the x-height); it stays below the top of the cell.
+void SizedFace::ComputeLines(double Scale) {
+  FontMetrics& m = FMetrics;
   const int ulThickness = FFile.UnderlineThickness > 0
-                              ? RoundPixels(FFile.UnderlineThickness * scale)
+                              ? RoundPixels(FFile.UnderlineThickness * Scale)
                               : RoundPixels(FEm / 14.0);
   m.UnderlineThickness = std::max(1, ulThickness);
-  const double ulCentre = -FFile.UnderlinePosition * scale;
-  int ulOffset = RoundPixels(ulCentre - m.UnderlineThickness / 2.0);
-  ulOffset = std::max(ulOffset, 1);
+  const double ulCentre = -FFile.UnderlinePosition * Scale;
+  int ulOffset = std::max(RoundPixels(ulCentre - m.UnderlineThickness / 2.0), 1);
   ulOffset = std::min(ulOffset, m.Descent - m.UnderlineThickness);
   m.UnderlineOffset = std::max(ulOffset, 0);
 
-  // Without a strike-out position in the font, a quarter of the em above the
-  // baseline (about half the x-height).
   const int stThickness =
-      FFile.StrikeThickness > 0 ? RoundPixels(FFile.StrikeThickness * scale) : ulThickness;
+      FFile.StrikeThickness > 0 ? RoundPixels(FFile.StrikeThickness * Scale) : ulThickness;
   m.StrikeThickness = std::max(1, stThickness);
   const int stPos =
-      FFile.StrikePosition > 0 ? RoundPixels(FFile.StrikePosition * scale) : RoundPixels(FEm * 0.3);
-  m.StrikeOffset = std::max(stPos, m.StrikeThickness);
+      FFile.StrikePosition > 0 ? RoundPixels(FFile.StrikePosition * Scale) : RoundPixels(FEm * 0.3);
+  m.StrikeOffset = std::max(std::min(stPos, m.Ascent - 1), m.StrikeThickness);
 }
 
 std::uint32_t SizedFace::GlyphIndex(char32_t Ch) const { return FT_Get_Char_Index(FFace, Ch); }

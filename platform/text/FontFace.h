@@ -65,6 +65,7 @@ class SizedFace {
  private:
   SizedFace(const FaceFile& File, FT_Face Face, int EmPixels, bool SynthBold, bool SynthItalic);
   void ComputeMetrics();
+  void ComputeLines(double Scale);
   bool Load(std::uint32_t Index, FT_Int32 Flags);
   void Synthesise();
 

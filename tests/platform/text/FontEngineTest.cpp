@@ -198,7 +198,7 @@ TEST(FontEngine, FontsResolveAgainAfterTheyChangeOrTheCachesAreCleared) {
 
 TEST(FontEngine, UnderlineAndStrikeOutLieInsideTheCell) {
   FontAccess fonts;
-  for (int em : {6, 9, 11, 16, 30, 72}) {
+  for (int em : {3, 6, 9, 11, 16, 30, 72}) {
     const FontMetrics& m = fonts.Resolve(Logical(u"DejaVu Sans", -em)).Metrics();
     EXPECT_GE(m.UnderlineOffset, 0) << em;
     EXPECT_LE(m.UnderlineOffset + m.UnderlineThickness, m.Descent) << em;
