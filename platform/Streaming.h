@@ -41,6 +41,8 @@
 //   TColor is an integer type, so colors use .Color(...) (a name such as
 //   clBtnFace or a number such as $00C0FFEE).
 // - The last argument is the default: a value equal to it is not written.
+//   It must equal the value the constructor gives (the value reading starts
+//   from), or a value equal to the default would not survive a round trip.
 //   Without one, strings are written unless empty, floats unless zero and
 //   everything else always. .Stored(pred) after a property makes its storing
 //   depend on the object (e.g. a font only when it does not follow the parent).
@@ -51,6 +53,10 @@
 //   dotted names (NeedleLayout.HeadSize).
 // - .Strings(name, getter) stores a string list (anything with Clear, Add,
 //   Count and Strings(i)) as "Name.Strings = ( 'a' 'b' )".
+// - .Named(name, getter, setter, default, {{value, u"name"}...}) stores an
+//   integer by name where it has one (cursors, character sets).
+// - .OrderIndex() after a property marks a position among siblings
+//   (TabOrder), applied after the whole form is built.
 // - .Reference(name, getter, setter) stores a pointer to another component of
 //   the same form by its name; it is resolved when the whole form is read.
 // - .Event(name) lets a file name a handler (OnClick = Button1Click), which
@@ -140,6 +146,12 @@ std::int64_t ReadEnum(std::type_index Enum, const TFormValue& V);
 String EnumText(std::type_index Enum, std::int64_t Ordinal);
 std::uint64_t ReadSet(std::type_index Enum, const TFormValue& V);
 String SetText(std::type_index Enum, std::uint64_t Bits);
+// Integers that also have names (cursor shapes, character sets): a name
+// from Names or a number in Min..Max.
+using TIdentNames = std::vector<std::pair<std::int64_t, String>>;
+std::int64_t ReadNamedInteger(const TFormValue& V, const TIdentNames& Names, std::int64_t Min,
+                              std::int64_t Max);
+String NamedIntegerText(std::int64_t Value, const TIdentNames& Names);
 TColor ReadColor(const TFormValue& V);
 String ColorText(TColor Value);
 String TypeName(std::type_index Type);
@@ -244,6 +256,24 @@ struct TFormColorCodec {
   static bool ImplicitDefault(TColor) { return false; }
 };
 
+// An integer written by name where it has one (.Named).
+template <FormInteger V>
+struct TFormNamedCodec {
+  std::shared_ptr<const formvalue::TIdentNames> Names;
+  static String TypeName() { return u"Integer"; }
+  V Read(const TFormValue& v) const {
+    return static_cast<V>(formvalue::ReadNamedInteger(
+        v, *Names, std::numeric_limits<V>::min(), std::numeric_limits<V>::max()));
+  }
+  String Write(V x) const { return formvalue::NamedIntegerText(x, *Names); }
+  static bool ImplicitDefault(V) { return false; }
+};
+
+template <class C>
+inline constexpr bool IsNamedCodec = false;
+template <class V>
+inline constexpr bool IsNamedCodec<TFormNamedCodec<V>> = true;
+
 // ---------------------------------------------------------------- registry
 
 enum TPropKind : std::uint8_t {
@@ -264,6 +294,9 @@ struct TPropInfo {
   std::function<bool(TPersistent&)> IsDefault;
   std::function<String()> DefaultText;        // empty when there is no default
   std::function<bool(TPersistent&)> Stored;   // empty: always stored
+  // A position among siblings (TabOrder): applied once the whole form is
+  // built, smallest value first, so that every position can be reached.
+  bool OrderIndex = false;
   // pkObject: the nested object (never owned by the caller).
   std::function<TPersistent*(TPersistent&)> Object;
   std::optional<std::type_index> ObjectType;
@@ -342,20 +375,31 @@ class TClassRegistration {
 
   template <class G, class S>
   TClassRegistration& Property(const String& Name, G Get, S Set) {
-    return Value<TFormCodec<ValueOf<G>>>(Name, Get, Set, std::nullopt);
+    return Value(Name, Get, Set, std::nullopt, TFormCodec<ValueOf<G>>());
   }
   template <class G, class S>
   TClassRegistration& Property(const String& Name, G Get, S Set,
                                const std::type_identity_t<ValueOf<G>>& Default) {
-    return Value<TFormCodec<ValueOf<G>>>(Name, Get, Set, Default);
+    return Value(Name, Get, Set, Default, TFormCodec<ValueOf<G>>());
   }
   template <class G, class S>
   TClassRegistration& Color(const String& Name, G Get, S Set) {
-    return Value<TFormColorCodec>(Name, Get, Set, std::nullopt);
+    return Value(Name, Get, Set, std::nullopt, TFormColorCodec());
   }
   template <class G, class S>
   TClassRegistration& Color(const String& Name, G Get, S Set, TColor Default) {
-    return Value<TFormColorCodec>(Name, Get, Set, Default);
+    return Value(Name, Get, Set, Default, TFormColorCodec());
+  }
+  // An integer property whose values may be written by name, e.g. a cursor:
+  // .Named(u"Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault,
+  //        {{crDefault, u"crDefault"}, {crArrow, u"crArrow"}})
+  template <class G, class S>
+  TClassRegistration& Named(const String& Name, G Get, S Set,
+                            const std::type_identity_t<ValueOf<G>>& Default,
+                            formvalue::TIdentNames Names) {
+    TFormNamedCodec<ValueOf<G>> codec{
+        std::make_shared<const formvalue::TIdentNames>(std::move(Names))};
+    return Value(Name, Get, Set, Default, codec);
   }
 
   template <class G>
@@ -423,24 +467,30 @@ class TClassRegistration {
     Last().Stored = [Value](TPersistent&) { return Value; };
     return *this;
   }
+  // Marks the last property as a position among siblings (see TPropInfo).
+  TClassRegistration& OrderIndex() {
+    Last().OrderIndex = true;
+    return *this;
+  }
 
   // Lets `static const bool registered = RegisterClass<...>(...)...;` compile.
   operator bool() const { return true; }  // NOLINT(google-explicit-constructor)
   const TClassInfo& Info() const { return *FInfo; }
 
  private:
-  template <class Codec, class G, class S>
-  TClassRegistration& Value(const String& Name, G Get, S Set, std::optional<ValueOf<G>> Default) {
+  template <class G, class S, class Codec>
+  TClassRegistration& Value(const String& Name, G Get, S Set, std::optional<ValueOf<G>> Default,
+                            Codec C) {
     using V = ValueOf<G>;
     TPropInfo& p = Add(Name, KindOf<V, Codec>(), Codec::TypeName());
-    p.Load = [Set](TPersistent& o, const TFormValue& v) {
-      std::invoke(Set, streaming::As<T>(o), static_cast<V>(Codec::Read(v)));
+    p.Load = [Set, C](TPersistent& o, const TFormValue& v) {
+      std::invoke(Set, streaming::As<T>(o), static_cast<V>(C.Read(v)));
     };
-    p.Text = [Get](TPersistent& o) { return Codec::Write(std::invoke(Get, streaming::As<T>(o))); };
+    p.Text = [Get, C](TPersistent& o) { return C.Write(std::invoke(Get, streaming::As<T>(o))); };
     if (Default) {
       V d = *Default;
       p.IsDefault = [Get, d](TPersistent& o) { return std::invoke(Get, streaming::As<T>(o)) == d; };
-      p.DefaultText = [d] { return Codec::Write(d); };
+      p.DefaultText = [d, C] { return C.Write(d); };
     } else {
       p.IsDefault = [Get](TPersistent& o) {
         return Codec::ImplicitDefault(std::invoke(Get, streaming::As<T>(o)));
@@ -452,6 +502,7 @@ class TClassRegistration {
   template <class V, class Codec>
   static constexpr TPropKind KindOf() {
     if constexpr (std::is_same_v<Codec, TFormColorCodec>) return pkColor;
+    else if constexpr (IsNamedCodec<Codec>) return pkInteger;
     else if constexpr (std::is_same_v<V, bool>) return pkBoolean;
     else if constexpr (std::is_same_v<V, char16_t>) return pkChar;
     else if constexpr (std::is_same_v<V, String>) return pkString;

@@ -1,4 +1,9 @@
-// The published properties of the platform's own classes.
+// The published properties of the platform's own classes: components,
+// fonts, controls and forms.
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "platform/Graphics.h"
+#include "platform/Menus.h"
 #include "platform/Streaming.h"
 #include "platform/streaming/Registry.h"
 
@@ -14,10 +19,134 @@ void RegisterComponentClasses() {
       .Property(u"Tag", &TComponent::Tag, &TComponent::SetTag, 0);
 }
 
+formvalue::TIdentNames CharsetNames() {
+  return {{0, u"ANSI_CHARSET"},       {1, u"DEFAULT_CHARSET"},    {2, u"SYMBOL_CHARSET"},
+          {77, u"MAC_CHARSET"},       {128, u"SHIFTJIS_CHARSET"}, {129, u"HANGEUL_CHARSET"},
+          {130, u"JOHAB_CHARSET"},    {134, u"GB2312_CHARSET"},   {136, u"CHINESEBIG5_CHARSET"},
+          {161, u"GREEK_CHARSET"},    {162, u"TURKISH_CHARSET"},  {163, u"VIETNAMESE_CHARSET"},
+          {177, u"HEBREW_CHARSET"},   {178, u"ARABIC_CHARSET"},   {186, u"BALTIC_CHARSET"},
+          {204, u"RUSSIAN_CHARSET"},  {222, u"THAI_CHARSET"},     {238, u"EASTEUROPE_CHARSET"},
+          {255, u"OEM_CHARSET"}};
+}
+
+formvalue::TIdentNames CursorNames() {
+  return {{crDefault, u"crDefault"},     {crNone, u"crNone"},       {crArrow, u"crArrow"},
+          {crCross, u"crCross"},         {crIBeam, u"crIBeam"},     {crSizeNESW, u"crSizeNESW"},
+          {crSizeNS, u"crSizeNS"},       {crSizeNWSE, u"crSizeNWSE"}, {crSizeWE, u"crSizeWE"},
+          {crUpArrow, u"crUpArrow"},     {crHourGlass, u"crHourGlass"}, {crDrag, u"crDrag"},
+          {crNoDrop, u"crNoDrop"},       {crHSplit, u"crHSplit"},   {crVSplit, u"crVSplit"},
+          {crMultiDrag, u"crMultiDrag"}, {crSQLWait, u"crSQLWait"}, {crNo, u"crNo"},
+          {crAppStart, u"crAppStart"},   {crHelp, u"crHelp"},       {crHandPoint, u"crHandPoint"},
+          {crSizeAll, u"crSizeAll"}};
+}
+
+// A font is written whole whenever its owner stores it (its owner may start
+// from another font than TFont's own), so only the rarely changed attributes
+// have defaults; Size is read but written as Height.
+void RegisterFont() {
+  RegisterEnum<TFontStyle>({u"fsBold", u"fsItalic", u"fsUnderline", u"fsStrikeOut"});
+  RegisterEnum<TFontPitch>({u"fpDefault", u"fpVariable", u"fpFixed"});
+  RegisterEnum<TFontQuality>({u"fqDefault", u"fqDraft", u"fqProof", u"fqNonAntialiased",
+                              u"fqAntialiased", u"fqClearType", u"fqClearTypeNatural"});
+  RegisterClass<TFont, TPersistent>(u"TFont")
+      .Named(u"Charset", &TFont::Charset, &TFont::SetCharset, DEFAULT_CHARSET, CharsetNames())
+      .Color(u"Color", &TFont::Color, &TFont::SetColor)
+      .Property(u"Height", &TFont::Height, &TFont::SetHeight)
+      .Property(u"Name", &TFont::Name, &TFont::SetName)
+      .Property(u"Orientation", &TFont::Orientation, &TFont::SetOrientation, 0)
+      .Property(u"Pitch", &TFont::Pitch, &TFont::SetPitch, fpDefault)
+      .Property(u"Quality", &TFont::Quality, &TFont::SetQuality, fqDefault)
+      .Property(u"Size", &TFont::Size, &TFont::SetSize).Stored(false)
+      .Property(u"Style", &TFont::Style, &TFont::SetStyle);
+}
+
+void RegisterConstraints() {
+  RegisterClass<TSizeConstraints, TPersistent>(u"TSizeConstraints")
+      .Property(u"MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight, 0)
+      .Property(u"MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth, 0)
+      .Property(u"MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight, 0)
+      .Property(u"MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth, 0);
+}
+
+// Color and Font are stored only when they do not follow the parent, as a
+// control takes them from its parent otherwise.
+void RegisterControl() {
+  RegisterEnum<TAlign>({u"alNone", u"alTop", u"alBottom", u"alLeft", u"alRight", u"alClient",
+                        u"alCustom"});
+  RegisterEnum<TAnchorKind>({u"akLeft", u"akTop", u"akRight", u"akBottom"});
+  RegisterClass<TControl, TComponent>(u"TControl")
+      .Property(u"Left", &TControl::Left, &TControl::SetLeft)
+      .Property(u"Top", &TControl::Top, &TControl::SetTop)
+      .Property(u"Width", &TControl::Width, &TControl::SetWidth)
+      .Property(u"Height", &TControl::Height, &TControl::SetHeight)
+      .Property(u"Align", &TControl::Align, &TControl::SetAlign, alNone)
+      .Property(u"Anchors", &TControl::Anchors, &TControl::SetAnchors, {akLeft, akTop})
+      .Color(u"Color", &TControl::Color, &TControl::SetColor)
+      .Stored([](const TControl& c) { return !c.ParentColor(); })
+      .Nested(u"Constraints", [](TControl& c) { return c.Constraints(); })
+      .Named(u"Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault, CursorNames())
+      .Property(u"Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
+      .Nested(u"Font", [](TControl& c) { return c.Font(); })
+      .Stored([](const TControl& c) { return !c.ParentFont(); })
+      .Property(u"Hint", &TControl::Hint, &TControl::SetHint)
+      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true)
+      .Property(u"ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true)
+      .Property(u"ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true)
+      .Reference(u"PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
+      .Property(u"ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+      .Stored([](const TControl& c) { return !c.ParentShowHint(); })
+      .Property(u"Visible", &TControl::Visible, &TControl::SetVisible, true)
+      .Event(u"OnClick").Event(u"OnDblClick").Event(u"OnContextPopup")
+      .Event(u"OnMouseDown").Event(u"OnMouseMove").Event(u"OnMouseUp")
+      .Event(u"OnMouseEnter").Event(u"OnMouseLeave")
+      .Event(u"OnMouseWheel").Event(u"OnMouseWheelDown").Event(u"OnMouseWheelUp")
+      .Event(u"OnResize").Event(u"OnDragDrop").Event(u"OnDragOver").Event(u"OnEndDrag")
+      .Event(u"OnStartDrag");
+  RegisterClass<TGraphicControl, TControl>(u"TGraphicControl");
+  RegisterClass<TWinControl, TControl>(u"TWinControl")
+      .Property(u"TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+      .Stored([](const TWinControl& c) { return c.Parent() != nullptr; })
+      .OrderIndex()
+      .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false)
+      .Event(u"OnEnter").Event(u"OnExit")
+      .Event(u"OnKeyDown").Event(u"OnKeyPress").Event(u"OnKeyUp");
+  RegisterClass<TCustomControl, TWinControl>(u"TCustomControl");
+}
+
+// A form starts hidden with its own color and font; its Width and Height are
+// its client area, stored as ClientWidth and ClientHeight.
+void RegisterForms() {
+  RegisterEnum<TFormBorderStyle>({u"bsNone", u"bsSingle", u"bsSizeable", u"bsDialog",
+                                  u"bsToolWindow", u"bsSizeToolWin"});
+  RegisterEnum<TPosition>({u"poDesigned", u"poDefault", u"poDefaultPosOnly",
+                           u"poDefaultSizeOnly", u"poScreenCenter", u"poDesktopCenter",
+                           u"poMainFormCenter", u"poOwnerFormCenter"});
+  RegisterClass<TCustomForm, TWinControl>(u"TCustomForm")
+      .Property(u"Width", &TControl::Width, &TControl::SetWidth).Stored(false)
+      .Property(u"Height", &TControl::Height, &TControl::SetHeight).Stored(false)
+      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
+      .Property(u"ParentFont", &TControl::ParentFont, &TControl::SetParentFont, false)
+      .Property(u"Visible", &TControl::Visible, &TControl::SetVisible, false)
+      .Property(u"BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
+                bsSizeable)
+      .Property(u"Caption", &TControl::Caption, &TControl::SetCaption)
+      .Property(u"ClientHeight", &TControl::ClientHeight, &TControl::SetClientHeight)
+      .Property(u"ClientWidth", &TControl::ClientWidth, &TControl::SetClientWidth)
+      .Property(u"KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false)
+      .Property(u"Position", &TCustomForm::Position, &TCustomForm::SetPosition, poDesigned)
+      .Event(u"OnActivate").Event(u"OnClose").Event(u"OnCloseQuery").Event(u"OnDeactivate")
+      .Event(u"OnHide").Event(u"OnPaint").Event(u"OnShow");
+  RegisterClass<TForm, TCustomForm>(u"TForm");
+}
+
 }  // namespace
 
 void RegisterPlatformClasses() {
   RegisterComponentClasses();
+  RegisterFont();
+  RegisterConstraints();
+  RegisterControl();
+  RegisterForms();
 }
 
 }  // namespace vcl::streaming

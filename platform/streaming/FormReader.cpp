@@ -80,6 +80,12 @@ struct TFixup {
   int Line;
 };
 
+struct TOrderValue {
+  TPersistent* Object;
+  const TPropInfo* Prop;
+  const TFormProperty* Source;
+};
+
 class TFormBuilder {
  public:
   TComponent* ReadNew(const TFormObject& Form, TComponent* Owner);
@@ -91,6 +97,7 @@ class TFormBuilder {
   void ApplyProperties(TComponent& C, const TClassInfo& Class, const TFormObject& Object);
   void Apply(TPersistent& Object, const TClassInfo& Class, const TFormProperty& P);
   void ReadChild(const TFormObject& Object, TComponent& Parent);
+  void ApplyOrderIndexes();
   void ResolveFixups();
   void CallLoaded();
   const TClassInfo& CreatableClass(const TFormObject& Object) const;
@@ -98,6 +105,7 @@ class TFormBuilder {
   TComponent* FRoot = nullptr;
   std::vector<std::pair<TComponent*, int>> FLoaded;  // component, line of its object
   std::vector<TFixup> FFixups;
+  std::vector<TOrderValue> FOrders;
 };
 
 const TClassInfo& TFormBuilder::CreatableClass(const TFormObject& Object) const {
@@ -152,6 +160,7 @@ void TFormBuilder::Build(TComponent& Root, const TClassInfo& Class, const TFormO
   Begin(Root, Form);
   ApplyProperties(Root, Class, Form);
   for (const TFormObject& child : Form.Children) ReadChild(child, Root);
+  ApplyOrderIndexes();
   ResolveFixups();
   CallLoaded();
 }
@@ -187,7 +196,25 @@ void TFormBuilder::Apply(TPersistent& Object, const TClassInfo& Class, const TFo
       FFixups.push_back({t.Object, &prop, P.Value.Text, P.Line});
       return;
     default:
+      if (prop.OrderIndex) {
+        FOrders.push_back({t.Object, &prop, &P});
+        return;
+      }
       WithContext(P.Line, u"property " + P.Name, [&] { prop.Load(*t.Object, P.Value); });
+  }
+}
+
+// Positions are applied smallest first: each lands where it was written
+// because those before it are already in place.
+void TFormBuilder::ApplyOrderIndexes() {
+  auto key = [](const TOrderValue& o) {
+    return o.Source->Value.Kind == fvInteger ? o.Source->Value.Integer : INT64_MIN;
+  };
+  std::stable_sort(FOrders.begin(), FOrders.end(),
+                   [&](const TOrderValue& a, const TOrderValue& b) { return key(a) < key(b); });
+  for (const TOrderValue& o : FOrders) {
+    WithContext(o.Source->Line, u"property " + o.Source->Name,
+                [&] { o.Prop->Load(*o.Object, o.Source->Value); });
   }
 }
 

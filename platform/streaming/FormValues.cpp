@@ -165,14 +165,28 @@ std::int64_t ReadEnum(std::type_index Enum, const TFormValue& V) {
   const streaming::TEnumInfo* info = streaming::FindEnum(Enum);
   if (info == nullptr) throw EConvertError(u"enumeration " + TypeName(Enum) + u" has no value names");
   std::int64_t value = 0;
-  if (V.Kind != fvIdent || !info->ValueOf(V.Text, value)) WrongValue(info->Choices(), V);
+  if (V.Kind != fvIdent || !streaming::ValueOf(info->Names, V.Text, value)) {
+    WrongValue(streaming::Choices(info->Names), V);
+  }
   return value;
 }
 
 String EnumText(std::type_index Enum, std::int64_t Ordinal) {
   const streaming::TEnumInfo* info = streaming::FindEnum(Enum);
-  const String* name = info ? info->NameOf(Ordinal) : nullptr;
-  return name ? *name : Num(Ordinal);
+  return info ? NamedIntegerText(Ordinal, info->Names) : Num(Ordinal);
+}
+
+std::int64_t ReadNamedInteger(const TFormValue& V, const TIdentNames& Names, std::int64_t Min,
+                              std::int64_t Max) {
+  std::int64_t value = 0;
+  if (V.Kind == fvIdent && streaming::ValueOf(Names, V.Text, value)) return value;
+  if (V.Kind != fvInteger) WrongValue(u"Integer or " + streaming::Choices(Names), V);
+  return ReadInteger(V, Min, Max);
+}
+
+String NamedIntegerText(std::int64_t Value, const TIdentNames& Names) {
+  const String* name = streaming::NameOf(Names, Value);
+  return name ? *name : Num(Value);
 }
 
 std::uint64_t ReadSet(std::type_index Enum, const TFormValue& V) {

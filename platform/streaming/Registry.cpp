@@ -75,14 +75,14 @@ const TClassInfo* FindClassInfo(std::type_index Type) {
   return it == byType.end() ? nullptr : it->second;
 }
 
-const String* TEnumInfo::NameOf(std::int64_t Value) const {
+const String* NameOf(const formvalue::TIdentNames& Names, std::int64_t Value) {
   for (const auto& [value, name] : Names) {
     if (value == Value) return &name;
   }
   return nullptr;
 }
 
-bool TEnumInfo::ValueOf(const String& Name, std::int64_t& Value) const {
+bool ValueOf(const formvalue::TIdentNames& Names, const String& Name, std::int64_t& Value) {
   for (const auto& [value, name] : Names) {
     if (SameIdent(name, Name)) {
       Value = value;
@@ -92,7 +92,7 @@ bool TEnumInfo::ValueOf(const String& Name, std::int64_t& Value) const {
   return false;
 }
 
-String TEnumInfo::Choices() const {
+String Choices(const formvalue::TIdentNames& Names) {
   String s = u"one of ";
   for (std::size_t i = 0; i < Names.size(); ++i) {
     if (i > 0) s += u", ";

@@ -11,13 +11,15 @@
 
 namespace vcl::streaming {
 
+// Lookups in a table of value names (enumerations, named integers).
+const String* NameOf(const formvalue::TIdentNames& Names, std::int64_t Value);
+bool ValueOf(const formvalue::TIdentNames& Names, const String& Name, std::int64_t& Value);
+// "one of a, b, c" for messages.
+String Choices(const formvalue::TIdentNames& Names);
+
 struct TEnumInfo {
   String TypeName;
-  std::vector<std::pair<std::int64_t, String>> Names;
-  const String* NameOf(std::int64_t Value) const;
-  bool ValueOf(const String& Name, std::int64_t& Value) const;
-  // "one of a, b, c" for messages.
-  String Choices() const;
+  formvalue::TIdentNames Names;
 };
 
 // nullptr when the enumeration's names were never registered.
