@@ -41,15 +41,33 @@ PatternPtr MakePattern(const FontRequest& r) {
   return p;
 }
 
+bool GetBool(FcPattern* p, const char* object) {
+  FcBool value = FcFalse;
+  return FcPatternGetBool(p, object, 0, &value) == FcResultMatch && value != FcFalse;
+}
+
+// Fontconfig's own rules may already have marked the match for synthesis
+// (embolden, a shearing matrix) and then report the asked-for weight and
+// slant; without those rules the file's weight and slant tell.
+bool NeedsBold(FcPattern* match) {
+  return GetBool(match, FC_EMBOLDEN) ||
+         GetInt(match, FC_WEIGHT, FC_WEIGHT_REGULAR) < FC_WEIGHT_DEMIBOLD;
+}
+
+bool NeedsItalic(FcPattern* match) {
+  FcMatrix* m = nullptr;
+  if (FcPatternGetMatrix(match, FC_MATRIX, 0, &m) == FcResultMatch && m != nullptr && m->xy != 0)
+    return true;
+  return GetInt(match, FC_SLANT, FC_SLANT_ROMAN) == FC_SLANT_ROMAN;
+}
+
 FontFileRef Describe(FcPattern* match, const FontRequest& r) {
   FontFileRef ref;
   ref.Path = GetString(match, FC_FILE);
   ref.Index = GetInt(match, FC_INDEX, 0);
   ref.Family = GetString(match, FC_FAMILY);
-  const int weight = GetInt(match, FC_WEIGHT, FC_WEIGHT_REGULAR);
-  const int slant = GetInt(match, FC_SLANT, FC_SLANT_ROMAN);
-  ref.SynthBold = r.Weight >= 600 && weight < FC_WEIGHT_DEMIBOLD;
-  ref.SynthItalic = r.Italic && slant == FC_SLANT_ROMAN;
+  ref.SynthBold = r.Weight >= 600 && NeedsBold(match);
+  ref.SynthItalic = r.Italic && NeedsItalic(match);
   return ref;
 }
 

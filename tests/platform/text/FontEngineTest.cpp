@@ -9,6 +9,12 @@ using namespace vcl;
 using namespace vcl::text;
 using texttest::Logical;
 
+// Families to style: where the extra DejaVu fonts are missing there is no
+// italic file, and the math family never has bold or italic files, so both
+// real and synthesised styles are exercised.
+constexpr const char16_t* kStyleFamilies[] = {u"DejaVu Sans", u"DejaVu Sans Mono", u"DejaVu Serif",
+                                              u"DejaVu Math TeX Gyre"};
+
 TEST(FontEngine, CellHeightIsAscentPlusDescentAndWidthsAddUp) {
   FontAccess fonts;
   FontInstance& f = fonts.Resolve(Logical(u"Tahoma", -11));
@@ -58,18 +64,56 @@ TEST(FontEngine, BoldIsNotNarrowerAndStylesKeepTheCell) {
   EXPECT_EQ(bold.Metrics().Height(), regular.Metrics().Height());
 }
 
-// Without a bold file the engine widens the strokes itself; the advance
-// grows with them so that letters never collide.
-TEST(FontEngine, SyntheticBoldWidensWhatItDraws) {
+// Whether the bold comes from a bold file or is synthesised (widened
+// strokes), its glyphs carry more ink and never advance less.
+TEST(FontEngine, BoldGlyphsCarryMoreInk) {
   FontAccess fonts;
-  LOGFONTW lf = Logical(u"DejaVu Sans", -15);
-  lf.lfWeight = 900;  // heavier than any installed DejaVu face
-  FontInstance& black = fonts.Resolve(lf);
-  FontInstance& regular = fonts.Resolve(Logical(u"DejaVu Sans", -15));
-  const GlyphMask& heavy = black.Glyph(U'l');
-  const GlyphMask& thin = regular.Glyph(U'l');
-  EXPECT_GE(heavy.Width, thin.Width);
-  EXPECT_GE(black.Advance(U'l'), regular.Advance(U'l'));
+  auto ink = [](const GlyphMask& m) {
+    long sum = 0;
+    for (std::uint8_t v : m.Coverage) sum += v;
+    return sum;
+  };
+  for (std::int32_t weight : {FW_BOLD, 900}) {
+    for (std::uint8_t italic : {0, 1}) {
+      for (const char16_t* family : kStyleFamilies) {
+        LOGFONTW lf = Logical(family, -15);
+        lf.lfItalic = italic;
+        FontInstance& regular = fonts.Resolve(lf);
+        lf.lfWeight = weight;
+        FontInstance& bold = fonts.Resolve(lf);
+        for (char32_t ch : {U'l', U'o', U'W'}) {
+          EXPECT_GT(ink(bold.Glyph(ch)), ink(regular.Glyph(ch))) << weight << " " << int(italic);
+          EXPECT_GE(bold.Advance(ch), regular.Advance(ch));
+        }
+      }
+    }
+  }
+}
+
+// Whether from an italic file or sheared by the engine, italic glyphs lean
+// right: the ink of the top rows lies right of the ink of the bottom rows.
+TEST(FontEngine, ItalicGlyphsLeanRight) {
+  FontAccess fonts;
+  auto centre = [](const GlyphMask& m, int y0, int y1) {
+    double sum = 0, weight = 0;
+    for (int y = y0; y < y1; ++y)
+      for (int x = 0; x < m.Width; ++x) {
+        sum += (x + 0.5) * m.Coverage[static_cast<std::size_t>(y) * m.Width + x];
+        weight += m.Coverage[static_cast<std::size_t>(y) * m.Width + x];
+      }
+    return weight > 0 ? sum / weight : 0.0;
+  };
+  for (const char16_t* family : kStyleFamilies) {
+    LOGFONTW lf = Logical(family, -40, ANTIALIASED_QUALITY);
+    const GlyphMask upright = fonts.Resolve(lf).Glyph(U'I');
+    lf.lfItalic = 1;
+    const GlyphMask& italic = fonts.Resolve(lf).Glyph(U'I');
+    const int h = italic.Height;
+    ASSERT_GT(h, 8);
+    EXPECT_GT(centre(italic, 0, h / 4) - centre(italic, h - h / 4, h), 2.0) << ToUTF8(family);
+    EXPECT_NEAR(centre(upright, 0, upright.Height / 4),
+                centre(upright, upright.Height - upright.Height / 4, upright.Height), 2.0);
+  }
 }
 
 TEST(FontEngine, UnknownFamilyFallsBackToTheDefaultSansFont) {
