@@ -7,6 +7,31 @@
 
 namespace vcl {
 
+// ---------------------------------------------------------------- modal forms
+
+namespace {
+
+std::vector<TCustomForm*>& ModalForms() {
+  static auto* forms = new std::vector<TCustomForm*>();
+  return *forms;
+}
+
+// Keeps a form on the stack of modal forms while its loop runs.
+class ModalScope {
+ public:
+  explicit ModalScope(TCustomForm* Form) : FForm(Form) { ModalForms().push_back(Form); }
+  ~ModalScope() { std::erase(ModalForms(), FForm); }
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  TCustomForm* FForm;
+};
+
+}  // namespace
+
+TCustomForm* detail::TopModalForm() { return ModalForms().empty() ? nullptr : ModalForms().back(); }
+
 // ---------------------------------------------------------------- TCustomForm: life
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
@@ -25,6 +50,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 TCustomForm::~TCustomForm() {
   Destroying();
   TScreen::Instance().RemoveForm(this);
+  std::erase(ModalForms(), this);
   TApplication& app = TApplication::Instance();
   if (app.MainForm() == this) app.SetMainForm(nullptr);
   detail::RemoveFocusFrom(this);
@@ -210,6 +236,7 @@ int TCustomForm::ShowModal() {
   }
   FModalResult = mrNone;
   FFormState << fsModal;
+  ModalScope modal(this);
   int result = mrCancel;
   try {
     Show();

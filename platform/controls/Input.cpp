@@ -128,6 +128,12 @@ LRESULT SendMouse(TControl* Target, UINT Msg, TPoint Screen) {
   return detail::Deliver(Target, Msg, MouseKeys(), MAKELPARAM(local.X, local.Y));
 }
 
+// While a modal form runs, only it (and controls not on any form) take the mouse.
+bool Blocked(TControl* Window) {
+  TCustomForm* modal = detail::TopModalForm();
+  return modal != nullptr && Window != modal && dynamic_cast<TCustomForm*>(Window) != nullptr;
+}
+
 bool IsDoubleClick(TControl* Target, TMouseButton Button, TPoint Screen) {
   const LastPress& last = State().Press;
   return last.Target == Target && last.Button == Button &&
@@ -205,6 +211,7 @@ void UpdateCursor() {
 namespace input {
 
 void MouseDown(TControl* Window, TMouseButton Button, TShiftState Shift, TPoint P) {
+  if (Blocked(Window)) return;
   SetModifiers(Shift);
   SetKeyStateDown(ButtonKey(Button), true);
   TPoint screen = Window->ClientToScreen(P);
@@ -220,6 +227,7 @@ void MouseDown(TControl* Window, TMouseButton Button, TShiftState Shift, TPoint 
 }
 
 void MouseMove(TControl* Window, TShiftState Shift, TPoint P) {
+  if (Blocked(Window)) return;
   SetModifiers(Shift);
   TPoint screen = Window->ClientToScreen(P);
   State().CursorPos = screen;
@@ -229,6 +237,7 @@ void MouseMove(TControl* Window, TShiftState Shift, TPoint P) {
 }
 
 void MouseUp(TControl* Window, TMouseButton Button, TShiftState Shift, TPoint P) {
+  if (Blocked(Window) && State().Capture == nullptr) return;
   SetModifiers(Shift);
   SetKeyStateDown(ButtonKey(Button), false);
   TPoint screen = Window->ClientToScreen(P);

@@ -89,5 +89,9 @@ void ForgetControl(TControl* Control);
 // Tells the host which cursor to show now.
 void UpdateCursor();
 
+// The innermost form in a modal loop (nullptr when none): while one runs,
+// mouse input to other windows is dropped.
+TCustomForm* TopModalForm();
+
 }  // namespace detail
 }  // namespace vcl

@@ -53,6 +53,31 @@ TEST_F(FormsTest, SettingModalResultInsideTheLoopEndsIt) {
   EXPECT_EQ(form.ShowModal(), mrCancel);  // nobody answers: cancelled
 }
 
+TEST_F(FormsTest, WhileAFormIsModalOtherFormsTakeNoMouseInput) {
+  TForm main(nullptr), dialog(nullptr);
+  auto* behind = new TFillGraphic(&main, clRed);
+  behind->SetParent(&main);
+  behind->SetBounds(0, 0, 20, 20);
+  auto* front = new TFillGraphic(&dialog, clRed);
+  front->SetParent(&dialog);
+  front->SetBounds(0, 0, 20, 20);
+  EventLog log;
+  WireMouse(behind, log, "behind");
+  WireMouse(front, log, "front");
+  main.Show();
+  headless::SetModalHandler([&](TForm&) {
+    headless::Click(behind, 5, 5);
+    headless::Click(front, 5, 5);
+    return mrOk;
+  });
+  dialog.ShowModal();
+  EXPECT_EQ(log.Count("behind:click"), 0);
+  EXPECT_EQ(log.Count("front:click"), 1);
+  headless::Click(behind, 5, 5);  // the loop is over
+  EXPECT_EQ(log.Count("behind:click"), 1);
+  main.Hide();
+}
+
 TEST_F(FormsTest, AVisibleFormCannotBeMadeModal) {
   TForm form(nullptr);
   form.Show();

@@ -69,36 +69,24 @@ inline void WireKeys(TWinControl* C, EventLog& Log, const std::string& Tag) {
   C->SetOnExit([&Log, Tag](TObject*) { Log.Add(Tag + ":exit"); });
 }
 
-// A windowed control that paints its whole client area in one color.
-class TFillControl : public TCustomControl {
+// A control that paints its area in one color, reaching Reach pixels beyond
+// its bounds on every side (the clip must stop that).
+template <class Base, int Reach>
+class TFiller : public Base {
  public:
-  TFillControl(TComponent* AOwner, TColor AFill) : TCustomControl(AOwner), Fill(AFill) {}
+  TFiller(TComponent* AOwner, TColor AFill) : Base(AOwner), Fill(AFill) {}
   TColor Fill;
   int PaintCount = 0;
 
  protected:
   void Paint() override {
     ++PaintCount;
-    Canvas()->Brush()->SetColor(Fill);
-    Canvas()->FillRect(ClientRect());
+    this->Canvas()->Brush()->SetColor(Fill);
+    this->Canvas()->FillRect(Rect(-Reach, -Reach, this->Width() + Reach, this->Height() + Reach));
   }
 };
-
-// A graphic control that paints its area in one color and deliberately
-// reaches 10 pixels beyond its bounds (the clip must stop it).
-class TFillGraphic : public TGraphicControl {
- public:
-  TFillGraphic(TComponent* AOwner, TColor AFill) : TGraphicControl(AOwner), Fill(AFill) {}
-  TColor Fill;
-  int PaintCount = 0;
-
- protected:
-  void Paint() override {
-    ++PaintCount;
-    Canvas()->Brush()->SetColor(Fill);
-    Canvas()->FillRect(Rect(-10, -10, Width() + 10, Height() + 10));
-  }
-};
+using TFillControl = TFiller<TCustomControl, 0>;
+using TFillGraphic = TFiller<TGraphicControl, 10>;
 
 // A focusable windowed control that asks for every key (as edits and grids do).
 class TKeyControl : public TCustomControl {
