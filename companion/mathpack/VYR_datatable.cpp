@@ -75,40 +75,40 @@ void TDataTable::StructureChanged(int OldCols, int OldRows) {
   DataChanged();
 }
 
-void TDataTable::Resize(int NrColumns, int NrRows) {
-  const int nc = std::max(1, NrColumns), nr = std::max(1, NrRows);
+// Applies Change to a copy of the contents and takes the copy over only
+// when all of it succeeded, so that running out of memory leaves the table
+// as it was; then reports the change.
+template <class F>
+void TDataTable::ChangeStructure(F&& Change) {
   const int oc = NrOfColumns(), orows = NrOfRows();
-  if (nc == oc && nr == orows) return;
-  // Copies first, so that a failure leaves the table as it was.
-  TMatrix values(0, 0);
-  TBasicMatrix<std::uint8_t> states(0, 0);
-  std::vector<ColumnHead> colHeads;
-  std::vector<RowHead> rowHeads;
+  Contents copy;
   try {
-    values = FValues;
-    values.Resize(nc, nr);
-    states = FStates;
-    states.Resize(nc, nr);
-    colHeads = FColHeads;
-    colHeads.resize(static_cast<std::size_t>(nc));
-    rowHeads = FRowHeads;
-    rowHeads.resize(static_cast<std::size_t>(nr));
+    copy = FD;
+    Change(copy);
   } catch (const std::bad_alloc&) {
-    throw EVYRError(vcl::Str("TDataTable: not enough memory to resize the table"));
+    throw EVYRError(vcl::Str("TDataTable: not enough memory to change the table"));
   }
-  FValues = std::move(values);
-  FStates = std::move(states);
-  FColHeads.swap(colHeads);
-  FRowHeads.swap(rowHeads);
+  FD = std::move(copy);
   StructureChanged(oc, orows);
 }
 
+void TDataTable::Resize(int NrColumns, int NrRows) {
+  const int nc = std::max(1, NrColumns), nr = std::max(1, NrRows);
+  if (nc == NrOfColumns() && nr == NrOfRows()) return;
+  ChangeStructure([nc, nr](Contents& d) {
+    d.Values.Resize(nc, nr);
+    d.States.Resize(nc, nr);
+    d.ColHeads.resize(static_cast<std::size_t>(nc));
+    d.RowHeads.resize(static_cast<std::size_t>(nr));
+  });
+}
+
 void TDataTable::Clear() {
-  FValues.Fill(0);
-  FStates.Fill(0);
-  for (auto& h : FColHeads) h = ColumnHead{};
-  for (auto& h : FRowHeads) h = RowHead{};
-  FComment.clear();
+  FD.Values.Fill(0);
+  FD.States.Fill(0);
+  for (auto& h : FD.ColHeads) h = ColumnHead{};
+  for (auto& h : FD.RowHeads) h = RowHead{};
+  FD.Comment.clear();
   SetupChanged();
   DataChanged();
 }
@@ -116,18 +116,18 @@ void TDataTable::Clear() {
 // ---------------------------------------------------------------- cells
 
 void TDataTable::SetElem(int ACol, int ARow, double Value) {
-  if (!FValues.InRange(ACol, ARow)) return;
-  FValues.At(ACol, ARow) = Value;
+  if (!FD.Values.InRange(ACol, ARow)) return;
+  FD.Values.At(ACol, ARow) = Value;
   DataChanged();
 }
 
 bool TDataTable::GetIsNumber(int ACol, int ARow) const {
-  return FStates.InRange(ACol, ARow) && (FStates.At(ACol, ARow) & (dtsNoNumber | dtsEmpty)) == 0;
+  return FD.States.InRange(ACol, ARow) && (FD.States.At(ACol, ARow) & (dtsNoNumber | dtsEmpty)) == 0;
 }
 
 void TDataTable::SetCellState(int ACol, int ARow, std::uint8_t Value) {
-  if (!FStates.InRange(ACol, ARow)) return;
-  FStates.At(ACol, ARow) = Value;
+  if (!FD.States.InRange(ACol, ARow)) return;
+  FD.States.At(ACol, ARow) = Value;
   DataChanged();
 }
 
@@ -200,51 +200,51 @@ int TDataTable::OrdinalOfNominalID(int ACol, std::u16string_view ID, bool Ignore
 
 void TDataTable::InsertRow(int Ix) {
   if (Ix < 1 || Ix > NrOfRows() + 1) return;
-  const int oc = NrOfColumns(), orows = NrOfRows();
-  FValues.InsertRow(Ix);
-  FStates.InsertRow(Ix);
-  FRowHeads.insert(FRowHeads.begin() + (Ix - 1), RowHead{});
-  StructureChanged(oc, orows);
+  ChangeStructure([Ix](Contents& d) {
+    d.Values.InsertRow(Ix);
+    d.States.InsertRow(Ix);
+    d.RowHeads.insert(d.RowHeads.begin() + (Ix - 1), RowHead{});
+  });
 }
 
 void TDataTable::InsertColumn(int Ix) {
   if (Ix < 1 || Ix > NrOfColumns() + 1) return;
-  const int oc = NrOfColumns(), orows = NrOfRows();
-  FValues.InsertColumn(Ix);
-  FStates.InsertColumn(Ix);
-  FColHeads.insert(FColHeads.begin() + (Ix - 1), ColumnHead{});
-  StructureChanged(oc, orows);
+  ChangeStructure([Ix](Contents& d) {
+    d.Values.InsertColumn(Ix);
+    d.States.InsertColumn(Ix);
+    d.ColHeads.insert(d.ColHeads.begin() + (Ix - 1), ColumnHead{});
+  });
 }
 
 void TDataTable::RemoveRow(int Ix) {
   if (!ValidRow(Ix) || NrOfRows() < 2) return;
-  const int oc = NrOfColumns(), orows = NrOfRows();
-  FValues.RemoveRow(Ix);
-  FStates.RemoveRow(Ix);
-  FRowHeads.erase(FRowHeads.begin() + (Ix - 1));
-  StructureChanged(oc, orows);
+  ChangeStructure([Ix](Contents& d) {
+    d.Values.RemoveRow(Ix);
+    d.States.RemoveRow(Ix);
+    d.RowHeads.erase(d.RowHeads.begin() + (Ix - 1));
+  });
 }
 
 void TDataTable::RemoveColumn(int Ix) {
   if (!ValidCol(Ix) || NrOfColumns() < 2) return;
-  const int oc = NrOfColumns(), orows = NrOfRows();
-  FValues.RemoveColumn(Ix);
-  FStates.RemoveColumn(Ix);
-  FColHeads.erase(FColHeads.begin() + (Ix - 1));
-  StructureChanged(oc, orows);
+  ChangeStructure([Ix](Contents& d) {
+    d.Values.RemoveColumn(Ix);
+    d.States.RemoveColumn(Ix);
+    d.ColHeads.erase(d.ColHeads.begin() + (Ix - 1));
+  });
 }
 
 void TDataTable::MirrorRows() {
-  FValues.MirrorRows();
-  FStates.MirrorRows();
-  std::reverse(FRowHeads.begin(), FRowHeads.end());
+  FD.Values.MirrorRows();
+  FD.States.MirrorRows();
+  std::reverse(FD.RowHeads.begin(), FD.RowHeads.end());
   StructureChanged(NrOfColumns(), NrOfRows());
 }
 
 void TDataTable::MirrorColumns() {
-  FValues.MirrorColumns();
-  FStates.MirrorColumns();
-  std::reverse(FColHeads.begin(), FColHeads.end());
+  FD.Values.MirrorColumns();
+  FD.States.MirrorColumns();
+  std::reverse(FD.ColHeads.begin(), FD.ColHeads.end());
   StructureChanged(NrOfColumns(), NrOfRows());
 }
 
@@ -253,7 +253,7 @@ void TDataTable::MirrorColumns() {
 template <class F>
 void TDataTable::ForEachState(F&& Change) {
   for (int r = 1; r <= NrOfRows(); ++r)
-    for (int c = 1; c <= NrOfColumns(); ++c) Change(FStates.At(c, r));
+    for (int c = 1; c <= NrOfColumns(); ++c) Change(FD.States.At(c, r));
   DataChanged();
 }
 
@@ -261,8 +261,8 @@ int TDataTable::FillMarkedCells(double Value, std::uint8_t StateMask) {
   int n = 0;
   for (int r = 1; r <= NrOfRows(); ++r)
     for (int c = 1; c <= NrOfColumns(); ++c)
-      if (FStates.At(c, r) & StateMask) {
-        FValues.At(c, r) = Value;
+      if (FD.States.At(c, r) & StateMask) {
+        FD.Values.At(c, r) = Value;
         ++n;
       }
   if (n > 0) DataChanged();
@@ -288,8 +288,8 @@ void TDataTable::ExchangeMarkings() {
 
 void TDataTable::ExchangeRows(int A, int B, int LowCol, int HighCol, bool IncludeHeaders) {
   for (int c = LowCol; c <= HighCol; ++c) {
-    std::swap(FValues.At(c, A), FValues.At(c, B));
-    std::swap(FStates.At(c, A), FStates.At(c, B));
+    std::swap(FD.Values.At(c, A), FD.Values.At(c, B));
+    std::swap(FD.States.At(c, A), FD.States.At(c, B));
   }
   if (IncludeHeaders) std::swap(RowHd(A), RowHd(B));
   ReportExchange(2, A, B);
@@ -297,8 +297,8 @@ void TDataTable::ExchangeRows(int A, int B, int LowCol, int HighCol, bool Includ
 
 void TDataTable::ExchangeCols(int A, int B, int LowRow, int HighRow, bool IncludeHeaders) {
   for (int r = LowRow; r <= HighRow; ++r) {
-    std::swap(FValues.At(A, r), FValues.At(B, r));
-    std::swap(FStates.At(A, r), FStates.At(B, r));
+    std::swap(FD.Values.At(A, r), FD.Values.At(B, r));
+    std::swap(FD.States.At(A, r), FD.States.At(B, r));
   }
   if (IncludeHeaders) std::swap(ColHead(A), ColHead(B));
   ReportExchange(1, A, B);
@@ -329,7 +329,7 @@ void TDataTable::SortBlock(bool ByRows, int Key, bool Ascending, int LowCol, int
     std::vector<bool> isNumber;
     for (int k = lo; k <= hi; ++k) {
       const int c = ByRows ? Key : k, r = ByRows ? k : Key;
-      keys.push_back(FValues.At(c, r));
+      keys.push_back(FD.Values.At(c, r));
       isNumber.push_back(GetIsNumber(c, r));
     }
     ApplyByExchanges(StableOrder(keys, isNumber, Ascending), [&](int a, int b) {
@@ -354,27 +354,7 @@ void TDataTable::Assign(vcl::TPersistent* Source) {
     return;
   }
   if (src == this) return;
-  const int oc = NrOfColumns(), orows = NrOfRows();
-  TMatrix values(0, 0);
-  TBasicMatrix<std::uint8_t> states(0, 0);
-  std::vector<ColumnHead> colHeads;
-  std::vector<RowHead> rowHeads;
-  vcl::String comment;
-  try {
-    values = src->FValues;
-    states = src->FStates;
-    colHeads = src->FColHeads;
-    rowHeads = src->FRowHeads;
-    comment = src->FComment;
-  } catch (const std::bad_alloc&) {
-    throw EVYRError(vcl::Str("TDataTable: not enough memory to copy the table"));
-  }
-  FValues = std::move(values);
-  FStates = std::move(states);
-  FColHeads.swap(colHeads);
-  FRowHeads.swap(rowHeads);
-  FComment.swap(comment);
-  StructureChanged(oc, orows);
+  ChangeStructure([src](Contents& d) { d = src->FD; });
 }
 
 }  // namespace vyr

@@ -56,8 +56,8 @@ class TDataTable : public vcl::TComponent {
   explicit TDataTable(vcl::TComponent* AOwner = nullptr, int NrColumns = 1, int NrRows = 1);
   TDataTable(int NrColumns, int NrRows);
 
-  int NrOfColumns() const { return FValues.NrOfColumns(); }
-  int NrOfRows() const { return FValues.NrOfRows(); }
+  int NrOfColumns() const { return FD.Values.NrOfColumns(); }
+  int NrOfRows() const { return FD.Values.NrOfRows(); }
 
   // New dimensions (below 1 count as 1); everything that remains keeps its
   // value, new cells are 0 with state 0, new names empty. EVYRError when the
@@ -68,11 +68,11 @@ class TDataTable : public vcl::TComponent {
   // comment back to their initial values; the dimensions stay.
   void Clear();
 
-  double GetElem(int ACol, int ARow) const { return FValues.Get(ACol, ARow); }
+  double GetElem(int ACol, int ARow) const { return FD.Values.Get(ACol, ARow); }
   void SetElem(int ACol, int ARow, double Value);
   // True when neither state bit 0 (no number) nor bit 1 (empty) is set.
   bool GetIsNumber(int ACol, int ARow) const;
-  std::uint8_t GetCellState(int ACol, int ARow) const { return FStates.Get(ACol, ARow); }
+  std::uint8_t GetCellState(int ACol, int ARow) const { return FD.States.Get(ACol, ARow); }
   void SetCellState(int ACol, int ARow, std::uint8_t Value);
 
   // Names are cut to 50 code units.
@@ -94,8 +94,8 @@ class TDataTable : public vcl::TComponent {
   // around ID ignored; letter case too with IgnoreCase); 0 when none.
   int OrdinalOfNominalID(int ACol, std::u16string_view ID, bool IgnoreCase) const;
 
-  const vcl::String& Comment() const { return FComment; }
-  void SetFComment(const vcl::String& Value) { FComment = Value; }
+  const vcl::String& Comment() const { return FD.Comment; }
+  void SetFComment(const vcl::String& Value) { FD.Comment = Value; }
 
   // A row or column before Ix (1..count + 1) with zeros, state 0, no name;
   // or the removal of one (1..count, never the last one left).
@@ -134,8 +134,8 @@ class TDataTable : public vcl::TComponent {
   }
 
   // The value matrix itself; writing through it notifies nobody.
-  TMatrix& Matrix() { return FValues; }
-  const TMatrix& Matrix() const { return FValues; }
+  TMatrix& Matrix() { return FD.Values; }
+  const TMatrix& Matrix() const { return FD.Values; }
 
   // Copies everything but the event handlers from another TDataTable.
   void Assign(vcl::TPersistent* Source) override;
@@ -166,10 +166,10 @@ class TDataTable : public vcl::TComponent {
 
   bool ValidCol(int ACol) const { return ACol >= 1 && ACol <= NrOfColumns(); }
   bool ValidRow(int ARow) const { return ARow >= 1 && ARow <= NrOfRows(); }
-  ColumnHead& ColHead(int ACol) { return FColHeads[static_cast<std::size_t>(ACol - 1)]; }
-  const ColumnHead& ColHead(int ACol) const { return FColHeads[static_cast<std::size_t>(ACol - 1)]; }
-  RowHead& RowHd(int ARow) { return FRowHeads[static_cast<std::size_t>(ARow - 1)]; }
-  const RowHead& RowHd(int ARow) const { return FRowHeads[static_cast<std::size_t>(ARow - 1)]; }
+  ColumnHead& ColHead(int ACol) { return FD.ColHeads[static_cast<std::size_t>(ACol - 1)]; }
+  const ColumnHead& ColHead(int ACol) const { return FD.ColHeads[static_cast<std::size_t>(ACol - 1)]; }
+  RowHead& RowHd(int ARow) { return FD.RowHeads[static_cast<std::size_t>(ARow - 1)]; }
+  const RowHead& RowHd(int ARow) const { return FD.RowHeads[static_cast<std::size_t>(ARow - 1)]; }
   template <class F>
   void ForEachState(F&& Change);
   void ExchangeRows(int A, int B, int LowCol, int HighCol, bool IncludeHeaders);
@@ -182,11 +182,19 @@ class TDataTable : public vcl::TComponent {
   void SetupChanged();
   void Progress(int Percent);
 
-  TMatrix FValues;
-  TBasicMatrix<std::uint8_t> FStates{0, 0};
-  std::vector<ColumnHead> FColHeads;
-  std::vector<RowHead> FRowHeads;
-  vcl::String FComment;
+  // Everything with the table's shape: structural changes work on a copy
+  // and take it over when complete.
+  struct Contents {
+    TMatrix Values;
+    TBasicMatrix<std::uint8_t> States{0, 0};
+    std::vector<ColumnHead> ColHeads;
+    std::vector<RowHead> RowHeads;
+    vcl::String Comment;
+  };
+  template <class F>
+  void ChangeStructure(F&& Change);
+
+  Contents FD;
   vcl::TNotifyEvent FOnDataChanged;
   vcl::TNotifyEvent FOnSetupChanged;
   TOnPercentDoneEvent FOnPercentDone;
