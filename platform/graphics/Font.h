@@ -51,6 +51,7 @@ constexpr std::uint8_t PROOF_QUALITY = 2;
 constexpr std::uint8_t NONANTIALIASED_QUALITY = 3;
 constexpr std::uint8_t ANTIALIASED_QUALITY = 4;
 constexpr std::uint8_t CLEARTYPE_QUALITY = 5;
+constexpr std::uint8_t CLEARTYPE_NATURAL_QUALITY = 6;
 constexpr std::uint8_t DEFAULT_PITCH = 0;
 constexpr std::int32_t FW_NORMAL = 400;
 constexpr std::int32_t FW_BOLD = 700;

@@ -29,8 +29,10 @@ std::string FaceNameOf(const LOGFONTW& f) {
   return ToUTF8(std::u16string_view(f.lfFaceName, n));
 }
 
+// Sub-pixel (ClearType) qualities are drawn smoothed in gray.
 bool IsSmoothed(std::uint8_t quality) {
-  return quality == ANTIALIASED_QUALITY || quality == CLEARTYPE_QUALITY || quality == 6;
+  return quality == ANTIALIASED_QUALITY || quality == CLEARTYPE_QUALITY ||
+         quality == CLEARTYPE_NATURAL_QUALITY;
 }
 
 int NormalAngle(std::int32_t tenths) { return static_cast<int>((tenths % 3600 + 3600) % 3600); }

@@ -166,6 +166,8 @@ TEST(FontEngine, AliasedGlyphsAreMonochromeAndSmoothedOnesAreNot) {
       for (std::uint8_t v : aliased.Glyph(ch).Coverage) ASSERT_TRUE(v == 0 || v == 255);
     }
   }
+  for (std::uint8_t q : {CLEARTYPE_QUALITY, CLEARTYPE_NATURAL_QUALITY})
+    EXPECT_TRUE(fonts.Resolve(Logical(u"DejaVu Sans", -13, q)).Antialiased());
   FontInstance& smooth = fonts.Resolve(Logical(u"DejaVu Sans", -13, ANTIALIASED_QUALITY));
   EXPECT_TRUE(smooth.Antialiased());
   int partial = 0;
