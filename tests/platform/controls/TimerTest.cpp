@@ -3,6 +3,7 @@
 
 #include "TestControls.h"
 #include "platform/Winapi.h"
+#include "platform/hosts/Host.h"
 
 namespace vcltest {
 namespace {
@@ -50,6 +51,21 @@ TEST_F(TimerTest, ATickDueSeveralTimesInOneSpanFiresEachTime) {
   EXPECT_EQ(log.Entries.size(), 10u);
   headless::Advance(1);
   EXPECT_EQ(log.Entries.size(), 11u);
+}
+
+TEST_F(TimerTest, ALateLoopFiresEachOverdueTimerOnceEarliestFirst) {
+  EventLog log;
+  TimerWindow a(log, "a"), b(log, "b");
+  std::int64_t t0 = headless::Now();
+  SetTimer(a.Wnd, 1, 30);
+  SetTimer(b.Wnd, 2, 20);
+  // A host that looks only 100 ms later (a real clock) merges missed ticks.
+  EXPECT_EQ(DispatchDueTimers(t0 + 100), 2);
+  EXPECT_EQ(log.Entries.size(), 2u);
+  EXPECT_EQ(log.Entries[0].substr(0, 2), "b2");
+  EXPECT_EQ(log.Entries[1].substr(0, 2), "a1");
+  EXPECT_EQ(NextTimerDue(), std::optional<std::int64_t>(t0 + 120));
+  EXPECT_EQ(DispatchDueTimers(t0 + 100), 0);
 }
 
 TEST_F(TimerTest, RestartingPostponesAndKillingStops) {
