@@ -1,0 +1,426 @@
+// The store's exchanges besides report XML: clipboard text, HTML table
+// export, CSV export and import, and reading the lines of a text file.
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "VYR_replist/VYR_rldata.h"
+#include "VYR_replist/VYR_rlio.h"
+#include "companion/basepack/VYR_stringl.h"
+#include "platform/Clipbrd.h"
+
+namespace vyr {
+
+namespace {
+
+// A range of columns or rows clamped to what the table has; empty when
+// First > Last.
+struct TSpan {
+  int First;
+  int Last;
+  int Count() const { return std::max(0, Last - First + 1); }
+};
+
+TSpan Clamp(int First, int Last, int Low, int High) {
+  return {std::max(First, Low), std::min(Last, High)};
+}
+
+// Visible part of a stored text.
+std::u16string_view Visible(std::u16string_view Stored, bool CheckCol) {
+  if (CheckCol && !Stored.empty()) Stored.remove_prefix(1);
+  return Stored;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- clipboard
+
+void TRLData::CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                              bool UseTabs) {
+  const TSpan cols = Clamp(LeftCol, RightCol, 0, FNrOfCols);
+  const TSpan rows = Clamp(TopRow, BottomRow, 1, FNrOfRows);
+  // Field widths: the longest stored text (marker included) and the name.
+  std::vector<std::size_t> width(static_cast<std::size_t>(cols.Count()), 0);
+  for (int c = cols.First; !UseTabs && c <= cols.Last; ++c) {
+    std::size_t& w = width[static_cast<std::size_t>(c - cols.First)];
+    for (int r = rows.First; r <= rows.Last; ++r) w = std::max(w, Strings->StringView(c, r).size());
+    if (AddHeader) w = std::max(w, GetColName(c).size());
+    w = std::min<std::size_t>(w, 255);
+  }
+  vcl::String text;
+  auto field = [&](int c, std::u16string_view s) {
+    if (UseTabs) {
+      text.append(s);
+      if (c < cols.Last) text += u'\t';
+      return;
+    }
+    const std::size_t w = width[static_cast<std::size_t>(c - cols.First)] + 1;
+    text.append(s.substr(0, w));
+    if (s.size() < w) text.append(w - s.size(), u' ');
+  };
+  if (AddHeader) {
+    for (int c = cols.First; c <= cols.Last; ++c) field(c, GetColName(c));
+    text += u"\n\n";
+  }
+  for (int r = rows.First; r <= rows.Last; ++r) {
+    for (int c = cols.First; c <= cols.Last; ++c) field(c, Visible(Strings->StringView(c, r), IsCheckCol(c)));
+    text += u'\n';
+  }
+  vcl::Clipboard()->SetAsText(text);
+}
+
+void TRLData::CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                              const vcl::String& Separator) {
+  const TSpan cols = Clamp(LeftCol, RightCol, 0, FNrOfCols);
+  const TSpan rows = Clamp(TopRow, BottomRow, 1, FNrOfRows);
+  vcl::String text;
+  if (AddHeader) {
+    for (int c = cols.First; c <= cols.Last; ++c) {
+      if (c > cols.First) text += Separator;
+      text += GetColName(c);
+    }
+    text += u"\n\n";
+  }
+  for (int r = rows.First; r <= rows.Last; ++r) {
+    for (int c = cols.First; c <= cols.Last; ++c) {
+      if (c > cols.First) text += Separator;
+      text.append(Visible(Strings->StringView(c, r), IsCheckCol(c)));
+    }
+    text += u'\n';
+  }
+  vcl::Clipboard()->SetAsText(text);
+}
+
+// ---------------------------------------------------------------- HTML
+
+namespace {
+
+char* PutAscii(char* P, std::string_view S) {
+  std::memcpy(P, S.data(), S.size());
+  return P + S.size();
+}
+
+// Text for HTML (at most 6 bytes per unit): markup characters as
+// references, line breaks as <br>.
+void HtmlText(rlio::TTextOut& Out, std::u16string_view S) {
+  char* p = Out.Room(S.size() * 6);
+  for (std::size_t i = 0; i < S.size(); ++i) {
+    switch (S[i]) {
+      case u'&': p = PutAscii(p, "&amp;"); break;
+      case u'<': p = PutAscii(p, "&lt;"); break;
+      case u'>': p = PutAscii(p, "&gt;"); break;
+      case u'"': p = PutAscii(p, "&quot;"); break;
+      case u'\'': p = PutAscii(p, "&#39;"); break;
+      case u'\r':
+        if (i + 1 < S.size() && S[i + 1] == u'\n') break;
+        p = PutAscii(p, "<br>");
+        break;
+      case u'\n': p = PutAscii(p, "<br>"); break;
+      default: {
+        const std::size_t n = (S[i] >= 0xD800 && S[i] <= 0xDBFF && i + 1 < S.size()) ? 2 : 1;
+        p = rlio::EncodeUtf8(p, S.substr(i, n));
+        i += n - 1;
+      }
+    }
+  }
+  Out.Advance(p);
+}
+
+// ' class="Name"' when Name is not empty.
+void ClassAttr(rlio::TTextOut& Out, const vcl::String& Name) {
+  if (Name.empty()) return;
+  Out.Ascii(" class=\"");
+  HtmlText(Out, Name);
+  Out.Ascii("\"");
+}
+
+}  // namespace
+
+void TRLData::ExportHTMLTable(const vcl::String& FName, int LoC, int LoR, int HiC, int HiR,
+                              const std::vector<int>& ColumnSelection, int Border, int CellSpacing,
+                              int Cellpadding, bool IncludeHeader, const vcl::String& HeadClass,
+                              const vcl::String& CellClass, const vcl::String& TableClass) {
+  const TSpan range = Clamp(LoC, HiC, 0, FNrOfCols);
+  const TSpan rows = Clamp(LoR, HiR, 1, FNrOfRows);
+  std::vector<int> cols;
+  if (ColumnSelection.empty()) {
+    for (int c = range.First; c <= range.Last; ++c) cols.push_back(c);
+  } else {
+    for (int c : ColumnSelection)
+      if (c >= range.First && c <= range.Last) cols.push_back(c);
+  }
+  rlio::TSafeFile file(FName, rlio::ComponentPrefix(*this));
+  rlio::TTextOut out(file);
+  out.Ascii("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>");
+  HtmlText(out, FCommonHeader);
+  out.Ascii("</title>\n</head>\n<body>\n<table");
+  ClassAttr(out, TableClass);
+  out.Ascii(" border=\"");
+  out.Int(std::max(Border, 0));
+  out.Ascii("\" cellspacing=\"");
+  out.Int(std::max(CellSpacing, 0));
+  out.Ascii("\" cellpadding=\"");
+  out.Int(std::max(Cellpadding, 0));
+  out.Ascii("\">\n");
+  if (IncludeHeader) {
+    out.Ascii("<tr>");
+    for (int c : cols) {
+      out.Ascii("<th");
+      ClassAttr(out, HeadClass);
+      out.Ascii(">");
+      HtmlText(out, GetColName(c));
+      out.Ascii("</th>");
+    }
+    out.Ascii("</tr>\n");
+  }
+  rlio::TProgress progress(this, FOnPercentDone, std::int64_t{rows.Count()} * std::max<std::size_t>(cols.size(), 1));
+  vcl::String text;
+  for (int r = rows.First; r <= rows.Last; ++r) {
+    out.Ascii("<tr>");
+    for (int c : cols) {
+      text = GetElem(c, r);
+      BeforeHTMLExport(text, c, r);
+      out.Ascii("<td");
+      ClassAttr(out, CellClass);
+      out.Ascii(">");
+      HtmlText(out, text);
+      out.Ascii("</td>");
+      progress.Tick();
+    }
+    out.Ascii("</tr>\n");
+  }
+  out.Ascii("</table>\n</body>\n</html>\n");
+  out.Flush();
+  file.Commit();
+  progress.Done();
+}
+
+// ---------------------------------------------------------------- CSV out
+
+namespace {
+
+// One field: quoted (inner quotes doubled) when it holds the delimiter, a
+// quote or a line break. At most 6 bytes per unit plus 2.
+char* CsvField(char* P, std::u16string_view S, char16_t Delimiter) {
+  bool quote = false;
+  for (char16_t c : S) {
+    if (c == Delimiter || c == u'"' || c == u'\n' || c == u'\r') {
+      quote = true;
+      break;
+    }
+  }
+  if (!quote) return rlio::EncodeUtf8(P, S);
+  *P++ = '"';
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= S.size(); ++i) {
+    if (i < S.size() && S[i] != u'"') continue;
+    P = rlio::EncodeUtf8(P, S.substr(start, i - start));
+    if (i < S.size()) P = PutAscii(P, "\"\"");
+    start = i + 1;
+  }
+  *P++ = '"';
+  return P;
+}
+
+}  // namespace
+
+int TRLData::ExportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders,
+                       bool IncludeCommonHeader, int FirstCol, int FirstRow, int LastCol, int LastRow) {
+  const TSpan cols = Clamp(FirstCol, LastCol, 0, FNrOfCols);
+  const TSpan rows = cols.Count() == 0 ? TSpan{1, 0} : Clamp(FirstRow, LastRow, 1, FNrOfRows);
+  const char16_t delim = CSVDelimiterChar(Delimiter);
+  rlio::TSafeFile file(FName, rlio::ComponentPrefix(*this));
+  rlio::TTextOut out(file);
+  // A record of one empty field is written as "" so that it is not read
+  // back as a blank line.
+  auto record = [&](auto&& TextOf) {
+    for (int c = cols.First; c <= cols.Last; ++c) {
+      std::u16string_view s = TextOf(c);
+      char* p = out.Room(s.size() * 6 + 4);
+      if (c > cols.First) *p++ = static_cast<char>(delim);
+      if (cols.Count() == 1 && s.empty()) p = PutAscii(p, "\"\"");
+      out.Advance(CsvField(p, s, delim));
+    }
+    out.Ascii("\r\n");
+  };
+  if (IncludeCommonHeader) {
+    char* p = out.Room(FCommonHeader.size() * 6 + 4);
+    p = FCommonHeader.empty() ? PutAscii(p, "\"\"") : CsvField(p, FCommonHeader, delim);
+    out.Advance(PutAscii(p, "\r\n"));
+  }
+  std::vector<vcl::String> names;
+  for (int c = cols.First; IncludeColHeaders && c <= cols.Last; ++c) names.push_back(GetColName(c));
+  if (IncludeColHeaders && cols.Count() > 0)
+    record([&](int c) { return std::u16string_view(names[static_cast<std::size_t>(c - cols.First)]); });
+  rlio::TProgress progress(this, FOnPercentDone, rows.Count());
+  for (int r = rows.First; r <= rows.Last; ++r) {
+    record([&](int c) { return Visible(Strings->StringView(c, r), IsCheckCol(c)); });
+    progress.Tick();
+  }
+  out.Flush();
+  file.Commit();
+  progress.Done();
+  return rows.Count();
+}
+
+// ---------------------------------------------------------------- CSV in
+
+namespace {
+
+struct TCsvField {
+  std::string_view Raw;  // for a quoted field: behind the opening quote
+  bool Quoted;
+};
+
+// Splits CSV text into records. Quoted fields may hold delimiters, quotes
+// (doubled) and line breaks; text after a closing quote is kept as it is.
+class TCsvScanner {
+ public:
+  TCsvScanner(std::string_view Text, char Delimiter) : FText(Text), FDelim(Delimiter) {}
+  // The next record; false at the end. Raises with the line of a quoted
+  // field that is never closed.
+  bool Next(std::vector<TCsvField>& Fields, const vcl::String& Who);
+  static bool Blank(const std::vector<TCsvField>& Fields) {
+    return Fields.size() == 1 && !Fields[0].Quoted && Fields[0].Raw.empty();
+  }
+
+ private:
+  std::string_view FText;
+  char FDelim;
+  std::size_t FPos = 0;
+  int FLine = 1;
+};
+
+bool TCsvScanner::Next(std::vector<TCsvField>& Fields, const vcl::String& Who) {
+  if (FPos >= FText.size()) return false;
+  Fields.clear();
+  while (true) {
+    const bool quoted = FText[FPos] == '"';
+    const int quoteLine = FLine;
+    bool inQuotes = quoted;
+    if (quoted) ++FPos;
+    const std::size_t start = FPos;
+    for (; FPos < FText.size(); ++FPos) {
+      const char c = FText[FPos];
+      if (c == '"' && quoted) {
+        if (inQuotes && FPos + 1 < FText.size() && FText[FPos + 1] == '"') {
+          ++FPos;
+          continue;
+        }
+        inQuotes = !inQuotes;
+        continue;
+      }
+      if (c == '\n' || (c == '\r' && (FPos + 1 == FText.size() || FText[FPos + 1] != '\n'))) {
+        if (!inQuotes) break;
+        ++FLine;
+      }
+      if (!inQuotes && (c == FDelim || c == '\r')) break;
+    }
+    if (inQuotes) {
+      throw EVYRRLDataError(Who + u"line " + vcl::IntToStr(quoteLine) +
+                            u": a quoted field is not closed");
+    }
+    Fields.push_back({FText.substr(start, FPos - start), quoted});
+    if (FPos < FText.size() && FText[FPos] == FDelim) {
+      ++FPos;
+      if (FPos < FText.size()) continue;
+      Fields.push_back({std::string_view(), false});  // a delimiter at the very end
+      return true;
+    }
+    if (FPos < FText.size()) {
+      FPos += (FText[FPos] == '\r' && FPos + 1 < FText.size() && FText[FPos + 1] == '\n') ? 2 : 1;
+      ++FLine;
+    }
+    return true;
+  }
+}
+
+// The text of a field, cut to MaxUnits.
+std::size_t DecodeField(const TCsvField& F, char16_t* Out, std::size_t MaxUnits, std::string& Scratch) {
+  if (!F.Quoted || F.Raw.find('"') == std::string_view::npos) return rlio::DecodeUtf8(F.Raw, Out, MaxUnits);
+  Scratch.clear();
+  bool inQuotes = true;
+  for (std::size_t i = 0; i < F.Raw.size(); ++i) {
+    if (F.Raw[i] != '"') {
+      Scratch += F.Raw[i];
+    } else if (inQuotes && i + 1 < F.Raw.size() && F.Raw[i + 1] == '"') {
+      Scratch += '"';
+      ++i;
+    } else {
+      inQuotes = !inQuotes;
+    }
+  }
+  return rlio::DecodeUtf8(Scratch, Out, MaxUnits);
+}
+
+}  // namespace
+
+int TRLData::ImportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders) {
+  const vcl::String who = rlio::ComponentPrefix(*this) + u"CSV file " + rlio::Quoted(FName) + u": ";
+  const std::string bytes = rlio::ReadFileBytes(FName, rlio::ComponentPrefix(*this));
+  const std::string_view text = rlio::StripBom(bytes);
+  const char delim = static_cast<char>(CSVDelimiterChar(Delimiter));
+  std::vector<TCsvField> fields;
+  // First pass: the table's size (and every syntax error).
+  int records = 0;
+  std::size_t widest = 1;
+  for (TCsvScanner scan(text, delim); scan.Next(fields, who);) {
+    if (TCsvScanner::Blank(fields)) continue;
+    if (records == INT32_MAX) throw EVYRRLDataError(who + u"too many records");
+    ++records;
+    widest = std::max(widest, fields.size());
+  }
+  if (widest > static_cast<std::size_t>(INT32_MAX - 1)) throw EVYRRLDataError(who + u"too many fields");
+  const int rows = std::max(0, records - (IncludeColHeaders ? 1 : 0));
+  TRLContent content;
+  content.Allocate(static_cast<int>(widest), rows, FMaxReadCells, who);
+  // Second pass: the texts.
+  rlio::TProgress progress(this, FOnPercentDone, rows);
+  char16_t buf[RLCellMaxLen];
+  std::string scratch;
+  int row = IncludeColHeaders ? 0 : 1;
+  for (TCsvScanner scan(text, delim); scan.Next(fields, who);) {
+    if (TCsvScanner::Blank(fields)) continue;
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+      const std::size_t n = DecodeField(fields[k], buf, row == 0 ? RLNameMaxLen : RLCellMaxLen, scratch);
+      if (row == 0) {
+        content.Names[k] = vcl::String(buf, n);
+      } else if (n > 0) {
+        content.Table->SetString(static_cast<int>(k) + 1, row, std::u16string_view(buf, n));
+      }
+    }
+    if (row > 0) progress.Tick();
+    ++row;
+  }
+  TakeContent(content, vcl::String());
+  progress.Done();
+  return rows;
+}
+
+// ---------------------------------------------------------------- lines
+
+int TRLData::LoadLinesFromFile(int Column, int FirstRow, const vcl::String& FName) {
+  if (Column < 0 || Column > FNrOfCols || FirstRow < 1) return 0;
+  const std::string bytes = rlio::ReadFileBytes(FName, rlio::ComponentPrefix(*this));
+  const std::vector<std::string_view> lines = rlio::SplitLines(rlio::StripBom(bytes));
+  if (lines.empty()) return 0;
+  const std::int64_t last = std::int64_t{FirstRow} + static_cast<std::int64_t>(lines.size()) - 1;
+  if (last > INT32_MAX || (std::int64_t{FNrOfCols} + 1) * (last + 1) > FMaxReadCells) {
+    throw EVYRRLDataError(rlio::ComponentPrefix(*this) + rlio::Quoted(FName) +
+                          u" has more lines than the table can take");
+  }
+  // The table grows first: when that fails nothing has changed.
+  if (last > FNrOfRows) SetNrRows(static_cast<int>(last));
+  rlio::TBulkChange bulk(*Strings, true);
+  rlio::TProgress progress(this, FOnPercentDone, static_cast<std::int64_t>(lines.size()));
+  char16_t buf[RLCellMaxLen];
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::size_t n = rlio::DecodeUtf8(lines[i], buf, RLCellMaxLen);
+    SetElem(Column, FirstRow + static_cast<int>(i), vcl::String(buf, n));
+    progress.Tick();
+  }
+  progress.Done();
+  return static_cast<int>(lines.size());
+}
+
+}  // namespace vyr
