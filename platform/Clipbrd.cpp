@@ -22,9 +22,9 @@ bool TClipboard::HasFormat(std::uint16_t Format) const {
 
 void TClipboard::Clear() { Host().ClearClipboard(); }
 
-TClipboard* Clipboard() {
+TClipboard& Clipboard() {
   static auto* clipboard = new TClipboard();
-  return clipboard;
+  return *clipboard;
 }
 
 }  // namespace vcl

@@ -15,6 +15,8 @@ constexpr std::uint16_t CF_UNICODETEXT = 13;
 
 class TClipboard : public TPersistent {
  public:
+  // Lets both `Clipboard().X` and `Clipboard()->X` be written.
+  TClipboard* operator->() { return this; }
   // The text on the clipboard; empty when it holds none.
   String AsText() const;
   void SetAsText(const String& Value);
@@ -28,6 +30,6 @@ class TClipboard : public TPersistent {
 };
 
 // The process's clipboard.
-TClipboard* Clipboard();
+TClipboard& Clipboard();
 
 }  // namespace vcl

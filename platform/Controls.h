@@ -685,6 +685,8 @@ TWinControl* FocusedControl();
 // The mouse as the application sees it.
 class TMouse {
  public:
+  // Lets both `Mouse.X` and `Mouse->X` be written.
+  TMouse* operator->() { return this; }
   TPoint CursorPos() const;
   void SetCursorPos(TPoint Value);
   HWND Capture() const;

@@ -322,19 +322,23 @@ TEST_F(FormsTest, MenuItemsKeepTheirTreeAndChecks) {
 }
 
 TEST_F(FormsTest, TheClipboardHoldsTextUntilCleared) {
-  TClipboard* cb = Clipboard();
-  cb->Clear();
-  EXPECT_FALSE(cb->HasFormat(CF_TEXT));
-  EXPECT_EQ(cb->AsText(), u"");
-  cb->SetAsText(u"1\t2\r\n3\t4 \u00e9");
-  EXPECT_TRUE(cb->HasFormat(CF_TEXT));
-  EXPECT_TRUE(cb->HasFormat(CF_UNICODETEXT));
-  EXPECT_FALSE(cb->HasFormat(CF_BITMAP));
+  TClipboard& cb = Clipboard();
+  cb.Clear();
+  EXPECT_FALSE(cb.HasFormat(CF_TEXT));
+  EXPECT_EQ(cb.AsText(), u"");
+  cb.SetAsText(u"1\t2\r\n3\t4 \u00e9");
+  EXPECT_TRUE(cb.HasFormat(CF_TEXT));
+  EXPECT_TRUE(cb.HasFormat(CF_UNICODETEXT));
+  EXPECT_FALSE(cb.HasFormat(CF_BITMAP));
   EXPECT_EQ(Clipboard()->AsText(), u"1\t2\r\n3\t4 \u00e9");
-  cb->SetAsText(u"");
-  EXPECT_TRUE(cb->HasFormat(CF_TEXT));  // empty text is still text
-  cb->Clear();
-  EXPECT_FALSE(cb->HasFormat(CF_TEXT));
+  cb.SetAsText(u"");
+  EXPECT_TRUE(cb.HasFormat(CF_TEXT));  // empty text is still text
+  cb.Clear();
+  EXPECT_FALSE(cb.HasFormat(CF_TEXT));
+  // The host keeps the text: a reset clears it.
+  cb.SetAsText(u"kept");
+  headless::Reset();
+  EXPECT_FALSE(Clipboard().HasFormat(CF_TEXT));
 }
 
 TEST_F(FormsTest, ResetClearsHandlersAndRecordsButKeepsTheClock) {
