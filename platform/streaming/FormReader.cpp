@@ -222,6 +222,10 @@ void TFormBuilder::ReadChild(const TFormObject& Object, TComponent& Parent) {
   const TClassInfo& c = CreatableClass(Object);
   TComponent* child = nullptr;
   WithContext(Object.Line, u"creating " + Object.ClassName, [&] { child = c.Create(FRoot); });
+  if (!Object.Name.empty() && SameIdent(Object.Name, FRoot->Name())) {
+    // References could not tell the two apart.
+    Fail(Object.Line, u"component name " + Object.Name + u" is the name of the form itself");
+  }
   Begin(*child, Object);
   WithContext(Object.Line, u"placing " + Object.Name + u" on " + Parent.Name(),
               [&] { SetParentOf(*child, Parent); });
@@ -245,8 +249,9 @@ void TFormBuilder::ResolveFixups() {
 }
 
 void TFormBuilder::CallLoaded() {
-  for (auto [component, line] : FLoaded) {
-    WithContext(line, u"finishing " + component->Name(), [&] { component->Loaded(); });
+  for (const auto& loaded : FLoaded) {
+    TComponent* component = loaded.first;
+    WithContext(loaded.second, u"finishing " + component->Name(), [&] { component->Loaded(); });
   }
 }
 

@@ -89,6 +89,8 @@ const BadForm kBadForms[] = {
     {"control character", u"object A: TProbe\n\x01\nend", "Line 2: unexpected character #1"},
     {"duplicate name", u"object A: TProbe\n object B: TProbe\n end\n object b: TProbe\n end\nend",
      "Line 4: component name b: A component named b already exists"},
+    {"name of the form", u"object A: TProbe\n object B: TProbe\n end\n object a: TProbe\n end\nend",
+     "Line 4: component name a is the name of the form itself"},
     {"invalid name", u"object A: TProbe\n object B_: TProbe\n end\n object TProbe\n  Name = '1x'\n end\nend",
      "Line 5: property Name: \"1x\" is not a valid component name"},
     {"setter refuses", u"object A: TProbe\n object B: TProbe\n  Positive = -1\n end\nend",
