@@ -66,12 +66,12 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
   AWidth = std::max(AWidth, 0);
   AHeight = std::max(AHeight, 0);
   if (AWidth == FWidth && AHeight == FHeight) return;
-  if (std::int64_t{AWidth} * AHeight > image::kMaxPixels * 4) {
+  if (std::int64_t{AWidth} * AHeight > image::kMaxPixels) {
     throw EInvalidGraphicOperation("Bitmap too large (" + std::to_string(AWidth) + " x " +
                                    std::to_string(AHeight) + " pixels)");
   }
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(AWidth) * AHeight, kWhitePixel);
-  const int keepW = std::min(FWidth, AWidth), keepH = std::min(FHeight, AHeight);
+  const int keepW = std::min(FWidth, AWidth), keepH = keepW > 0 ? std::min(FHeight, AHeight) : 0;
   for (int y = 0; y < keepH; ++y) {
     std::memcpy(&pixels[static_cast<std::size_t>(y) * AWidth],
                 &FPixels[static_cast<std::size_t>(y) * FWidth], sizeof(std::uint32_t) * keepW);

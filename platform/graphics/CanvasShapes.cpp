@@ -69,12 +69,24 @@ class Sector {
     FStart = Direction(Start.X - FCx, FCy - Start.Y);
     FSweep = Wrap(Direction(End.X - FCx, FCy - End.Y) - FStart);
     FFull = FSweep < 1e-12;
+    FSx = std::cos(FStart);
+    FSy = std::sin(FStart);
+    FEx = std::cos(FStart + FSweep);
+    FEy = std::sin(FStart + FSweep);
     FCentre = Nearest(FCx - 0.5, FCy - 0.5);
     FStartPoint = OnEllipse(FStart);
     FEndPoint = OnEllipse(FStart + FSweep);
   }
+  // Tested with cross products rather than angles: a sector up to a half
+  // turn is where both radials agree; a larger one is all but the smaller
+  // sector between them the other way round. Pixels on a radial belong to it.
   bool Contains(int X, int Y) const {
-    return FFull || Wrap(Direction(X + 0.5 - FCx, FCy - Y - 0.5) - FStart) <= FSweep + 1e-9;
+    if (FFull) return true;
+    const double vx = X + 0.5 - FCx, vy = FCy - Y - 0.5;
+    const double eps = 1e-9 * (std::fabs(vx) + std::fabs(vy));
+    const double fromStart = FSx * vy - FSy * vx, toEnd = vx * FEy - vy * FEx;
+    if (FSweep <= std::numbers::pi) return fromStart >= -eps && toEnd >= -eps;
+    return !(fromStart < -eps && toEnd < -eps);
   }
   TPoint Centre() const { return FCentre; }
   TPoint StartPoint() const { return FStartPoint; }
@@ -120,6 +132,7 @@ class Sector {
 
   double FCx, FCy, FRx, FRy;
   double FStart = 0, FSweep = 0;
+  double FSx = 1, FSy = 0, FEx = 1, FEy = 0;  // unit vectors of the two radials
   bool FFull = false;
   TPoint FCentre, FStartPoint, FEndPoint;
 };

@@ -329,3 +329,34 @@ TEST(Resources, UnknownNameRaisesAndKeepsTheBitmap) {
   EXPECT_EQ(b->Width(), 3);
   EXPECT_EQ(CountColor(*b, clRed), 6);
 }
+
+// ---------------------------------------------------------------- fuzz seeds
+
+TEST(SeedFiles, EverySeedOfTheImageReadersLoads) {
+  namespace fs = std::filesystem;
+  int files = 0;
+  for (const char* dir : {"bmp", "png", "jpeg"}) {
+    for (const auto& entry : fs::directory_iterator(fs::path(VYR_SOURCE_DIR) / "fuzz/corpus" / dir)) {
+      TBitmap b;
+      EXPECT_NO_THROW(b.LoadFromFile(FromUTF8(entry.path().string()))) << entry.path();
+      EXPECT_FALSE(b.Empty()) << entry.path();
+      ++files;
+    }
+  }
+  EXPECT_GE(files, 10);
+}
+
+TEST(SeedFiles, PngColorTypesAreExpanded) {
+  const std::string dir = std::string(VYR_SOURCE_DIR) + "/fuzz/corpus/png/";
+  TBitmap b;
+  b.LoadFromFile(FromUTF8(dir + "palette.png"));  // indices 0..3, index 0 transparent
+  EXPECT_EQ(b.PixelFormat(), pf32bit);
+  EXPECT_EQ(b.ScanLine(0)[0], 0x00000000u);
+  EXPECT_EQ(b.ScanLine(0)[1], 0xFFFF0000u);
+  EXPECT_EQ(b.Canvas()->Pixels(2, 0), clLime);
+  EXPECT_EQ(b.Canvas()->Pixels(3, 0), clBlue);
+  b.LoadFromFile(FromUTF8(dir + "gray16.png"));  // 0x1234 and 0xFFFF
+  EXPECT_EQ(b.Canvas()->Pixels(0, 0), RGB(0x12, 0x12, 0x12));
+  EXPECT_EQ(b.Canvas()->Pixels(1, 0), clWhite);
+  EXPECT_EQ(b.PixelFormat(), pf24bit);
+}

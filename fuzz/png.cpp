@@ -1,0 +1,8 @@
+// Fuzz target: the image reader fed with mutated PNG files (seeds in
+// fuzz/corpus/png/); the reader detects the format from the bytes.
+#include "ImageFuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
+  vyrfuzz::LoadImageBytes(Data, Size);
+  return 0;
+}
