@@ -268,7 +268,8 @@ class TStrings : public TPersistent {
   // Items joined by Delimiter; an item holding the delimiter, the quote
   // character or (unless StrictDelimiter) a blank or control character is
   // quoted with inner quotes doubled. A single empty item is written as two
-  // quotes. Reading splits at Delimiter and, unless StrictDelimiter, at
+  // quotes, as is any empty item when the delimiter is a blank (it would
+  // vanish otherwise). Reading splits at Delimiter and, unless StrictDelimiter, at
   // blanks; quoted items may hold anything; a trailing delimiter adds an
   // empty item. CommaText is the same with ',' and '"', not strict.
   String DelimitedText() const;
@@ -388,6 +389,8 @@ class TStringList : public TStrings {
   void CheckIndex(int Index) const;
   void CheckUnsorted() const;
   void InsertItem(int Index, const String& S, TObject* AObject);
+  // Puts in new content at once, freeing owned objects of the old.
+  void SetItems(std::vector<TStringItem> Items);
   // Stable merge sort with a comparison of item indices.
   void SortItems(const std::function<int(int, int)>& Compare);
   std::vector<TStringItem> SortedForList(std::vector<TStringItem> Items) const;

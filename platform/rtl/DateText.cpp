@@ -287,6 +287,20 @@ bool TDateScanner::ReadTime(TDateTime& Value) {
   return TryEncodeTime(h, n, s, z, Value);
 }
 
+// Reads the whole text with one scanner step; Value stays as it was on failure.
+bool ReadWhole(const String& S, TDateTime& Value, const TFormatSettings& Settings,
+               bool (TDateScanner::*Read)(TDateTime&)) {
+  TDateScanner scan(S, Settings);
+  TDateTime v = 0;
+  if (!(scan.*Read)(v) || !scan.AtEnd()) return false;
+  Value = v;
+  return true;
+}
+
+[[noreturn]] void NotValid(const String& S, const char16_t* What) {
+  throw EConvertError(u"'" + S + u"' is not a valid " + What);
+}
+
 }  // namespace
 
 String FormatDateTime(const String& Format, TDateTime DateTime, const TFormatSettings& Settings) {
@@ -313,18 +327,14 @@ String DateTimeToStr(TDateTime DateTime, const TFormatSettings& Settings) {
 String DateTimeToStr(TDateTime DateTime) { return DateTimeToStr(DateTime, FormatSettings); }
 
 bool TryStrToDate(const String& S, TDateTime& Value, const TFormatSettings& Settings) {
-  TDateScanner scan(S, Settings);
-  TDateTime v = 0;
-  if (!scan.ReadDate(v) || !scan.AtEnd()) return false;
-  Value = v;
-  return true;
+  return ReadWhole(S, Value, Settings, &TDateScanner::ReadDate);
 }
 
 bool TryStrToDate(const String& S, TDateTime& Value) { return TryStrToDate(S, Value, FormatSettings); }
 
 TDateTime StrToDate(const String& S, const TFormatSettings& Settings) {
   TDateTime v = 0;
-  if (!TryStrToDate(S, v, Settings)) throw EConvertError(u"'" + S + u"' is not a valid date");
+  if (!TryStrToDate(S, v, Settings)) NotValid(S, u"date");
   return v;
 }
 
@@ -336,18 +346,14 @@ TDateTime StrToDateDef(const String& S, TDateTime Default) {
 }
 
 bool TryStrToTime(const String& S, TDateTime& Value, const TFormatSettings& Settings) {
-  TDateScanner scan(S, Settings);
-  TDateTime v = 0;
-  if (!scan.ReadTime(v) || !scan.AtEnd()) return false;
-  Value = v;
-  return true;
+  return ReadWhole(S, Value, Settings, &TDateScanner::ReadTime);
 }
 
 bool TryStrToTime(const String& S, TDateTime& Value) { return TryStrToTime(S, Value, FormatSettings); }
 
 TDateTime StrToTime(const String& S) {
   TDateTime v = 0;
-  if (!TryStrToTime(S, v)) throw EConvertError(u"'" + S + u"' is not a valid time");
+  if (!TryStrToTime(S, v)) NotValid(S, u"time");
   return v;
 }
 
@@ -371,7 +377,7 @@ bool TryStrToDateTime(const String& S, TDateTime& Value) {
 
 TDateTime StrToDateTime(const String& S) {
   TDateTime v = 0;
-  if (!TryStrToDateTime(S, v)) throw EConvertError(u"'" + S + u"' is not a valid date and time");
+  if (!TryStrToDateTime(S, v)) NotValid(S, u"date and time");
   return v;
 }
 

@@ -71,6 +71,12 @@ std::int64_t DayNumber(TDateTime Value) {
   return s.Valid ? s.Day : 0;
 }
 
+// Milliseconds after midnight, 0 when the value is out of range.
+int MSecOfDay(TDateTime Value) {
+  TStamp s = StampOf(Value);
+  return s.Valid ? s.MSec : 0;
+}
+
 TDateTime Compose(TDateTime DatePart, TDateTime TimePart) {
   return DatePart < 0 ? DatePart - TimePart : DatePart + TimePart;
 }
@@ -162,12 +168,10 @@ void DecodeDate(TDateTime Date, std::uint16_t& Year, std::uint16_t& Month, std::
 }
 
 void DecodeTime(TDateTime Time, int& Hour, int& Min, int& Sec, int& MSec) {
-  TStamp s = StampOf(Time);
-  int ms = s.Valid ? s.MSec : 0;
-  Hour = ms / (MSecsPerSec * SecsPerMin * MinsPerHour);
-  Min = ms / (MSecsPerSec * SecsPerMin) % MinsPerHour;
-  Sec = ms / MSecsPerSec % SecsPerMin;
-  MSec = ms % MSecsPerSec;
+  Hour = HourOf(Time);
+  Min = MinuteOf(Time);
+  Sec = SecondOf(Time);
+  MSec = MilliSecondOf(Time);
 }
 
 void DecodeTime(TDateTime Time, std::uint16_t& Hour, std::uint16_t& Min, std::uint16_t& Sec,
@@ -203,10 +207,7 @@ TDateTime Time() { return TimeOf(Now()); }
 
 TDateTime DateOf(TDateTime AValue) { return static_cast<TDateTime>(DayNumber(AValue)); }
 
-TDateTime TimeOf(TDateTime AValue) {
-  TStamp s = StampOf(AValue);
-  return s.Valid ? static_cast<TDateTime>(s.MSec) / MSecsPerDay : 0.0;
-}
+TDateTime TimeOf(TDateTime AValue) { return static_cast<TDateTime>(MSecOfDay(AValue)) / MSecsPerDay; }
 
 int DayOfWeek(TDateTime AValue) {
   // Day 0, 1899-12-30, was a Saturday (7).
@@ -240,29 +241,10 @@ int YearOf(TDateTime AValue) { return CivilOf(AValue).Year; }
 int MonthOf(TDateTime AValue) { return CivilOf(AValue).Month; }
 int DayOf(TDateTime AValue) { return CivilOf(AValue).Day; }
 
-int HourOf(TDateTime AValue) {
-  int h = 0, n = 0, s = 0, z = 0;
-  DecodeTime(AValue, h, n, s, z);
-  return h;
-}
-
-int MinuteOf(TDateTime AValue) {
-  int h = 0, n = 0, s = 0, z = 0;
-  DecodeTime(AValue, h, n, s, z);
-  return n;
-}
-
-int SecondOf(TDateTime AValue) {
-  int h = 0, n = 0, s = 0, z = 0;
-  DecodeTime(AValue, h, n, s, z);
-  return s;
-}
-
-int MilliSecondOf(TDateTime AValue) {
-  int h = 0, n = 0, s = 0, z = 0;
-  DecodeTime(AValue, h, n, s, z);
-  return z;
-}
+int HourOf(TDateTime AValue) { return MSecOfDay(AValue) / (MSecsPerSec * SecsPerDay / HoursPerDay); }
+int MinuteOf(TDateTime AValue) { return MSecOfDay(AValue) / (MSecsPerSec * SecsPerMin) % MinsPerHour; }
+int SecondOf(TDateTime AValue) { return MSecOfDay(AValue) / MSecsPerSec % SecsPerMin; }
+int MilliSecondOf(TDateTime AValue) { return MSecOfDay(AValue) % MSecsPerSec; }
 
 TDateTime IncMonth(TDateTime DateTime, int NumberOfMonths) {
   TCivil c = CivilOf(DateTime);

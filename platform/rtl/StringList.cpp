@@ -1,5 +1,6 @@
 // TStringList: the vector-backed string list with sorting and change events.
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 #include "platform/Classes.h"
@@ -26,14 +27,33 @@ void MergeSort(std::vector<int>& Order, const std::function<int(int, int)>& Comp
   }
 }
 
+// Frees the objects of items that left an owning list.
+void FreeObjects(std::vector<TStringItem>& Items, bool Owns) {
+  if (!Owns) return;
+  for (TStringItem& item : Items) delete std::exchange(item.Object, nullptr);
+}
+
 }  // namespace
 
 TStringList::~TStringList() {
   FOnChange = nullptr;
   FOnChanging = nullptr;
+  FreeObjects(FItems, FOwnsObjects);
+}
+
+void TStringList::SetItems(std::vector<TStringItem> Items) {
+  Changing();
+  std::vector<TStringItem> old = std::exchange(FItems, std::move(Items));
   if (FOwnsObjects) {
-    for (TStringItem& item : FItems) delete std::exchange(item.Object, nullptr);
+    // Objects that stay in the list (assigned back in) must live on.
+    std::unordered_set<TObject*> kept;
+    for (const TStringItem& item : FItems) kept.insert(item.Object);
+    for (TStringItem& item : old) {
+      if (kept.count(item.Object) != 0) item.Object = nullptr;
+    }
+    FreeObjects(old, true);
   }
+  Changed();
 }
 
 void TStringList::CheckIndex(int Index) const {
@@ -122,14 +142,7 @@ void TStringList::Delete(int Index) {
 }
 
 void TStringList::Clear() {
-  if (FItems.empty()) return;
-  Changing();
-  std::vector<TStringItem> old;
-  old.swap(FItems);
-  if (FOwnsObjects) {
-    for (TStringItem& item : old) delete item.Object;
-  }
-  Changed();
+  if (!FItems.empty()) SetItems({});
 }
 
 void TStringList::Exchange(int Index1, int Index2) {
@@ -163,16 +176,11 @@ void TStringList::Assign(TPersistent* Source) {
   }
   if (source == this) return;
   // An exact copy: items in their order and the sorting settings.
-  Changing();
-  std::vector<TStringItem> old = std::exchange(FItems, source->FItems);
   FSorted = source->FSorted;
   FDuplicates = source->FDuplicates;
   FCaseSensitive = source->FCaseSensitive;
   CopyTextSettings(*source);
-  if (FOwnsObjects) {
-    for (TStringItem& item : old) delete item.Object;
-  }
-  Changed();
+  SetItems(source->FItems);
 }
 
 int TStringList::IndexOf(const String& S) const {
@@ -276,13 +284,7 @@ std::vector<TStringItem> TStringList::SortedForList(std::vector<TStringItem> Ite
 }
 
 void TStringList::ReplaceItems(std::vector<TStringItem> Items) {
-  if (FSorted) Items = SortedForList(std::move(Items));
-  Changing();
-  std::vector<TStringItem> old = std::exchange(FItems, std::move(Items));
-  if (FOwnsObjects) {
-    for (TStringItem& item : old) delete item.Object;
-  }
-  Changed();
+  SetItems(FSorted ? SortedForList(std::move(Items)) : std::move(Items));
 }
 
 }  // namespace vcl

@@ -46,6 +46,9 @@ struct TDelimiting {
 constexpr TDelimiting kCommaText{u',', u'"', false};
 
 bool NeedsQuotes(const String& S, const TDelimiting& D) {
+  // Blanks around a blank delimiter are skipped on reading, so an empty
+  // item there survives only in quotes.
+  if (S.empty()) return !D.Strict && D.Delimiter <= u' ';
   for (Char c : S) {
     if (c == 0 || c == D.Quote || c == D.Delimiter || (!D.Strict && c <= u' ')) return true;
   }

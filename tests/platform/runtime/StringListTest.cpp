@@ -151,6 +151,17 @@ TEST(StringList, DelimitedTextWithStrictDelimiter) {
   EXPECT_EQ(list.CommaText(), u"p;q,r");  // comma text keeps its own rules
 }
 
+TEST(StringList, BlankDelimiterKeepsEmptyItems) {
+  TStringList list;
+  list.SetDelimiter(u' ');
+  list.SetCommaText(u"a,,b");
+  EXPECT_EQ(list.DelimitedText(), u"a \"\" b");
+  TStringList back;
+  back.SetDelimiter(u' ');
+  back.SetDelimitedText(list.DelimitedText());
+  EXPECT_EQ(Items(back), Items(list));
+}
+
 TEST(StringList, SortedListsKeepOrderAndHandleDuplicates) {
   TStringList list;
   list.SetCommaText(u"pear,apple,fig");
@@ -325,11 +336,22 @@ TEST(StringList, OwnedObjectsAreFreed) {
     list.AddObject(u"y", new Counted(&deaths));
   }
   EXPECT_EQ(deaths, 6);  // the list's last object and the spare
+  {
+    // Content assigned back from a copy keeps the objects it still holds.
+    TStringList owner(true);
+    owner.AddObject(u"a", new Counted(&deaths));
+    TStringList copy;
+    copy.Assign(&owner);
+    owner.Assign(&copy);
+    EXPECT_EQ(deaths, 6);
+    EXPECT_NE(owner.Objects(0), nullptr);
+  }
+  EXPECT_EQ(deaths, 7);
   TStringList notOwning;
   Counted kept(&deaths);
   notOwning.AddObject(u"k", &kept);
   notOwning.Clear();
-  EXPECT_EQ(deaths, 6);
+  EXPECT_EQ(deaths, 7);
 }
 
 TEST(StringList, FilesAndStreamsInUtf8AndUtf16) {
