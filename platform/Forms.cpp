@@ -413,8 +413,9 @@ void TApplication::ProcessMessages() {
 bool TApplication::HandleMessageOrStop() {
   Host().PollInput();
   if (DispatchPostedMessage()) return true;
-  if (DispatchDueTimers(Host().Now()) > 0) return true;
+  // Pending paints come before timers, so a busy timer cannot starve them.
   PaintPendingWindows();
+  if (DispatchDueTimers(Host().Now()) > 0) return true;
   if (FOnIdle) {
     try {
       FOnIdle(this);
