@@ -427,6 +427,7 @@ void TWinControl::Dispatch(TMessage& Message) {
     case CN_CHAR: case CN_SYSCHAR: key(&TWinControl::CNChar); break;
     case CM_DIALOGKEY: key(&TWinControl::CMDialogKey); break;
     case CM_DIALOGCHAR: key(&TWinControl::CMDialogChar); break;
+    case CM_SHOWHINTCHANGED: NotifyChildren(CM_PARENTSHOWHINTCHANGED); break;
     case CM_ENTER: CMEnter(Message); break;
     case CM_EXIT: CMExit(Message); break;
     default: TControl::Dispatch(Message); break;

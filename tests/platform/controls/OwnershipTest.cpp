@@ -267,3 +267,84 @@ TEST_F(OwnershipTest, PropertyChangesAnnounceThemselvesAsComponentMessages) {
 
 }  // namespace
 }  // namespace vcltest
+
+namespace vcltest {
+namespace {
+
+// The message handlers components override, with the inherited work first.
+class THandlers : public TCustomControl {
+ public:
+  THandlers(TComponent* AOwner, EventLog& ALog) : TCustomControl(AOwner), Log(ALog) {}
+  EventLog& Log;
+
+ protected:
+  void WMLButtonUp(TWMMouse& Message) override {
+    TCustomControl::WMLButtonUp(Message);
+    Log.Add("handler(" + std::to_string(Message.XPos) + "," + std::to_string(Message.YPos) + ")");
+  }
+  void CMMouseLeave(TMessage& Message) override {
+    TCustomControl::CMMouseLeave(Message);
+    Log.Add("leave-handler");
+  }
+  void WMSize(TWMSize& Message) override {
+    Log.Add("size" + std::to_string(Message.Width) + "x" + std::to_string(Message.Height));
+  }
+};
+
+using HandlerTest = HeadlessTest;
+
+TEST_F(HandlerTest, OverriddenMessageHandlersRunAroundTheInheritedWork) {
+  EventLog log;
+  TForm form(nullptr);
+  auto* h = new THandlers(&form, log);
+  h->SetParent(&form);
+  h->SetBounds(0, 0, 30, 20);
+  WireMouse(h, log, "h");
+  log.Clear();
+  headless::Click(h, 4, 5);
+  headless::MouseLeave(h);
+  EXPECT_EQ(log.Joined(), "h:enter h:downL(4,5) h:click h:upL(4,5) handler(4,5) h:leave leave-handler");
+  log.Clear();
+  form.HandleNeeded();
+  h->SetWidth(40);
+  h->SetLeft(7);  // a move alone sends no size message
+  EXPECT_EQ(log.Joined(), "size40x20");
+}
+
+TEST_F(HandlerTest, LoadingDefersParentColorFontAndAlignmentToLoaded) {
+  TForm form(nullptr);
+  form.SetColor(clTeal);
+  form.SetBounds(0, 0, 100, 100);
+  auto* c = new TCustomControl(&form);
+  c->SetLoading(true);
+  c->SetParent(&form);
+  EXPECT_EQ(c->Color(), clWindow);  // nothing applied while reading
+  form.SetLoading(true);
+  c->SetAlign(alClient);
+  EXPECT_EQ(c->Width(), 0);
+  form.Loaded();
+  c->Loaded();
+  EXPECT_EQ(c->Color(), clTeal);
+  EXPECT_EQ(c->BoundsRect(), Rect(0, 0, 100, 100));
+  EXPECT_FALSE(c->ComponentState().Contains(csLoading));
+}
+
+TEST_F(HandlerTest, ParentFormsAreFoundThroughTheParentChain) {
+  TForm form(nullptr);
+  auto* panel = new TCustomControl(&form);
+  panel->SetParent(&form);
+  auto* g = new TGraphicControl(&form);
+  g->SetParent(panel);
+  EXPECT_EQ(GetParentForm(g), &form);
+  EXPECT_EQ(GetParentForm(&form), &form);
+  TGraphicControl alone(nullptr);
+  EXPECT_EQ(GetParentForm(&alone), nullptr);
+  EXPECT_THROW(ValidParentForm(&alone), EInvalidOperation);
+  panel->SetShowHint(true);
+  EXPECT_TRUE(g->ShowHint());  // follows the parent while ParentShowHint
+  g->SetShowHint(false);
+  EXPECT_FALSE(g->ParentShowHint());
+}
+
+}  // namespace
+}  // namespace vcltest
