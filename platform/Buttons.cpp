@@ -1,0 +1,315 @@
+#include "platform/Buttons.h"
+
+#include <algorithm>
+
+#include "platform/Streaming.h"
+#include "platform/stdctrls/Look.h"
+
+namespace vcl {
+
+TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) {
+  // The button clicks itself on release; the plain click of TControl is off.
+  SetControlStyle(TControlStyle{csCaptureMouse, csDoubleClicks, csSetCaption, csOpaque});
+  SetParentColor(false);
+  SetColor(clBtnFace);
+  SetBounds(Left(), Top(), 23, 22);
+}
+
+TSpeedButton::~TSpeedButton() = default;
+
+// ---------------------------------------------------------------- properties
+
+void TSpeedButton::SetDown(bool Value) {
+  if (FGroupIndex == 0) Value = false;
+  if (Value == FDown) return;
+  if (FDown && !FAllowAllUp) return;
+  FDown = Value;
+  FState = Value ? bsExclusive : bsUp;
+  Invalidate();
+  if (Value) UpdateExclusive();
+}
+
+void TSpeedButton::SetGroupIndex(int Value) {
+  if (FGroupIndex == Value) return;
+  FGroupIndex = Value;
+  if (FGroupIndex == 0 && FDown) {
+    FDown = false;
+    FState = bsUp;
+    Invalidate();
+  }
+  UpdateExclusive();
+}
+
+void TSpeedButton::SetAllowAllUp(bool Value) {
+  if (FAllowAllUp == Value) return;
+  FAllowAllUp = Value;
+  UpdateExclusive();
+}
+
+void TSpeedButton::SetFlat(bool Value) {
+  if (FFlat == Value) return;
+  FFlat = Value;
+  SetControlStyle(Value ? ControlStyle() >> csOpaque : ControlStyle() << csOpaque);
+  Invalidate();
+}
+
+TBitmap* TSpeedButton::Glyph() {
+  if (!FGlyph) {
+    FGlyph = std::make_unique<TBitmap>();
+    FGlyph->SetOnChange([this](TObject*) { Invalidate(); });
+  }
+  return FGlyph.get();
+}
+
+// A glyph whose width is a multiple of its height holds that many pictures.
+void TSpeedButton::SetGlyph(TBitmap* Value) {
+  Glyph()->Assign(Value);
+  if (Value != nullptr && Value->Height() > 0 && Value->Width() % Value->Height() == 0) {
+    int n = Value->Width() / Value->Height();
+    if (n >= 1 && n <= 4) FNumGlyphs = n;
+  }
+  Invalidate();
+}
+
+void TSpeedButton::SetNumGlyphs(TNumGlyphs Value) {
+  Value = std::clamp(Value, 1, 4);
+  if (FNumGlyphs == Value) return;
+  FNumGlyphs = Value;
+  Invalidate();
+}
+
+void TSpeedButton::SetLayout(TButtonLayout Value) {
+  if (FLayout == Value) return;
+  FLayout = Value;
+  Invalidate();
+}
+
+void TSpeedButton::SetMargin(int Value) {
+  Value = std::max(-1, Value);
+  if (FMargin == Value) return;
+  FMargin = Value;
+  Invalidate();
+}
+
+void TSpeedButton::SetSpacing(int Value) {
+  if (FSpacing == Value) return;
+  FSpacing = Value;
+  Invalidate();
+}
+
+void TSpeedButton::SetTransparent(bool Value) {
+  if (FTransparent == Value) return;
+  FTransparent = Value;
+  Invalidate();
+}
+
+// ---------------------------------------------------------------- groups
+
+void TSpeedButton::UpdateExclusive() {
+  if (FGroupIndex == 0 || Parent() == nullptr) return;
+  TMessage m{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(this), 0};
+  Parent()->Broadcast(m);
+}
+
+// A sibling of the same group went down (or changed its AllowAllUp): this
+// one comes up and takes over the group's AllowAllUp.
+void TSpeedButton::CMButtonPressed(TMessage& Message) {
+  if (Message.WParam != static_cast<WPARAM>(FGroupIndex) || FGroupIndex == 0) return;
+  auto* sender = reinterpret_cast<TSpeedButton*>(Message.LParam);
+  if (sender == nullptr || sender == this) return;
+  if (sender->Down() && FDown) {
+    FDown = false;
+    FState = bsUp;
+    Invalidate();
+  }
+  FAllowAllUp = sender->AllowAllUp();
+}
+
+// ---------------------------------------------------------------- mouse
+
+void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseDown(Button, Shift, X, Y);
+  if (Button != mbLeft || !Enabled()) return;
+  if (!FDown) {
+    FState = bsDown;
+    Invalidate();
+  }
+  FDragging = true;
+}
+
+// While pressed the button shows down only with the pointer on it.
+void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseMove(Shift, X, Y);
+  if (!FDragging) return;
+  bool inside = ClientRect().Contains(Point(X, Y));
+  TButtonState state = FDown ? bsExclusive : (inside ? bsDown : bsUp);
+  if (state != FState) {
+    FState = state;
+    Invalidate();
+  }
+}
+
+void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseUp(Button, Shift, X, Y);
+  if (!FDragging || Button != mbLeft) return;
+  FDragging = false;
+  bool click = ClientRect().Contains(Point(X, Y));
+  if (FGroupIndex == 0) {
+    FState = bsUp;
+  } else if (click) {
+    SetDown(!FDown);
+    FState = FDown ? bsExclusive : bsUp;
+  } else {
+    FState = FDown ? bsExclusive : bsUp;
+  }
+  Invalidate();
+  if (click) Click();
+}
+
+void TSpeedButton::CancelPress() {
+  if (!FDragging) return;
+  FDragging = false;
+  FState = FDown ? bsExclusive : bsUp;
+  Invalidate();
+}
+
+void TSpeedButton::Click() { TGraphicControl::Click(); }
+
+void TSpeedButton::CMMouseEnter(TMessage& Message) {
+  TGraphicControl::CMMouseEnter(Message);
+  FMouseInControl = true;
+  if (FFlat && Enabled()) Invalidate();
+}
+
+void TSpeedButton::CMMouseLeave(TMessage& Message) {
+  TGraphicControl::CMMouseLeave(Message);
+  FMouseInControl = false;
+  if (FFlat && Enabled()) Invalidate();
+}
+
+void TSpeedButton::CMEnabledChanged(TMessage& Message) {
+  TGraphicControl::CMEnabledChanged(Message);
+  if (!Enabled()) {
+    FDragging = false;
+    FMouseInControl = false;
+  }
+  FState = !Enabled() ? bsDisabled : (FDown ? bsExclusive : bsUp);
+  Invalidate();
+}
+
+void TSpeedButton::Loaded() {
+  TGraphicControl::Loaded();
+  FState = !Enabled() ? bsDisabled : (FDown ? bsExclusive : bsUp);
+}
+
+// ---------------------------------------------------------------- painting
+
+void TSpeedButton::PaintFace(TCanvas& C, bool Pressed) {
+  TRect r = ClientRect();
+  bool showFace = !FFlat || !FTransparent || Pressed || FMouseInControl;
+  if (showFace) {
+    C.Brush()->SetStyle(bsSolid);
+    C.Brush()->SetColor(Color());
+    C.FillRect(r);
+  }
+  if (!FFlat) {
+    look::DrawButtonFrame(C, r, Pressed);
+  } else if (Pressed) {
+    look::DrawEdge(C, r, clBtnShadow, clBtnHighlight);
+  } else if (FMouseInControl && Enabled()) {
+    look::DrawEdge(C, r, clBtnHighlight, clBtnShadow);
+  }
+}
+
+std::unique_ptr<TBitmap> TSpeedButton::GlyphPicture() const {
+  if (!FGlyph || FGlyph->Empty()) return nullptr;
+  int w = FGlyph->Width() / FNumGlyphs;
+  if (w <= 0) return nullptr;
+  int index = 0;
+  if (FState == bsDisabled && FNumGlyphs > 1) index = 1;
+  if (FState == bsDown && FNumGlyphs > 2) index = 2;
+  if (FState == bsExclusive && FNumGlyphs > 3) index = 3;
+  if (FState == bsExclusive && FNumGlyphs == 3) index = 2;
+  auto picture = std::make_unique<TBitmap>(w, FGlyph->Height());
+  TRect src = Bounds(index * w, 0, w, FGlyph->Height());
+  picture->Canvas()->CopyRect(Rect(0, 0, w, FGlyph->Height()), FGlyph->Canvas(), src);
+  picture->SetTransparent(true);
+  return picture;
+}
+
+// Glyph and caption as one block: side by side (or one above the other),
+// centred, or Margin pixels from the edge the glyph is on.
+void TSpeedButton::PaintContent(TCanvas& C, const TRect& Area, bool Pressed) {
+  std::unique_ptr<TBitmap> glyph = GlyphPicture();
+  C.Font()->Assign(Font());
+  TSize text = Caption().empty() ? TSize() : C.TextExtent(Caption());
+  TSize pic = glyph ? TSize(glyph->Width(), glyph->Height()) : TSize();
+  bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
+  int gap = glyph && !Caption().empty() ? FSpacing : 0;
+  int along = horizontal ? pic.cx + gap + text.cx : pic.cy + gap + text.cy;
+  int room = horizontal ? Area.Width() : Area.Height();
+  int start = FMargin >= 0 ? FMargin : (room - along) / 2;
+  bool glyphFirst = FLayout == blGlyphLeft || FLayout == blGlyphTop;
+  int glyphAt = glyphFirst ? start : start + along - (horizontal ? pic.cx : pic.cy);
+  int textAt = glyphFirst ? start + along - (horizontal ? text.cx : text.cy) : start;
+  int shift = Pressed ? 1 : 0;
+  auto place = [&](TSize s, int at) {
+    return horizontal ? Point(Area.Left + at + shift, Area.Top + (Area.Height() - s.cy) / 2 + shift)
+                      : Point(Area.Left + (Area.Width() - s.cx) / 2 + shift, Area.Top + at + shift);
+  };
+  if (glyph) {
+    TPoint p = place(pic, glyphAt);
+    C.Draw(p.X, p.Y, glyph.get());
+  }
+  if (Caption().empty()) return;
+  TPoint p = place(text, textAt);
+  C.Brush()->SetStyle(bsClear);
+  if (!Enabled()) {
+    C.Font()->SetColor(clBtnHighlight);
+    C.TextOut(p.X + 1, p.Y + 1, Caption());
+    C.Font()->SetColor(clBtnShadow);
+  }
+  C.TextOut(p.X, p.Y, Caption());
+}
+
+void TSpeedButton::Paint() {
+  TCanvas& C = *Canvas();
+  if (!Enabled()) FState = bsDisabled;
+  else if (FState == bsDisabled) FState = FDown ? bsExclusive : bsUp;
+  bool pressed = FState == bsDown || FState == bsExclusive;
+  PaintFace(C, pressed);
+  TRect area = ClientRect();
+  area.Inflate(-2, -2);
+  TRect saved = C.IntersectClip(area);
+  PaintContent(C, area, pressed);
+  C.SetDeviceClip(saved);
+}
+
+// ---------------------------------------------------------------- form files
+
+namespace {
+
+bool RegisterButtons() {
+  RegisterEnum<TButtonLayout>({u"blGlyphLeft", u"blGlyphRight", u"blGlyphTop", u"blGlyphBottom"});
+  RegisterClass<TSpeedButton, TGraphicControl>(u"TSpeedButton")
+      .Color(u"Color", &TControl::Color, &TControl::SetColor, clBtnFace)
+      .Stored([](const TControl& c) { return !c.ParentColor(); })
+      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
+      .Property(u"AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp, false)
+      .Property(u"GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex, 0)
+      .Property(u"Down", &TSpeedButton::Down, &TSpeedButton::SetDown, false)
+      .Property(u"Caption", &TControl::Caption, &TControl::SetCaption)
+      .Property(u"Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat, false)
+      .Property(u"Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout, blGlyphLeft)
+      .Property(u"Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin, -1)
+      .Property(u"NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs, 1)
+      .Property(u"Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing, 4)
+      .Property(u"Transparent", &TSpeedButton::Transparent, &TSpeedButton::SetTransparent, true);
+  return true;
+}
+
+const bool registered = RegisterButtons();
+
+}  // namespace
+
+}  // namespace vcl
