@@ -1,0 +1,279 @@
+// TCustomGrid painting: grid lines, cells of the four areas (fixed corner,
+// fixed rows, fixed columns, scrolling cells), the area beyond the cells,
+// the border and the scroll bars. Only cells that show are visited.
+#include <algorithm>
+
+#include "platform/Grids.h"
+
+namespace vcl {
+
+namespace {
+
+void FillSolid(TCanvas& C, const TRect& R, TColor Color) {
+  if (R.IsEmpty()) return;
+  C.Brush()->SetColor(Color);
+  C.Brush()->SetStyle(bsSolid);
+  C.FillRect(R);
+}
+
+bool Meets(const TRect& A, const TRect& B) {
+  return A.Left < B.Right && B.Left < A.Right && A.Top < B.Bottom && B.Top < A.Bottom;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- paint cycle
+
+void TCustomGrid::PaintWindow(TCanvas* DC) {
+  int b = BorderWidth();
+  if (b > 0) {
+    DC->Brush()->SetColor(clWindowFrame);
+    DC->Brush()->SetStyle(bsSolid);
+    DC->FrameRect(Rect(0, 0, Width(), Height()));
+  }
+  TPoint origin = DC->Origin();
+  TRect clip = DC->DeviceClip();
+  // The cells are drawn in client coordinates, inside the border and left
+  // of (above) the scroll bars.
+  DC->SetOrigin({origin.X + b, origin.Y + b});
+  DC->IntersectClip(ClientRect());
+  if (!DC->DeviceClip().IsEmpty()) TCustomControl::PaintWindow(DC);
+  DC->SetOrigin(origin);
+  DC->SetDeviceClip(clip);
+  PaintScrollBars(*DC);
+}
+
+void TCustomGrid::Paint() {
+  TCanvas& c = *Canvas();
+  TGridDrawInfo info;
+  CalcDrawInfo(info);
+  const TGridAxisDrawInfo& h = info.Horz;
+  const TGridAxisDrawInfo& v = info.Vert;
+  PaintLines(c, info);
+  PaintCells(c, info, 0, 0, Rect(0, 0, h.FixedBoundary, v.FixedBoundary), FFixedColor, true);
+  PaintCells(c, info, FTopLeft.X, 0, Rect(h.FixedBoundary, 0, h.GridBoundary, v.FixedBoundary),
+             FFixedColor, true);
+  PaintCells(c, info, 0, FTopLeft.Y, Rect(0, v.FixedBoundary, h.FixedBoundary, v.GridBoundary),
+             FFixedColor, true);
+  PaintCells(c, info, FTopLeft.X, FTopLeft.Y,
+             Rect(h.FixedBoundary, v.FixedBoundary, h.GridBoundary, v.GridBoundary), Color(),
+             false);
+  // The area beyond the last column and row.
+  FillSolid(c, Rect(h.GridBoundary, 0, h.GridExtent, v.GridBoundary), Color());
+  FillSolid(c, Rect(0, v.GridBoundary, h.GridExtent, v.GridExtent), Color());
+}
+
+// ---------------------------------------------------------------- lines
+
+// Fixed lines are black; the others silver (gray on a silver grid).
+void TCustomGrid::PaintLines(TCanvas& C, const TGridDrawInfo& Info) {
+  const TGridAxisDrawInfo& h = Info.Horz;
+  const TGridAxisDrawInfo& v = Info.Vert;
+  if (h.EffectiveLineWidth == 0 && v.EffectiveLineWidth == 0) return;
+  bool fh = FOptions.Contains(goFixedHorzLine), fv = FOptions.Contains(goFixedVertLine);
+  bool nh = FOptions.Contains(goHorzLine), nv = FOptions.Contains(goVertLine);
+  TColor normal = ColorToRGB(Color()) == clSilver ? clGray : clSilver;
+  PaintLineSet(C, Info, 0, 0, Rect(0, 0, h.FixedBoundary, v.FixedBoundary), fh, fv, clBlack);
+  PaintLineSet(C, Info, FTopLeft.X, 0, Rect(h.FixedBoundary, 0, h.GridBoundary, v.FixedBoundary),
+               fh, fv, clBlack);
+  PaintLineSet(C, Info, 0, FTopLeft.Y, Rect(0, v.FixedBoundary, h.FixedBoundary, v.GridBoundary),
+               fh, fv, clBlack);
+  PaintLineSet(C, Info, FTopLeft.X, FTopLeft.Y,
+               Rect(h.FixedBoundary, v.FixedBoundary, h.GridBoundary, v.GridBoundary), nh, nv,
+               normal);
+}
+
+// The lines after each column (row) of one area, across the whole area.
+void TCustomGrid::PaintLineSet(TCanvas& C, const TGridDrawInfo& Info, int FirstCol, int FirstRow,
+                               const TRect& Area, bool DoHorz, bool DoVert, TColor LineColor) {
+  if (Area.IsEmpty()) return;
+  int lw = Info.Horz.EffectiveLineWidth;
+  if (DoVert && lw > 0) {
+    int x = Area.Left;
+    for (int c = FirstCol; c < ColCount() && x < Area.Right; ++c) {
+      x += FCols.Size(c);
+      FillSolid(C, Rect(x, Area.Top, std::min(x + lw, Area.Right), Area.Bottom), LineColor);
+      x += lw;
+    }
+  }
+  int lh = Info.Vert.EffectiveLineWidth;
+  if (DoHorz && lh > 0) {
+    int y = Area.Top;
+    for (int r = FirstRow; r < RowCount() && y < Area.Bottom; ++r) {
+      y += FRows.Size(r);
+      FillSolid(C, Rect(Area.Left, y, Area.Right, std::min(y + lh, Area.Bottom)), LineColor);
+      y += lh;
+    }
+  }
+}
+
+// ---------------------------------------------------------------- cells
+
+void TCustomGrid::PaintCells(TCanvas& C, const TGridDrawInfo& Info, int FirstCol, int FirstRow,
+                             const TRect& Area, TColor Fill, bool FixedArea) {
+  if (Area.IsEmpty()) return;
+  TRect clip = C.ClipRect();
+  TGridRect sel = Selection();
+  bool active = IsActiveControl();
+  int lw = Info.Horz.EffectiveLineWidth, lh = Info.Vert.EffectiveLineWidth;
+  int y = Area.Top;
+  for (int r = FirstRow; r < RowCount() && y < Area.Bottom; ++r) {
+    int height = FRows.Size(r);
+    int x = Area.Left;
+    for (int c = FirstCol; c < ColCount() && x < Area.Right; ++c) {
+      int width = FCols.Size(c);
+      TRect where(x, y, x + width, y + height);
+      if (width > 0 && height > 0 && Meets(where, clip)) {
+        TGridDrawState state;
+        if (FixedArea) state << gdFixed;
+        if (active && r == FCurrent.Y && c == FCurrent.X) state << gdFocused;
+        if (sel.Contains(c, r)) state << gdSelected;
+        PaintCell(C, c, r, where, Fill, state);
+        if (FDefaultDrawing && FixedArea && Ctl3D()) PaintFixedEdges(C, where, Info);
+      }
+      x += width + lw;
+    }
+    y += height + lh;
+  }
+  // With whole rows selected the focus frame goes round the row.
+  if (!FixedArea && FDefaultDrawing && active && FOptions.Contains(goRowSelect)) {
+    TRect row = CellRect(FTopLeft.X, FCurrent.Y);
+    if (!row.IsEmpty()) C.DrawFocusRect(Rect(Area.Left, row.Top, Area.Right, row.Bottom));
+  }
+}
+
+// One cell: the default fill, DrawCell, then the focus frame. The cell
+// under an open editor is left to the editor.
+void TCustomGrid::PaintCell(TCanvas& C, int ACol, int ARow, const TRect& Where, TColor Fill,
+                            TGridDrawState State) {
+  bool focused = State.Contains(gdFocused);
+  if (focused && FOptions.Contains(goEditing) && FEditorMode && FInplaceEdit != nullptr &&
+      FInplaceEdit->Visible()) {
+    return;
+  }
+  C.Font()->Assign(Font());
+  C.Pen()->SetMode(pmCopy);
+  if (FDefaultDrawing) {
+    bool highlight = State.Contains(gdSelected) &&
+                     (!focused || FOptions.Contains(goDrawFocusSelected) ||
+                      FOptions.Contains(goRowSelect));
+    if (highlight) C.Font()->SetColor(clHighlightText);
+    FillSolid(C, Where, highlight ? clHighlight : Fill);
+  }
+  DrawCell(ACol, ARow, Where, State);
+  bool editorAlways = FOptions.Contains(goEditing) && FOptions.Contains(goAlwaysShowEditor);
+  if (FDefaultDrawing && focused && !editorAlways && !FOptions.Contains(goRowSelect)) {
+    C.DrawFocusRect(Where);
+  }
+}
+
+// The raised look of a fixed cell: highlight left and top, shadow right and
+// bottom, on the sides where fixed lines are drawn.
+void TCustomGrid::PaintFixedEdges(TCanvas& C, const TRect& Where, const TGridDrawInfo& Info) {
+  bool vert = FOptions.Contains(goFixedVertLine), horz = FOptions.Contains(goFixedHorzLine);
+  if (!vert && !horz) return;
+  TRect r = Where;
+  if (!vert) r.Right += Info.Horz.EffectiveLineWidth;
+  else if (!horz) r.Bottom += Info.Vert.EffectiveLineWidth;
+  if (vert) FillSolid(C, Rect(r.Right - 1, r.Top, r.Right, r.Bottom), clBtnShadow);
+  if (horz) FillSolid(C, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), clBtnShadow);
+  if (vert) FillSolid(C, Rect(r.Left, r.Top, r.Left + 1, r.Bottom - 1), clBtnHighlight);
+  if (horz) FillSolid(C, Rect(r.Left, r.Top, r.Right - 1, r.Top + 1), clBtnHighlight);
+}
+
+void TCustomGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+  (void)ACol;
+  (void)ARow;
+  (void)ARect;
+  (void)AState;
+}
+
+// ---------------------------------------------------------------- scroll bars
+
+TCustomGrid::TScrollBarParts TCustomGrid::ScrollBarLayout(bool Horizontal) const {
+  TScrollBarParts p;
+  bool horz = false, vert = false;
+  ScrollBarsShown(horz, vert);
+  p.Shown = Horizontal ? horz : vert;
+  if (!p.Shown) return p;
+  int b = BorderWidth();
+  int cw = ClientExtent(true), ch = ClientExtent(false);
+  const int s = GridScrollBarSize;
+  p.Bar = Horizontal ? Rect(b, b + ch, b + cw, b + ch + s) : Rect(b + cw, b, b + cw + s, b + ch);
+  int length = Horizontal ? p.Bar.Width() : p.Bar.Height();
+  int button = std::min(s, length / 2);
+  if (Horizontal) {
+    p.Button1 = Rect(p.Bar.Left, p.Bar.Top, p.Bar.Left + button, p.Bar.Bottom);
+    p.Button2 = Rect(p.Bar.Right - button, p.Bar.Top, p.Bar.Right, p.Bar.Bottom);
+    p.Track = Rect(p.Button1.Right, p.Bar.Top, p.Button2.Left, p.Bar.Bottom);
+  } else {
+    p.Button1 = Rect(p.Bar.Left, p.Bar.Top, p.Bar.Right, p.Bar.Top + button);
+    p.Button2 = Rect(p.Bar.Left, p.Bar.Bottom - button, p.Bar.Right, p.Bar.Bottom);
+    p.Track = Rect(p.Bar.Left, p.Button1.Bottom, p.Bar.Right, p.Button2.Top);
+  }
+  TGridCoord maxTL = MaxTopLeft();
+  int fixed = Horizontal ? FFixedCols : FFixedRows;
+  int first = Horizontal ? FTopLeft.X : FTopLeft.Y;
+  p.Range = std::max((Horizontal ? maxTL.X : maxTL.Y) - fixed, 0);
+  p.Pos = std::clamp(first - fixed, 0, p.Range);
+  p.Page = std::max(Horizontal ? VisibleColCount() : VisibleRowCount(), 1);
+  int track = Horizontal ? p.Track.Width() : p.Track.Height();
+  if (p.Range == 0 || track < 8) return p;
+  // The thumb's share of the track is the page's share of everything.
+  std::int64_t thumb = static_cast<std::int64_t>(track) * p.Page / (p.Range + p.Page);
+  int len = static_cast<int>(std::clamp<std::int64_t>(thumb, 8, track));
+  int pos = FBarDrag == (Horizontal ? 1 : 2)
+                ? std::clamp(FBarThumbPos, 0, track - len)
+                : static_cast<int>(static_cast<std::int64_t>(track - len) * p.Pos / p.Range);
+  p.Thumb = Horizontal ? Rect(p.Track.Left + pos, p.Track.Top, p.Track.Left + pos + len, p.Track.Bottom)
+                       : Rect(p.Track.Left, p.Track.Top + pos, p.Track.Right, p.Track.Top + pos + len);
+  return p;
+}
+
+namespace {
+
+void RaisedBox(TCanvas& C, const TRect& R) {
+  FillSolid(C, R, clBtnFace);
+  if (R.Width() < 3 || R.Height() < 3) return;
+  FillSolid(C, Rect(R.Left, R.Bottom - 1, R.Right, R.Bottom), cl3DDkShadow);
+  FillSolid(C, Rect(R.Right - 1, R.Top, R.Right, R.Bottom), cl3DDkShadow);
+  FillSolid(C, Rect(R.Left + 1, R.Bottom - 2, R.Right - 1, R.Bottom - 1), clBtnShadow);
+  FillSolid(C, Rect(R.Right - 2, R.Top + 1, R.Right - 1, R.Bottom - 1), clBtnShadow);
+  FillSolid(C, Rect(R.Left, R.Top, R.Right - 1, R.Top + 1), clBtnHighlight);
+  FillSolid(C, Rect(R.Left, R.Top, R.Left + 1, R.Bottom - 1), clBtnHighlight);
+}
+
+// A small filled triangle pointing left (0), right (1), up (2) or down (3).
+void Arrow(TCanvas& C, const TRect& R, int Direction, TColor Color) {
+  int cx = (R.Left + R.Right) / 2, cy = (R.Top + R.Bottom) / 2;
+  for (int i = 0; i < 4; ++i) {
+    switch (Direction) {
+      case 0: FillSolid(C, Rect(cx - 2 + i, cy - i, cx - 1 + i, cy + i + 1), Color); break;
+      case 1: FillSolid(C, Rect(cx + 1 - i, cy - i, cx + 2 - i, cy + i + 1), Color); break;
+      case 2: FillSolid(C, Rect(cx - i, cy - 2 + i, cx + i + 1, cy - 1 + i), Color); break;
+      default: FillSolid(C, Rect(cx - i, cy + 1 - i, cx + i + 1, cy + 2 - i), Color); break;
+    }
+  }
+}
+
+}  // namespace
+
+void TCustomGrid::PaintScrollBar(TCanvas& C, bool Horizontal, const TScrollBarParts& P) {
+  FillSolid(C, P.Track, clScrollBar);
+  TColor glyph = P.Range > 0 && Enabled() ? clBtnText : clGrayText;
+  RaisedBox(C, P.Button1);
+  RaisedBox(C, P.Button2);
+  Arrow(C, P.Button1, Horizontal ? 0 : 2, glyph);
+  Arrow(C, P.Button2, Horizontal ? 1 : 3, glyph);
+  if (!P.Thumb.IsEmpty()) RaisedBox(C, P.Thumb);
+}
+
+void TCustomGrid::PaintScrollBars(TCanvas& C) {
+  TScrollBarParts h = ScrollBarLayout(true);
+  TScrollBarParts v = ScrollBarLayout(false);
+  if (h.Shown) PaintScrollBar(C, true, h);
+  if (v.Shown) PaintScrollBar(C, false, v);
+  if (h.Shown && v.Shown) FillSolid(C, Rect(v.Bar.Left, h.Bar.Top, v.Bar.Right, h.Bar.Bottom), clBtnFace);
+}
+
+}  // namespace vcl

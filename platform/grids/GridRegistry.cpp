@@ -1,0 +1,51 @@
+// The grids' published properties for form files. The counts come before
+// the fixed counts, so that a file's fixed counts fit when they are read.
+#include "platform/Grids.h"
+#include "platform/Streaming.h"
+
+namespace vcl {
+
+namespace {
+
+bool RegisterGrids() {
+  RegisterEnum<TGridOption>({u"goFixedVertLine", u"goFixedHorzLine", u"goVertLine", u"goHorzLine",
+                             u"goRangeSelect", u"goDrawFocusSelected", u"goRowSizing",
+                             u"goColSizing", u"goRowMoving", u"goColMoving", u"goEditing",
+                             u"goTabs", u"goRowSelect", u"goAlwaysShowEditor", u"goThumbTracking",
+                             u"goFixedColClick", u"goFixedRowClick", u"goFixedHotTrack"});
+  RegisterEnum<TScrollStyle>({u"ssNone", u"ssHorizontal", u"ssVertical", u"ssBoth"});
+  const TGridOptions options{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
+                             goRangeSelect};
+  RegisterClass<TCustomGrid, TCustomControl>(u"TCustomGrid")
+      .Property(u"ColCount", &TCustomGrid::ColCount, &TCustomGrid::SetColCount, 5)
+      .Property(u"RowCount", &TCustomGrid::RowCount, &TCustomGrid::SetRowCount, 5)
+      .Property(u"FixedCols", &TCustomGrid::FixedCols, &TCustomGrid::SetFixedCols, 1)
+      .Property(u"FixedRows", &TCustomGrid::FixedRows, &TCustomGrid::SetFixedRows, 1)
+      .Property(u"DefaultColWidth", &TCustomGrid::DefaultColWidth,
+                &TCustomGrid::SetDefaultColWidth, 64)
+      .Property(u"DefaultRowHeight", &TCustomGrid::DefaultRowHeight,
+                &TCustomGrid::SetDefaultRowHeight, 24)
+      .Property(u"DefaultDrawing", &TCustomGrid::DefaultDrawing, &TCustomGrid::SetDefaultDrawing,
+                true)
+      .Color(u"FixedColor", &TCustomGrid::FixedColor, &TCustomGrid::SetFixedColor, clBtnFace)
+      .Color(u"Color", &TControl::Color, &TControl::SetColor, clWindow)
+      .Stored([](const TCustomGrid& g) { return !g.ParentColor(); })
+      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
+      .Property(u"GridLineWidth", &TCustomGrid::GridLineWidth, &TCustomGrid::SetGridLineWidth, 1)
+      .Property(u"Options", &TCustomGrid::Options, &TCustomGrid::SetOptions, options)
+      .Property(u"ScrollBars", &TCustomGrid::ScrollBars, &TCustomGrid::SetScrollBars, ssBoth)
+      .Property(u"BorderStyle", &TCustomGrid::BorderStyle, &TCustomGrid::SetBorderStyle, bsNone)
+      .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
+  RegisterClass<TCustomDrawGrid, TCustomGrid>(u"TCustomDrawGrid")
+      .Event(u"OnDrawCell").Event(u"OnSelectCell").Event(u"OnGetEditText")
+      .Event(u"OnGetEditMask").Event(u"OnSetEditText").Event(u"OnTopLeftChanged")
+      .Event(u"OnColumnMoved").Event(u"OnRowMoved");
+  RegisterClass<TDrawGrid, TCustomDrawGrid>(u"TDrawGrid");
+  return true;
+}
+
+const bool registered = RegisterGrids();
+
+}  // namespace
+
+}  // namespace vcl
