@@ -21,10 +21,12 @@
 // Registering a class (once, from a static initializer in the class's .cpp):
 //
 //   static const bool registered =
-//       vcl::RegisterEnum<TScaleLayout>({u"slCirc270", u"slCirc180", u"slHorz"}) &&
+//       vcl::RegisterEnum<TNeedleStyle>({u"nsLine", u"nsArrow"}) &&
 //       vcl::RegisterClass<TMeter, vcl::TGraphicControl>(u"TMeter")
 //           .Property(u"MeterMaxValue", &TMeter::MeterMaxValue, &TMeter::SetMeterMaxValue, 100.0)
-//           .Property(u"ScaleLayout", &TMeter::ScaleLayout, &TMeter::SetScaleLayout, slCirc270)
+//           .Enum(u"ScaleLayout", &TMeter::ScaleLayout, &TMeter::SetScaleLayout, slCirc270,
+//                 {u"slCirc270", u"slCirc180", u"slHorz"})
+//           .Property(u"NeedleStyle", &TMeter::NeedleStyle, &TMeter::SetNeedleStyle, nsLine)
 //           .Property(u"Caption", &TMeter::Caption, &TMeter::SetCaption)
 //           .Color(u"BackColor", &TMeter::BackColor, &TMeter::SetBackColor, vcl::clBtnFace)
 //           .Nested(u"NeedleLayout", &TMeter::NeedleLayout)
@@ -37,7 +39,8 @@
 //   object; the setter may take the value by value or by const reference.
 //   The value type decides how the property is stored: integers, bool,
 //   floating point (double, long double), String, char16_t, enumerations (by
-//   value name; register the names once with RegisterEnum), Set<E> ([a, b]).
+//   value name; the names are registered once per type, with RegisterEnum or
+//   with .Enum), Set<E> ([a, b]).
 //   TColor is an integer type, so colors use .Color(...) (a name such as
 //   clBtnFace or a number such as $00C0FFEE).
 // - The last argument is the default: a value equal to it is not written.
@@ -389,6 +392,17 @@ class TClassRegistration {
   template <class G, class S>
   TClassRegistration& Color(const String& Name, G Get, S Set, TColor Default) {
     return Value(Name, Get, Set, Default, TFormColorCodec());
+  }
+  // An enumeration property registering the value names of its type (by
+  // ordinal from 0) on the way: .Enum(u"Layout", &T::Layout, &T::SetLayout,
+  // lyHorz, {u"lyHorz", u"lyVert"}).
+  template <class G, class S>
+  TClassRegistration& Enum(const String& Name, G Get, S Set,
+                           const std::type_identity_t<ValueOf<G>>& Default,
+                           std::initializer_list<String> Names) {
+    static_assert(std::is_enum_v<ValueOf<G>>, "Enum() takes an enumeration property");
+    RegisterEnum<ValueOf<G>>(Names);
+    return Property(Name, Get, Set, Default);
   }
   // An integer property whose values may be written by name, e.g. a cursor:
   // .Named(u"Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault,

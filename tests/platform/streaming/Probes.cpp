@@ -32,7 +32,6 @@ TBrokenProbe::TBrokenProbe(vcl::TComponent* AOwner) : TComponent(AOwner) {
 
 // Registered as a component class would be, from a static initializer.
 static const bool registered =
-    vcl::RegisterEnum<TShape>({u"shCircle", u"shSquare", u"shTriangle", u"shHexagon"}) &&
     vcl::RegisterEnum<TLevel>({{lvLow, u"lvLow"}, {lvMid, u"lvMid"}, {lvHigh, u"lvHigh"}}) &&
     vcl::RegisterClass<TProbeTip, vcl::TPersistent>(u"TProbeTip")
         .Property(u"Width", &TProbeTip::Width, &TProbeTip::SetWidth, 2) &&
@@ -47,7 +46,8 @@ static const bool registered =
         .Property(u"Precise", &TProbe::Precise, &TProbe::SetPrecise)
         .Property(u"Title", &TProbe::Title, &TProbe::SetTitle)
         .Property(u"Letter", &TProbe::Letter, &TProbe::SetLetter, u'a')
-        .Property(u"Shape", &TProbe::Shape, &TProbe::SetShape, shCircle)
+        .Enum(u"Shape", &TProbe::Shape, &TProbe::SetShape, shCircle,
+              {u"shCircle", u"shSquare", u"shTriangle", u"shHexagon"})
         .Property(u"Shapes", &TProbe::Shapes, &TProbe::SetShapes, {})
         .Property(u"Level", &TProbe::Level, &TProbe::SetLevel, lvMid)
         .Color(u"Tint", &TProbe::Tint, &TProbe::SetTint, vcl::clBlack)
