@@ -9,6 +9,7 @@
 
 #include "platform/Clipbrd.h"
 #include "platform/Forms.h"
+#include "platform/Streaming.h"
 #include "platform/hosts/headless/Headless.h"
 
 namespace stdtest {
