@@ -26,6 +26,12 @@ class TFormParser {
 
  private:
   const TToken& Tok() const { return FLex.Current(); }
+  TFormValue NewValue(TFormValueKind Kind) const {
+    TFormValue v;
+    v.Kind = Kind;
+    v.Line = Tok().Line;
+    return v;
+  }
 
   [[noreturn]] void Fail(const String& What) const { throw EParserError(LineText(Tok().Line) + What); }
   [[noreturn]] void Expected(const String& What) const {
@@ -109,8 +115,7 @@ TFormProperty TFormParser::ParseProperty() {
 }
 
 TFormValue TFormParser::ParseValue() {
-  TFormValue v;
-  v.Line = Tok().Line;
+  TFormValue v = NewValue(fvIdent);
   switch (Tok().Kind) {
     case tkInteger:
       v.Kind = fvInteger;
@@ -149,9 +154,7 @@ TFormValue TFormParser::ParseValue() {
 
 // A string and its continuations: 'abc' + 'def' (possibly across lines).
 TFormValue TFormParser::ParseStrings() {
-  TFormValue v;
-  v.Kind = fvString;
-  v.Line = Tok().Line;
+  TFormValue v = NewValue(fvString);
   v.Text = Tok().Text;
   FLex.Next();
   while (FLex.IsSymbol('+')) {
@@ -164,9 +167,7 @@ TFormValue TFormParser::ParseStrings() {
 }
 
 TFormValue TFormParser::ParseSet() {
-  TFormValue v;
-  v.Kind = fvSet;
-  v.Line = Tok().Line;
+  TFormValue v = NewValue(fvSet);
   FLex.Next();
   if (FLex.IsSymbol(']')) {
     FLex.Next();
@@ -184,9 +185,7 @@ TFormValue TFormParser::ParseSet() {
 }
 
 TFormValue TFormParser::ParseList() {
-  TFormValue v;
-  v.Kind = fvList;
-  v.Line = Tok().Line;
+  TFormValue v = NewValue(fvList);
   FLex.Next();
   while (!FLex.IsSymbol(')')) {
     if (Tok().Kind == tkEnd) {
