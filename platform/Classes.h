@@ -271,7 +271,8 @@ class TStrings : public TPersistent {
   // quotes, as is any empty item when the delimiter is a blank (it would
   // vanish otherwise). Reading splits at Delimiter and, unless StrictDelimiter, at
   // blanks; quoted items may hold anything; a trailing delimiter adds an
-  // empty item. CommaText is the same with ',' and '"', not strict.
+  // empty item. CommaText is the same with ',' and '"' whatever Delimiter
+  // and QuoteChar say (StrictDelimiter applies).
   String DelimitedText() const;
   void SetDelimitedText(const String& Value);
   String CommaText() const;

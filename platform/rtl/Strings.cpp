@@ -43,8 +43,6 @@ struct TDelimiting {
   bool Strict;  // only the delimiter separates; blanks belong to items
 };
 
-constexpr TDelimiting kCommaText{u',', u'"', false};
-
 bool NeedsQuotes(const String& S, const TDelimiting& D) {
   // Blanks around a blank delimiter are skipped on reading, so an empty
   // item there survives only in quotes.
@@ -280,9 +278,12 @@ void TStrings::SetDelimitedText(const String& Value) {
   ReplaceItems(ParseDelimited(Value, {FDelimiter, FQuoteChar, FStrictDelimiter}));
 }
 
-String TStrings::CommaText() const { return JoinDelimited(*this, kCommaText); }
+// Comma text is delimited text with ',' and '"' (the strictness stays the list's).
+String TStrings::CommaText() const { return JoinDelimited(*this, {u',', u'"', FStrictDelimiter}); }
 
-void TStrings::SetCommaText(const String& Value) { ReplaceItems(ParseDelimited(Value, kCommaText)); }
+void TStrings::SetCommaText(const String& Value) {
+  ReplaceItems(ParseDelimited(Value, {u',', u'"', FStrictDelimiter}));
+}
 
 void TStrings::BeginUpdate() {
   // The state changes while the count is still 0, so the list reports it.

@@ -148,7 +148,9 @@ TEST(StringList, DelimitedTextWithStrictDelimiter) {
   list.SetQuoteChar(u'\'');
   list.SetDelimitedText(u"'p;q';r");
   EXPECT_EQ(Items(list), (std::vector<String>{u"p;q", u"r"}));
-  EXPECT_EQ(list.CommaText(), u"p;q,r");  // comma text keeps its own rules
+  EXPECT_EQ(list.CommaText(), u"p;q,r");  // comma text keeps its own characters
+  list.SetCommaText(u"a b,c");                // but the list's strictness
+  EXPECT_EQ(Items(list), (std::vector<String>{u"a b", u"c"}));
 }
 
 TEST(StringList, BlankDelimiterKeepsEmptyItems) {
