@@ -160,13 +160,14 @@ void MouseLeave(TControl* Ctl) {
 
 namespace {
 
-// The window that takes keys for Ctl, focused first.
+// The window that takes keys for Ctl, focused first; a window that cannot
+// take the focus (hidden or disabled, itself or a parent) gets no keys.
 bool FocusFor(TControl* Ctl) {
   Require(Ctl);
   Self();
   auto* w = dynamic_cast<TWinControl*>(Ctl);
   if (w == nullptr) w = Ctl->Parent();
-  if (w == nullptr) return false;
+  if (w == nullptr || !w->CanFocus()) return false;
   if (FocusedControl() != w) FocusControlDirectly(w);
   return FocusedControl() == w;
 }

@@ -226,6 +226,19 @@ TEST_F(KeyboardTest, HidingDisablingOrFreeingTheFocusedControlMovesTheFocusAway)
   EXPECT_EQ(FocusedControl(), form.get());
 }
 
+TEST_F(KeyboardTest, ControlsThatCannotTakeTheFocusGetNoKeys) {
+  e1->SetFocus();
+  e3->SetEnabled(false);
+  headless::KeyDown(e3, 'Z');
+  headless::KeyPress(e3, u'z');
+  EXPECT_EQ(log.Count("e3:keydown90"), 0);
+  EXPECT_EQ(log.Count("e3:pressz"), 0);
+  EXPECT_TRUE(e1->Focused());
+  box->SetVisible(false);
+  headless::KeyDown(inner, 'Z');
+  EXPECT_EQ(log.Count("in:keydown90"), 0);
+}
+
 TEST_F(KeyboardTest, SetFocusRefusesControlsThatCannotTakeIt) {
   e1->SetVisible(false);
   EXPECT_FALSE(e1->CanFocus());
