@@ -11,7 +11,7 @@
 //     NeedleLayout.HeadSize = 12
 //     Font.Style = [fsBold, fsItalic]
 //     Color = clBtnFace
-//     object Child1: TPanel
+//     object Memo1: TMemo
 //       Lines.Strings = (
 //         'first'
 //         'second')
@@ -36,7 +36,9 @@
 //
 // - One line per property. The getter may return by value or by const
 //   reference and may be a member of a base class or any callable taking the
-//   object; the setter may take the value by value or by const reference.
+//   object (an overloaded getter, such as a const and a non-const Font(),
+//   needs a lambda: [](TControl& c) { return c.Font(); }); the setter may take
+//   the value by value or by const reference.
 //   The value type decides how the property is stored: integers, bool,
 //   floating point (double, long double), String, char16_t, enumerations (by
 //   value name; the names are registered once per type, with RegisterEnum or
