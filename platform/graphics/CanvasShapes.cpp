@@ -88,6 +88,17 @@ class Sector {
     if (FSweep <= std::numbers::pi) return fromStart >= -eps && toEnd >= -eps;
     return !(fromStart < -eps && toEnd < -eps);
   }
+  // Outline pixels also count when their centre lies within half a pixel
+  // of a radial, so an arc reaches the pixel its radial points at even when
+  // the radial passes a hair beside that pixel's centre.
+  bool ContainsOutline(int X, int Y) const {
+    if (Contains(X, Y)) return true;
+    const double vx = X + 0.5 - FCx, vy = FCy - Y - 0.5;
+    const auto near = [&](double Ux, double Uy) {
+      return Ux * vx + Uy * vy > 0 && std::fabs(Ux * vy - Uy * vx) < 0.5 - 1e-9;
+    };
+    return near(FSx, FSy) || near(FEx, FEy);
+  }
   TPoint Centre() const { return FCentre; }
   TPoint StartPoint() const { return FStartPoint; }
   TPoint EndPoint() const { return FEndPoint; }
@@ -159,7 +170,7 @@ void PaintArc(TCanvas& C, const TRect& Box, TPoint Start, TPoint End, ArcKind Ki
   };
   const raster::SpanFn ring = [&](int y, int x0, int x1) {
     for (int x = std::max(x0, t.Clip.Left); x < std::min(x1, t.Clip.Right); ++x) {
-      if (sector.Contains(x, y)) outline.Add(y, x, x + 1);
+      if (sector.ContainsOutline(x, y)) outline.Add(y, x, x + 1);
     }
   };
   const raster::SpanFn inner = [&](int y, int x0, int x1) {

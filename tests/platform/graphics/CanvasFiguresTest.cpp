@@ -322,3 +322,17 @@ TEST(Polyline, DrawsTheSegmentsWithoutTheLastPoint) {
   EXPECT_EQ(c->Pixels(5, 1), clBlack);
   EXPECT_EQ(c->PenPos(), TPoint(0, 0));
 }
+
+TEST(OddBoxArcs, ReachThePixelsTheirRadialsPointAt) {
+  // In a 21 × 21 box radials start at (10.5, 10.5): the radial through
+  // (21, 10) passes a hair above the centre of pixel (20, 10), which still
+  // belongs to the arc; the quarter stays within its quadrant otherwise.
+  auto b = MakeBitmap(21, 21);
+  b->Canvas()->Arc(0, 0, 21, 21, 21, 10, 10, 0);
+  EXPECT_EQ(b->Canvas()->Pixels(20, 10), clBlack);
+  EXPECT_EQ(b->Canvas()->Pixels(10, 0), clBlack);
+  const auto q = Quadrants(*b, clBlack, 10, 11);  // around the centre pixel (10, 10)
+  EXPECT_GT(q[0], 5);
+  EXPECT_EQ(q[2] + q[3], 0);
+  EXPECT_EQ(CountIf(*b, [](int x, int, TColor p) { return p == clBlack && x < 10; }), 0);
+}
