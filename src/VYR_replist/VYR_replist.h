@@ -3,3 +3,4 @@
 #pragma once
 
 #include "VYR_replist/VYR_rldata.h"
+#include "VYR_replist/VYR_rlview.h"

@@ -136,55 +136,74 @@ void ClassAttr(rlio::TTextOut& Out, const vcl::String& Name) {
 
 }  // namespace
 
+namespace {
+
+// The page up to the table's start tag.
+void HtmlHead(rlio::TTextOut& Out, const vcl::String& Title, const vcl::String& TableClass, int Border,
+              int CellSpacing, int Cellpadding) {
+  Out.Ascii("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>");
+  HtmlText(Out, Title);
+  Out.Ascii("</title>\n</head>\n<body>\n<table");
+  ClassAttr(Out, TableClass);
+  Out.Ascii(" border=\"");
+  Out.Int(std::max(Border, 0));
+  Out.Ascii("\" cellspacing=\"");
+  Out.Int(std::max(CellSpacing, 0));
+  Out.Ascii("\" cellpadding=\"");
+  Out.Int(std::max(Cellpadding, 0));
+  Out.Ascii("\">\n");
+}
+
+// One table cell: <Tag class="Class">Text</Tag>.
+void HtmlCell(rlio::TTextOut& Out, const char* Tag, const vcl::String& Class, const vcl::String& Text) {
+  Out.Ascii("<");
+  Out.Ascii(Tag);
+  ClassAttr(Out, Class);
+  Out.Ascii(">");
+  HtmlText(Out, Text);
+  Out.Ascii("</");
+  Out.Ascii(Tag);
+  Out.Ascii(">");
+}
+
+// The columns to export: those of Selection within Range, in its order, or
+// the whole range when Selection is empty.
+std::vector<int> HtmlColumns(const std::vector<int>& Selection, TSpan Range) {
+  std::vector<int> cols;
+  if (Selection.empty()) {
+    for (int c = Range.First; c <= Range.Last; ++c) cols.push_back(c);
+  } else {
+    for (int c : Selection)
+      if (c >= Range.First && c <= Range.Last) cols.push_back(c);
+  }
+  return cols;
+}
+
+}  // namespace
+
 void TRLData::ExportHTMLTable(const vcl::String& FName, int LoC, int LoR, int HiC, int HiR,
                               const std::vector<int>& ColumnSelection, int Border, int CellSpacing,
                               int Cellpadding, bool IncludeHeader, const vcl::String& HeadClass,
                               const vcl::String& CellClass, const vcl::String& TableClass) {
-  const TSpan range = Clamp(LoC, HiC, 0, FNrOfCols);
+  const std::vector<int> cols = HtmlColumns(ColumnSelection, Clamp(LoC, HiC, 0, FNrOfCols));
   const TSpan rows = Clamp(LoR, HiR, 1, FNrOfRows);
-  std::vector<int> cols;
-  if (ColumnSelection.empty()) {
-    for (int c = range.First; c <= range.Last; ++c) cols.push_back(c);
-  } else {
-    for (int c : ColumnSelection)
-      if (c >= range.First && c <= range.Last) cols.push_back(c);
-  }
   rlio::TSafeFile file(FName, rlio::ComponentPrefix(*this));
   rlio::TTextOut out(file);
-  out.Ascii("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>");
-  HtmlText(out, FCommonHeader);
-  out.Ascii("</title>\n</head>\n<body>\n<table");
-  ClassAttr(out, TableClass);
-  out.Ascii(" border=\"");
-  out.Int(std::max(Border, 0));
-  out.Ascii("\" cellspacing=\"");
-  out.Int(std::max(CellSpacing, 0));
-  out.Ascii("\" cellpadding=\"");
-  out.Int(std::max(Cellpadding, 0));
-  out.Ascii("\">\n");
+  HtmlHead(out, FCommonHeader, TableClass, Border, CellSpacing, Cellpadding);
   if (IncludeHeader) {
     out.Ascii("<tr>");
-    for (int c : cols) {
-      out.Ascii("<th");
-      ClassAttr(out, HeadClass);
-      out.Ascii(">");
-      HtmlText(out, GetColName(c));
-      out.Ascii("</th>");
-    }
+    for (int c : cols) HtmlCell(out, "th", HeadClass, GetColName(c));
     out.Ascii("</tr>\n");
   }
-  rlio::TProgress progress(this, FOnPercentDone, std::int64_t{rows.Count()} * std::max<std::size_t>(cols.size(), 1));
+  rlio::TProgress progress(this, FOnPercentDone,
+                           std::int64_t{rows.Count()} * std::max<std::int64_t>(std::ssize(cols), 1));
   vcl::String text;
   for (int r = rows.First; r <= rows.Last; ++r) {
     out.Ascii("<tr>");
     for (int c : cols) {
       text = GetElem(c, r);
       BeforeHTMLExport(text, c, r);
-      out.Ascii("<td");
-      ClassAttr(out, CellClass);
-      out.Ascii(">");
-      HtmlText(out, text);
-      out.Ascii("</td>");
+      HtmlCell(out, "td", CellClass, text);
       progress.Tick();
     }
     out.Ascii("</tr>\n");
@@ -200,9 +219,11 @@ void TRLData::ExportHTMLTable(const vcl::String& FName, int LoC, int LoR, int Hi
 namespace {
 
 // One field: quoted (inner quotes doubled) when it holds the delimiter, a
-// quote or a line break. At most 6 bytes per unit plus 2.
+// quote or a line break, or starts with U+FEFF (which a reader would take for
+// a byte order mark at the start of the file). At most 6 bytes per unit
+// plus 2.
 char* CsvField(char* P, std::u16string_view S, char16_t Delimiter) {
-  bool quote = false;
+  bool quote = !S.empty() && S[0] == 0xFEFF;
   for (char16_t c : S) {
     if (c == Delimiter || c == u'"' || c == u'\n' || c == u'\r') {
       quote = true;
@@ -355,43 +376,60 @@ std::size_t DecodeField(const TCsvField& F, char16_t* Out, std::size_t MaxUnits,
 
 }  // namespace
 
+namespace {
+
+// The size of the table a CSV text makes (and every syntax error in it):
+// the number of records that are not blank and the widest one.
+std::pair<int, int> CsvSize(std::string_view Text, char Delimiter, const vcl::String& Who) {
+  std::vector<TCsvField> fields;
+  int records = 0;
+  std::size_t widest = 1;
+  for (TCsvScanner scan(Text, Delimiter); scan.Next(fields, Who);) {
+    if (TCsvScanner::Blank(fields)) continue;
+    if (records == INT32_MAX || fields.size() >= static_cast<std::size_t>(INT32_MAX))
+      throw EVYRRLDataError(Who + u"too many records or fields");
+    ++records;
+    widest = std::max(widest, fields.size());
+  }
+  return {records, static_cast<int>(widest)};
+}
+
+// Stores the records into Content (allocated to their size); with Names the
+// first one gives the column names.
+void CsvStore(std::string_view Text, char Delimiter, bool Names, const vcl::String& Who,
+              TRLContent& Content, rlio::TProgress& Progress) {
+  std::vector<TCsvField> fields;
+  char16_t buf[RLCellMaxLen];
+  std::string scratch;
+  int row = Names ? 0 : 1;
+  for (TCsvScanner scan(Text, Delimiter); scan.Next(fields, Who);) {
+    if (TCsvScanner::Blank(fields)) continue;
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+      const std::size_t n = DecodeField(fields[k], buf, row == 0 ? RLNameMaxLen : RLCellMaxLen, scratch);
+      if (row == 0) {
+        Content.Names[k] = vcl::String(buf, n);
+      } else if (n > 0) {
+        Content.Table->SetString(static_cast<int>(k) + 1, row, std::u16string_view(buf, n));
+      }
+    }
+    if (row > 0) Progress.Tick();
+    ++row;
+  }
+}
+
+}  // namespace
+
 int TRLData::ImportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders) {
   const vcl::String who = rlio::ComponentPrefix(*this) + u"CSV file " + rlio::Quoted(FName) + u": ";
   const std::string bytes = rlio::ReadFileBytes(FName, rlio::ComponentPrefix(*this));
   const std::string_view text = rlio::StripBom(bytes);
   const char delim = static_cast<char>(CSVDelimiterChar(Delimiter));
-  std::vector<TCsvField> fields;
-  // First pass: the table's size (and every syntax error).
-  int records = 0;
-  std::size_t widest = 1;
-  for (TCsvScanner scan(text, delim); scan.Next(fields, who);) {
-    if (TCsvScanner::Blank(fields)) continue;
-    if (records == INT32_MAX) throw EVYRRLDataError(who + u"too many records");
-    ++records;
-    widest = std::max(widest, fields.size());
-  }
-  if (widest > static_cast<std::size_t>(INT32_MAX - 1)) throw EVYRRLDataError(who + u"too many fields");
+  const auto [records, widest] = CsvSize(text, delim, who);
   const int rows = std::max(0, records - (IncludeColHeaders ? 1 : 0));
   TRLContent content;
-  content.Allocate(static_cast<int>(widest), rows, FMaxReadCells, who);
-  // Second pass: the texts.
+  content.Allocate(widest, rows, FMaxReadCells, who);
   rlio::TProgress progress(this, FOnPercentDone, rows);
-  char16_t buf[RLCellMaxLen];
-  std::string scratch;
-  int row = IncludeColHeaders ? 0 : 1;
-  for (TCsvScanner scan(text, delim); scan.Next(fields, who);) {
-    if (TCsvScanner::Blank(fields)) continue;
-    for (std::size_t k = 0; k < fields.size(); ++k) {
-      const std::size_t n = DecodeField(fields[k], buf, row == 0 ? RLNameMaxLen : RLCellMaxLen, scratch);
-      if (row == 0) {
-        content.Names[k] = vcl::String(buf, n);
-      } else if (n > 0) {
-        content.Table->SetString(static_cast<int>(k) + 1, row, std::u16string_view(buf, n));
-      }
-    }
-    if (row > 0) progress.Tick();
-    ++row;
-  }
+  CsvStore(text, delim, IncludeColHeaders, who, content, progress);
   TakeContent(content, vcl::String());
   progress.Done();
   return rows;

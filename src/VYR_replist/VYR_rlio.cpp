@@ -352,6 +352,8 @@ bool TLineReader::Next(std::string_view& Line) {
       break;
     }
     if (!Fill()) {
+      // At the end: a CR that ended the buffer is a line end after all.
+      if (FindEnd(end, next)) break;
       if (FBuf.empty()) return false;
       end = next = FBuf.size();
       break;

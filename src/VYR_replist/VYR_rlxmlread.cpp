@@ -108,6 +108,7 @@ std::optional<std::size_t> MatchRootLine(std::string_view Line, const vcl::Strin
 
 // The tag an element name stands for (no conversion: this runs per cell).
 TRepListXmlTag TagOf(std::string_view Name) {
+  if (Name == "cell") return xmlCell;
   for (std::size_t i = 0; i < xmlEndReplist; ++i) {
     std::u16string_view t = RepListXmlTagText[i];
     if (t.size() == Name.size() && std::equal(t.begin(), t.end(), Name.begin())) {

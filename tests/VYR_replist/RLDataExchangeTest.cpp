@@ -160,6 +160,17 @@ TEST(RLDataCsv, RoundTripWithEveryDelimiter) {
   }
 }
 
+TEST(RLDataCsv, ATextStartingWithAByteOrderMarkSurvives) {
+  auto dir = TempDir("csvbom");
+  const auto path = dir / "b.csv";
+  auto src = StoreOf({{u"\uFEFFfirst", u"\uFEFF"}});
+  src->ExportCSV(PathText(path), csvComma, false, false, 1, 1, 2, 1);
+  TRLData dst(nullptr);
+  EXPECT_EQ(dst.ImportCSV(PathText(path), csvComma, false), 1);
+  EXPECT_EQ(dst.GetElem(1, 1), u"\uFEFFfirst");
+  EXPECT_EQ(dst.GetElem(2, 1), u"\uFEFF");
+}
+
 TEST(RLDataCsv, ImportPadsRaggedRowsAndSkipsBlankLines) {
   auto dir = TempDir("csvragged");
   const auto path = dir / "g.csv";

@@ -326,3 +326,23 @@ TEST(RLDataValid, TagVocabulary) {
   EXPECT_EQ(RepListXmlTagOf(u"Cell"), xmlInvalid);
   EXPECT_EQ(RepListXmlTagOf(u"row"), xmlInvalid);
 }
+
+TEST(RLDataValid, LongLinesAndLineEndsAcrossReadsAreHandled) {
+  // A CR LF split between two 64 KiB reads, then a line far longer than a
+  // root line may be, then the report.
+  const std::string root = "<replist id=\"deep\" format=\"vyrkitset\">\n";
+  const std::string before = std::string(65535, 'a') + "\r\n" + std::string(200000, 'b') + "\r";
+  const std::string report = root + "<numcols>1</numcols><numrows>1</numrows>"
+                             "<cell col=\"1\" row=\"1\">found</cell></replist>\r\nafter";
+  vcl::TStringStream s(before + report);
+  EXPECT_TRUE(CheckIfValidReplist(&s, u"deep"));
+  EXPECT_EQ(s.Position(), static_cast<std::int64_t>(before.size() + root.size()));
+  s.SetPosition(0);
+  TRLData d(nullptr);
+  ASSERT_TRUE(d.ReadFromXMLStream(&s, u"deep"));
+  EXPECT_EQ(d.GetElem(1, 1), u"found");
+  EXPECT_EQ(s.ReadString(5), u"after");
+  // A marker beyond the first 64 KiB of a line does not count.
+  vcl::TStringStream far(std::string(70000, ' ') + root);
+  EXPECT_FALSE(CheckIfValidReplist(&far, u""));
+}

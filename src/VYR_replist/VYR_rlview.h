@@ -1,0 +1,374 @@
+// The report list view: a grid showing the table of its own TRLData with
+// an optional common header, a row of column headers and one grid row per
+// data row. It draws every cell itself: row bands, selection, highlight and
+// disabled colors, check boxes and radio buttons, masked passwords, texts
+// cut with "...", multi-line headers with a sort arrow, a message for an
+// empty list and an indicator line between two rows.
+//
+// Grid layout: h = (common header shown) + (column headers shown) fixed
+// rows; data row r (1-based) is grid row r + h - 1; grid column i shows
+// data column ColumnOrder(i + 1). With no data rows one empty row remains.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "VYR_replist/VYR_rldata.h"
+#include "platform/Grids.h"
+
+namespace vyr {
+
+// Offered every data cell before it is drawn; the handler may change the
+// colors, the font style and the text.
+using TRenderCellEvent = std::function<void(vcl::TObject* Sender, int ACol, int ARow,
+                                            vcl::TColor& PenColor, vcl::TColor& BrushColor,
+                                            vcl::TColor& FontColor, vcl::TFontStyles& FontStyles,
+                                            vcl::String& Text)>;
+using TReadCellEvent =
+    std::function<void(vcl::TObject* Sender, int ACol, int ARow, vcl::String& Text)>;
+using TCheckStateChangeEvent =
+    std::function<void(vcl::TObject* Sender, bool& State, int Col, int Row)>;
+using TRequestEditFormatEvent =
+    std::function<void(vcl::TObject* Sender, int Col, int Row, vcl::String& Format)>;
+using TBeforeFilterEvent = std::function<void(vcl::TObject* Sender, int Row, bool& Found,
+                                              TLogicOp& CombineWithInternalSearch)>;
+using TCursorKeyActionEvent = std::function<void(vcl::TObject* Sender, std::uint16_t Key)>;
+
+class TReportListView : public vcl::TCustomDrawGrid {
+ public:
+  explicit TReportListView(vcl::TComponent* AOwner);
+  ~TReportListView() override;
+
+  // ------------------------------------------------------------ size of the table
+  int NrOfColumns() const { return FRLData->NrOfColumns(); }
+  // New columns are as wide as the former last one; the column order
+  // starts over.
+  void SetNrOfColumns(int Value);
+  int NrOfRows() const { return FRLData->NrOfRows(); }
+  void SetNrOfRows(int Value);
+
+  // ------------------------------------------------------------ colors
+  vcl::TColor ColorHigh() const { return FHiLgtColor; }
+  void SetColorHigh(vcl::TColor Value) { SetSetupColor(FHiLgtColor, Value); }
+  vcl::TColor ColorText() const { return FColorNormal; }
+  void SetColorText(vcl::TColor Value) { SetSetupColor(FColorNormal, Value); }
+  vcl::TColor ColorBkgdNormal() const { return FRColorNormal; }
+  void SetColorBkgdNormal(vcl::TColor Value) { SetSetupColor(FRColorNormal, Value); }
+  vcl::TColor ColorBkgdShaded() const { return FRColorShaded; }
+  void SetColorBkgdShaded(vcl::TColor Value) { SetSetupColor(FRColorShaded, Value); }
+  // The background of the column headers and of fixed columns; FixedColor
+  // is the same property under the grid's name.
+  vcl::TColor ColorColumnHd() const { return FColHdColor; }
+  void SetColorColumnHd(vcl::TColor Value);
+  vcl::TColor FixedColor() const { return FColHdColor; }
+  void SetFixedColor(vcl::TColor Value) { SetColorColumnHd(Value); }
+  vcl::TColor ColorColumnHdText() const { return FColHdTxtColor; }
+  void SetColorColumnHdText(vcl::TColor Value) { SetSetupColor(FColHdTxtColor, Value); }
+  vcl::TColor ColorCommonHd() const { return FComHdColor; }
+  void SetColorCommonHd(vcl::TColor Value) { SetSetupColor(FComHdColor, Value); }
+  vcl::TColor ColorCommonHdText() const { return FComHdTxtColor; }
+  void SetColorCommonHdText(vcl::TColor Value) { SetSetupColor(FComHdTxtColor, Value); }
+  vcl::TColor ColorDisabledBkgd() const { return FDisabledBkgdColor; }
+  void SetColorDisabledBkgd(vcl::TColor Value) { SetSetupColor(FDisabledBkgdColor, Value); }
+  vcl::TColor ColorDisabledText() const { return FDisabledTextColor; }
+  void SetColorDisabledText(vcl::TColor Value) { SetSetupColor(FDisabledTextColor, Value); }
+  vcl::TColor ColorEmptyMsg() const { return FColorEmptyMsg; }
+  void SetColorEmptyMsg(vcl::TColor Value);
+  vcl::TColor ColorHighText() const { return FHiLgtTextColor; }
+  void SetColorHighText(vcl::TColor Value) { SetSetupColor(FHiLgtTextColor, Value); }
+  vcl::TColor ColorSelectedRow() const { return FSelRowColor; }
+  void SetColorSelectedRow(vcl::TColor Value) { SetSetupColor(FSelRowColor, Value); }
+  vcl::TColor ColorSelectedRowText() const { return FSelRowTextColor; }
+  void SetColorSelectedRowText(vcl::TColor Value) { SetSetupColor(FSelRowTextColor, Value); }
+  vcl::TColor ColorSelectedCol() const { return FSelColColor; }
+  void SetColorSelectedCol(vcl::TColor Value) { SetSetupColor(FSelColColor, Value); }
+  vcl::TColor ColorSelectedColText() const { return FSelColTextColor; }
+  void SetColorSelectedColText(vcl::TColor Value) { SetSetupColor(FSelColTextColor, Value); }
+  vcl::TColor ColorSelectedBoth() const { return FSelBothColor; }
+  void SetColorSelectedBoth(vcl::TColor Value) { SetSetupColor(FSelBothColor, Value); }
+  vcl::TColor ColorSelectedBothText() const { return FSelBothTextColor; }
+  void SetColorSelectedBothText(vcl::TColor Value) { SetSetupColor(FSelBothTextColor, Value); }
+
+  // ------------------------------------------------------------ headers
+  const vcl::String& CommonHeader() const { return FRLData->CommonHeader(); }
+  void SetCommonHeader(const vcl::String& Value);
+  vcl::TAlignment CommonHeaderAlignment() const { return FHeaderAlignment; }
+  void SetCommonHeaderAlignment(vcl::TAlignment Value);
+  bool CommonHeaderVisible() const { return FComHdVis; }
+  void SetCommonHeaderVisible(bool Value);
+  int CommonHeaderHeight() const { return FComHdHgt; }
+  // Limited to 8..127.
+  void SetCommonHeaderHeight(int Value);
+  bool ColumnHeadersVisible() const { return FColHdVis; }
+  void SetColumnHeadersVisible(bool Value);
+  int ColumnHeadersHeight() const { return FColHdHgt; }
+  void SetColumnHeadersHeight(int Value);
+
+  // ------------------------------------------------------------ look and behaviour
+  bool AutoAdvance() const { return FAutoAdvance; }
+  void SetAutoAdvance(bool Value) { FAutoAdvance = Value; }
+  int DefaultColWidth() const { return vcl::TCustomDrawGrid::DefaultColWidth(); }
+  void SetDefaultColWidth(int Value);
+  int DefaultRowHeight() const { return vcl::TCustomDrawGrid::DefaultRowHeight(); }
+  void SetDefaultRowHeight(int Value);
+  const vcl::String& EmptyMessage() const { return FEmptyMsg; }
+  // Lines are separated by "|".
+  void SetEmptyMessage(const vcl::String& Value);
+  void SetEnabled(bool Value) override;
+  bool HighLightBold() const { return FHiLgtBold; }
+  void SetHighLightBold(bool Value);
+  int HighLightRow() const { return FHiLgtRow; }
+  void SetHighLightRow(int Value);
+  int HighLightColumn() const { return FHiLgtColumn; }
+  void SetHighLightColumn(int Value);
+  vcl::TColor InterRowIndicatorColor() const { return FInterRowColor; }
+  void SetInterRowIndicatorColor(vcl::TColor Value) { SetSetupColor(FInterRowColor, Value); }
+  int InterRowIndicatorWidth() const { return FInterRowWidth; }
+  void SetInterRowIndicatorWidth(int Value);
+  // 0 hides the indicator; p draws it above data row p (NrOfRows + 1: below the last).
+  int InterRowIndicatorPos() const { return FInterRowIndi; }
+  void SetInterRowIndicatorPos(int Value);
+  // The first data row shown, and the first data column shown.
+  int TopRow() const;
+  void SetTopRow(int Value);
+  int LeftCol() const;
+  void SetLeftCol(int Value);
+  int RowSelectMode() const { return FRowSelectMode; }
+  // 0 no row selection, 1 single rows, 2 several rows.
+  void SetRowSelectMode(int Value);
+  // Rows per background band; 0 or less: no bands.
+  int RowColPattern() const { return FRowColPattern; }
+  void SetRowColPattern(int Value);
+  bool ShowEmptyCheckBoxes() const { return FShowEmptyCBx; }
+  void SetShowEmptyCheckBoxes(bool Value);
+  bool FixedFirstColumn() const { return FFixedColOne; }
+  void SetFixedFirstColumn(bool Value);
+  bool SortEnabled() const { return FSortEnabled; }
+  void SetSortEnabled(bool Value) { FSortEnabled = Value; }
+  bool UseCtrlForMultiSel() const { return FCtrlForMultiSel; }
+  void SetUseCtrlForMultiSel(bool Value) { FCtrlForMultiSel = Value; }
+  bool CheckMarksReadOnly() const { return FROCheckMarks; }
+  void SetCheckMarksReadOnly(bool Value);
+  bool SuppressPaint() const { return FSuppressPaint; }
+  // Painting resumes (with one repaint) when set back to false.
+  void SetSuppressPaint(bool Value);
+
+  // ------------------------------------------------------------ cells (1-based)
+  // The visible text; OnReadCell may replace what is returned.
+  vcl::String Elem(int ACol, int ARow);
+  void SetElem(int ACol, int ARow, const vcl::String& Value);
+  bool ElemChecked(int ACol, int ARow) const { return FRLData->GetElemChecked(ACol, ARow); }
+  void SetElemChecked(int ACol, int ARow, bool Value) { FRLData->SetElemChecked(ACol, ARow, Value); }
+  // EVYRDStructError naming the view and the cell for a text that is no number.
+  double AsNumber(int ACol, int ARow) const;
+  vcl::String DefaultValue(int ACol, int ARow) const { return FRLData->GetCellDefaultValue(ACol, ARow); }
+
+  // ------------------------------------------------------------ columns (1-based)
+  vcl::String Header(int ColNr) const { return FRLData->GetColName(ColNr); }
+  void SetHeader(int ColNr, const vcl::String& Value);
+  vcl::String ColumnFormat(int ColNr) const { return FRLData->GetColumnFormat(ColNr); }
+  void SetColumnFormat(int ColNr, const vcl::String& Value);
+  TCheckMode ColumnCheckMode(int ColNr) const { return FRLData->GetColCheckMode(ColNr); }
+  void SetColumnCheckMode(int ColNr, TCheckMode Value);
+  bool IsCheckedColumn(int ColNr) const { return FRLData->GetCheckedCol(ColNr); }
+  void SetIsCheckedColumn(int ColNr, bool Value);
+  vcl::TAlignment ColumnAlignment(int ColNr) const;
+  void SetColumnAlignment(int ColNr, vcl::TAlignment Value);
+  bool ColumnEditable(int ColNr) const;
+  void SetColumnEditable(int ColNr, bool Value);
+  bool ColumnIsPwd(int ColNr) const;
+  void SetColumnIsPwd(int ColNr, bool Value);
+  // The data column shown in grid column ColNr - 1; 0 out of range.
+  int ColumnOrder(int ColNr) const;
+  // The width of the grid column that ColumnOrder's entry ColNr - 1 names.
+  int ColWidths(int Index) const;
+  void SetColWidths(int Index, int Value);
+  int SecondarySortColumn() const { return FRLData->FSortColumnSec; }
+  // Accepted for -1..NrOfColumns.
+  void SetSecondarySortColumn(int Value);
+
+  // ------------------------------------------------------------ selection bits
+  bool RowSelected(int RowNr) const;
+  void SetRowSelected(int RowNr, bool Value);
+  bool RowEnabled(int RowNr) const;
+  void SetRowEnabled(int RowNr, bool Value);
+  bool ColumnSelected(int ColNr) const;
+  void SetColumnSelected(int ColNr, bool Value);
+
+  // ------------------------------------------------------------ column widths
+  // The widest text of a column (and its name) in the control's font, plus
+  // room for a check box, a sort arrow and margins; 10 out of range.
+  int DetermineMaxColWidth(int ColNr, bool IncludeHeader);
+  void AutoColWidth(int ColNr, bool IncludeHeader, int Addon);
+  void AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int MaxWidth);
+  // The column takes what the others leave of the client width (at least 16).
+  void ExpandColWidth(int ColIx, int RightMargin);
+  void FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth,
+                       int RightMargin);
+
+  // ------------------------------------------------------------ document
+  const vcl::String& Comment() const { return FRLData->Comment(); }
+  void SetComment(const vcl::String& Value) { FRLData->SetComment(Value); }
+  const vcl::String& DataID() const { return FRLData->DataID(); }
+  void SetDataID(const vcl::String& Value) { FRLData->SetDataID(Value); }
+  int LastSortColumn() const { return FRLData->LastSortColumn(); }
+  bool LastSortOrder() const { return FRLData->LastSortOrder(); }
+  void Sort(int Col, int ColSec, bool Ascending);
+  void UnSort();
+
+  // ------------------------------------------------------------ exchange (the store's)
+  void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                       bool UseTabs);
+  void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                       const vcl::String& Separator);
+  void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                       const char16_t* Separator) {
+    CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, vcl::String(Separator));
+  }
+  void WriteToXMLStream(vcl::TStream* OutStream, bool CreateHeader, const vcl::String& DataID);
+  void WriteToOpenXMLFile(std::FILE* OutFile, bool CreateHeader, const vcl::String& DataID);
+  void SaveAsXMLFile(const vcl::String& FName, const vcl::String& DataID);
+  bool ReadFromXMLStream(vcl::TStream* InStream, const vcl::String& DataID);
+  bool ReadFromXMLString(const vcl::String& InString, const vcl::String& DataID);
+  bool ReadFromOpenXMLFile(std::FILE* InFile, const vcl::String& DataID);
+  bool LoadFromXMLFile(const vcl::String& FName, const vcl::String& DataID);
+  void ExportHTMLTable(const vcl::String& FName, int LoC, int LoR, int HiC, int HiR,
+                       const std::vector<int>& ColumnSelection, int Border, int CellSpacing,
+                       int CellPadding, bool IncludeHeader, const vcl::String& HeadClass,
+                       const vcl::String& CellClass, const vcl::String& TableClass);
+  int ExportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders,
+                bool IncludeCommonHeader, int FirstCol, int FirstRow, int LastCol, int LastRow);
+  int ImportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
+  int LoadLinesFromFile(int Column, int FirstRow, const vcl::String& FName);
+
+  // From another report list view: its settings, events and table.
+  void Assign(vcl::TPersistent* Source) override;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  // ------------------------------------------------------------ events
+  TRenderCellEvent OnBeforeRenderCell() const { return FOnBefRenderCell; }
+  void SetOnBeforeRenderCell(TRenderCellEvent Value) { FOnBefRenderCell = std::move(Value); }
+  TReadCellEvent OnReadCell() const { return FOnReadCell; }
+  void SetOnReadCell(TReadCellEvent Value) { FOnReadCell = std::move(Value); }
+  TCheckStateChangeEvent OnCheckedChange() const { return FOnChkStChange; }
+  void SetOnCheckedChange(TCheckStateChangeEvent Value) { FOnChkStChange = std::move(Value); }
+  TCheckStateChangeEvent OnBeforeCheckedChange() const { return FOnBefChkStChange; }
+  void SetOnBeforeCheckedChange(TCheckStateChangeEvent Value) { FOnBefChkStChange = std::move(Value); }
+  TRequestEditFormatEvent OnRequestEditFormat() const { return FOnRequestEdFmt; }
+  void SetOnRequestEditFormat(TRequestEditFormatEvent Value) { FOnRequestEdFmt = std::move(Value); }
+  TBeforeFilterEvent OnBeforeFilter() const { return FOnBeforeFilter; }
+  void SetOnBeforeFilter(TBeforeFilterEvent Value) { FOnBeforeFilter = std::move(Value); }
+  TCursorKeyActionEvent OnCursorKeyAction() const { return FOnCursorKeyAction; }
+  void SetOnCursorKeyAction(TCursorKeyActionEvent Value) { FOnCursorKeyAction = std::move(Value); }
+  vcl::TNotifyEvent OnSelectedChange() const { return FOnSelectedChange; }
+  void SetOnSelectedChange(vcl::TNotifyEvent Value) { FOnSelectedChange = std::move(Value); }
+  vcl::TNotifyEvent OnChange() const { return FOnChange; }
+  void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
+  vcl::TNotifyEvent OnChangeSetup() const { return FOnChangeSetup; }
+  void SetOnChangeSetup(vcl::TNotifyEvent Value) { FOnChangeSetup = std::move(Value); }
+  TBeforeSortExchgEvent OnBeforeSortExchange() const { return FOnBefSortExc; }
+  void SetOnBeforeSortExchange(TBeforeSortExchgEvent Value) { FOnBefSortExc = std::move(Value); }
+  TBeforeHTMLExportEvent OnBeforeHTMLExport() const { return FOnBefHTMLExport; }
+  void SetOnBeforeHTMLExport(TBeforeHTMLExportEvent Value) { FOnBefHTMLExport = std::move(Value); }
+  TOnPercentDoneEvent OnPercentDone() const { return FOnPercentDone; }
+  void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
+
+ protected:
+  void CreateWnd() override;
+  void Paint() override;
+  void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
+  // Header rows shown (0 to 2).
+  int CountHeadRows() const { return (FComHdVis ? 1 : 0) + (FColHdVis ? 1 : 0); }
+  // The data column shown in grid column ACol (1-based).
+  int DataColumn(int ACol) const;
+  void Changed();
+  void ChangedSetup();
+  void SelectedChanged();
+
+ private:
+  // Painting (VYR_rlviewpaint.cpp).
+  struct TCellColors;
+  void PaintEmptyMessage(vcl::TCanvas& C);
+  void PaintInterRowIndicator(vcl::TCanvas& C);
+  void DrawDataCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState);
+  void DrawHeaderCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState);
+  void DrawCommonHeader(vcl::TCanvas& C, const vcl::TRect& Cell);
+  void DrawColumnHeader(vcl::TCanvas& C, int DataCol, const vcl::TRect& Cell);
+  void DrawSortArrow(vcl::TCanvas& C, int X0, int Y0);
+  void DrawCheckMark(vcl::TCanvas& C, TCheckMode Mode, const vcl::TRect& Cell, bool Checked,
+                     vcl::TColor Outline, vcl::TColor Mark);
+  TCellColors CellColors(int DataCol, int DataRow, int GridRow, bool FixedCell) const;
+  vcl::String CutText(vcl::TCanvas& C, const vcl::String& Text, int Room, bool RightAligned) const;
+  int AlignedX(vcl::TCanvas& C, const vcl::TRect& TextRect, const vcl::String& Text,
+               vcl::TAlignment Alignment) const;
+  int HeaderRight() const;
+
+  // Layout and store links (VYR_rlview.cpp).
+  void ConnectStore();
+  void ApplyHeaderHeights();
+  void RebuildHeaderRows();
+  void ApplyFixedColumns();
+  void ResizeColumnArrays(int Count);
+  void SyncWithStore();
+  void StoreChanged();
+  void RepaintNow();
+  void SetSetupColor(vcl::TColor& Field, vcl::TColor Value);
+  bool ValidCol(int ColNr) const { return ColNr >= 1 && ColNr <= NrOfColumns(); }
+  bool ValidRow(int RowNr) const { return RowNr >= 1 && RowNr <= NrOfRows(); }
+  void SetRowBit(int RowNr, std::uint8_t Bit, bool Value);
+  template <class F>
+  auto ExchangeAndSync(F&& Operation);
+
+  bool FAutoAdvance = false;
+  int FLastMousePosX = 0, FLastMousePosY = 0;
+  vcl::TNotifyEvent FOnChange, FOnChangeSetup, FOnSelectedChange;
+  std::vector<vcl::TAlignment> FColAlignment;
+  vcl::TAlignment FHeaderAlignment = vcl::taCenter;
+  vcl::String FEmptyMsg;
+  std::vector<bool> FColumnEditable;
+  std::vector<bool> FColumnIsPwd;
+  std::vector<int> FColOrder;
+  bool FComHdVis = false;
+  vcl::TColor FComHdColor = vcl::clBtnFace, FComHdTxtColor = 0x000000;
+  int FComHdHgt = 20;
+  bool FColHdVis = true;
+  vcl::TColor FColHdColor = vcl::clBtnFace, FColHdTxtColor = 0x000000;
+  int FColHdHgt = 20;
+  vcl::TColor FColorEmptyMsg = 0x000000;
+  vcl::TColor FDisabledTextColor = 0xC0C0C0, FDisabledBkgdColor = 0xF0F0F0;
+  bool FEnabled = true;
+  int FSelectAnchor = 1;
+  int FRowSelectMode = 1;
+  bool FCtrlForMultiSel = true;
+  bool FSortEnabled = true;
+  TCheckStateChangeEvent FOnChkStChange, FOnBefChkStChange;
+  TBeforeFilterEvent FOnBeforeFilter;
+  TRequestEditFormatEvent FOnRequestEdFmt;
+  vcl::TColor FSelRowColor = 0x94BAED, FSelRowTextColor = 0x800000;
+  vcl::TColor FSelColColor = 0, FSelColTextColor = 0, FSelBothColor = 0, FSelBothTextColor = 0;
+  bool FShowEmptyCBx = true;
+  bool FROCheckMarks = false;
+  vcl::TColor FHiLgtColor = 0xCC9966, FHiLgtTextColor = 0xFFFFFF;
+  bool FHiLgtBold = false;
+  int FHiLgtRow = 0, FHiLgtColumn = 0;
+  TOnPercentDoneEvent FOnPercentDone;
+  TRenderCellEvent FOnBefRenderCell;
+  TCursorKeyActionEvent FOnCursorKeyAction;
+  TReadCellEvent FOnReadCell;
+  TBeforeSortExchgEvent FOnBefSortExc;
+  TBeforeHTMLExportEvent FOnBefHTMLExport;
+  bool FSuppressPaint = true;
+  vcl::TColor FColorNormal = 0x002000;
+  vcl::TColor FRColorNormal = 0xFFFFFF, FRColorShaded = 0xF0EFE8;
+  int FRowColPattern = 1;
+  int FInterRowIndi = 0;
+  vcl::TColor FInterRowColor = 0x0000FF;
+  int FInterRowWidth = 3;
+  bool FFixedColOne = false;
+  std::unique_ptr<TRLData> FRLData;
+  bool FCommonHeaderDrawn = false;  // the common header band of this paint is drawn
+};
+
+}  // namespace vyr
