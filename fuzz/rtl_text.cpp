@@ -70,11 +70,14 @@ void NumberReaders(const String& Text) {
 void FloatRoundTrip(double Value) {
   // Subnormal values hold fewer digits than the text; huge ones may round
   // beyond the double range.
-  if (!std::isfinite(Value) || std::fabs(Value) > 1e300 || (Value != 0 && std::fabs(Value) < 1e-300)) return;
+  if (!std::isfinite(Value) || std::fabs(Value) > 1e300 ||
+      (Value != 0 && std::fabs(Value) < 1e-300))
+    return;
   String text = FloatToStr(Value);
   double back = 0;
   Require(TryStrToFloat(text, back), "FloatToStr text does not read back");
-  Require(std::fabs(back - Value) <= std::fabs(Value) * 1e-14, "FloatToStr lost more than 15 digits");
+  Require(std::fabs(back - Value) <= std::fabs(Value) * 1e-14,
+          "FloatToStr lost more than 15 digits");
   FloatToStrF(Value, ffExponent, 18, 4);
   FloatToStrF(Value, ffCurrency, 15, 18);
 }
@@ -110,7 +113,8 @@ void Comparisons(const String& Text) {
   String a = Text.substr(0, half), b = Text.substr(half);
   int ab = AnsiCompareStr(a, b), ba = AnsiCompareStr(b, a);
   Require((ab < 0) == (ba > 0) && (ab == 0) == (ba == 0), "AnsiCompareStr is not antisymmetric");
-  Require((AnsiCompareText(a, b) == 0) == (AnsiCompareText(b, a) == 0), "AnsiCompareText is not symmetric");
+  Require((AnsiCompareText(a, b) == 0) == (AnsiCompareText(b, a) == 0),
+          "AnsiCompareText is not symmetric");
   String up = AnsiUpperCase(Text);
   Require(AnsiUpperCase(up) == up, "upper case is not stable");
   Require(AnsiCompareText(Text, up) == 0, "case changes the text order");
@@ -133,17 +137,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   std::string_view rest(reinterpret_cast<const char*>(Data + 1), Size - 1);
   String text = FromUTF8(rest);
   switch (Data[0] % 6) {
-    case 0: FormatPatterns(text, ValueOf(rest)); break;
-    case 1: NumberReaders(text); break;
-    case 2: FloatRoundTrip(ValueOf(rest)); break;
+    case 0:
+      FormatPatterns(text, ValueOf(rest));
+      break;
+    case 1:
+      NumberReaders(text);
+      break;
+    case 2:
+      FloatRoundTrip(ValueOf(rest));
+      break;
     case 3: {
       // A delimiter that is also the quote character makes the form ambiguous.
-      Char delimiter = rest.empty() || rest[0] == '\'' ? u',' : static_cast<Char>(static_cast<std::uint8_t>(rest[0]));
+      Char delimiter = rest.empty() || rest[0] == '\''
+                           ? u','
+                           : static_cast<Char>(static_cast<std::uint8_t>(rest[0]));
       ListRoundTrips(text, delimiter, (Data[0] & 8) != 0);
       break;
     }
-    case 4: Comparisons(text); break;
-    default: Decoder(rest); break;
+    case 4:
+      Comparisons(text);
+      break;
+    default:
+      Decoder(rest);
+      break;
   }
   return 0;
 }

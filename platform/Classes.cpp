@@ -48,7 +48,9 @@ void TPersistent::AssignError(TPersistent* Source) {
 
 bool IsValidIdent(const String& S) {
   if (S.empty()) return false;
-  auto alpha = [](char16_t c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+  auto alpha = [](char16_t c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+  };
   if (!alpha(S[0])) return false;
   return std::all_of(S.begin() + 1, S.end(),
                      [&](char16_t c) { return alpha(c) || (c >= '0' && c <= '9'); });
@@ -212,7 +214,8 @@ std::int64_t TStream::CopyFrom(TStream* Source, std::int64_t Count) {
     Source->SetPosition(0);
     Count = Source->Size();
   }
-  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min<std::int64_t>(Count, 1 << 16)));
+  std::vector<std::uint8_t> buffer(
+      static_cast<std::size_t>(std::min<std::int64_t>(Count, 1 << 16)));
   std::int64_t left = Count;
   while (left > 0) {
     std::int64_t n = std::min<std::int64_t>(left, static_cast<std::int64_t>(buffer.size()));
@@ -253,9 +256,15 @@ std::int64_t TMemoryStream::Write(const void* Buffer, std::int64_t Count) {
 
 std::int64_t TMemoryStream::Seek(std::int64_t Offset, TSeekOrigin Origin) {
   switch (Origin) {
-    case soBeginning: FPosition = Offset; break;
-    case soCurrent: FPosition += Offset; break;
-    case soEnd: FPosition = Size() + Offset; break;
+    case soBeginning:
+      FPosition = Offset;
+      break;
+    case soCurrent:
+      FPosition += Offset;
+      break;
+    case soEnd:
+      FPosition = Size() + Offset;
+      break;
   }
   if (FPosition < 0) FPosition = 0;
   return FPosition;
@@ -281,9 +290,7 @@ void TMemoryStream::LoadFromStream(TStream* Stream) {
   FPosition = 0;
 }
 
-void TMemoryStream::SaveToStream(TStream* Stream) {
-  Stream->WriteBuffer(FData.data(), Size());
-}
+void TMemoryStream::SaveToStream(TStream* Stream) { Stream->WriteBuffer(FData.data(), Size()); }
 
 void TMemoryStream::LoadFromFile(const String& FileName) {
   TFileStream f(FileName, fmOpenRead | fmShareDenyWrite);
@@ -307,7 +314,9 @@ TFileStream::TFileStream(const String& AFileName, std::uint16_t Mode) : FFileNam
     }
     return;
   }
-  int flags = (Mode & 3) == fmOpenWrite ? O_WRONLY : (Mode & 3) == fmOpenReadWrite ? O_RDWR : O_RDONLY;
+  int flags = (Mode & 3) == fmOpenWrite       ? O_WRONLY
+              : (Mode & 3) == fmOpenReadWrite ? O_RDWR
+                                              : O_RDONLY;
   FHandle = ::open(path.c_str(), flags | O_CLOEXEC);
   struct stat st {};
   if (FHandle >= 0 && ::fstat(FHandle, &st) == 0 && S_ISDIR(st.st_mode)) {
@@ -364,7 +373,10 @@ void TFileStream::SetSize(std::int64_t NewSize) {
 
 // ---------------------------------------------------------------- TStringStream
 
-TStringStream::TStringStream(const String& AString) { WriteString(AString); SetPosition(0); }
+TStringStream::TStringStream(const String& AString) {
+  WriteString(AString);
+  SetPosition(0);
+}
 
 TStringStream::TStringStream(std::string_view Utf8Bytes) {
   WriteBuffer(Utf8Bytes.data(), static_cast<std::int64_t>(Utf8Bytes.size()));
@@ -372,11 +384,14 @@ TStringStream::TStringStream(std::string_view Utf8Bytes) {
 }
 
 String TStringStream::DataString() {
-  return FromUTF8(std::string_view(static_cast<const char*>(Memory()), static_cast<std::size_t>(Size())));
+  return FromUTF8(
+      std::string_view(static_cast<const char*>(Memory()), static_cast<std::size_t>(Size())));
 }
 
 String TStringStream::ReadString(std::int64_t Count) {
-  std::string bytes(static_cast<std::size_t>(std::max<std::int64_t>(0, std::min(Count, Size() - Position()))), '\0');
+  std::string bytes(
+      static_cast<std::size_t>(std::max<std::int64_t>(0, std::min(Count, Size() - Position()))),
+      '\0');
   Read(bytes.data(), static_cast<std::int64_t>(bytes.size()));
   return FromUTF8(bytes);
 }

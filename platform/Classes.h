@@ -41,8 +41,17 @@ class TPersistent : public TObject {
 };
 
 enum TComponentStateItem : std::uint8_t {
-  csLoading, csReading, csWriting, csDestroying, csDesigning,
-  csAncestor, csUpdating, csFixups, csFreeNotification, csInline, csDesignInstance
+  csLoading,
+  csReading,
+  csWriting,
+  csDestroying,
+  csDesigning,
+  csAncestor,
+  csUpdating,
+  csFixups,
+  csFreeNotification,
+  csInline,
+  csDesignInstance
 };
 using TComponentState = Set<TComponentStateItem>;
 

@@ -56,8 +56,8 @@ void DecodeDate(TDateTime Date, int& Year, int& Month, int& Day);
 void DecodeTime(TDateTime Time, std::uint16_t& Hour, std::uint16_t& Min, std::uint16_t& Sec,
                 std::uint16_t& MSec);
 void DecodeTime(TDateTime Time, int& Hour, int& Min, int& Sec, int& MSec);
-void DecodeDateTime(TDateTime Value, int& Year, int& Month, int& Day, int& Hour, int& Min,
-                    int& Sec, int& MSec);
+void DecodeDateTime(TDateTime Value, int& Year, int& Month, int& Day, int& Hour, int& Min, int& Sec,
+                    int& MSec);
 
 // The local date and time from the real clock.
 TDateTime Now();

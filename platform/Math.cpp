@@ -20,7 +20,8 @@ std::int64_t ToInt64(double Whole) {
 }
 
 int ToInt(double Whole) {
-  if (!(Whole >= static_cast<double>(INT_MIN) && Whole <= static_cast<double>(INT_MAX))) InvalidOp();
+  if (!(Whole >= static_cast<double>(INT_MIN) && Whole <= static_cast<double>(INT_MAX)))
+    InvalidOp();
   return static_cast<int>(Whole);
 }
 
@@ -52,7 +53,8 @@ double Log10(double X) { return std::log10(X); }
 
 bool SameValue(double A, double B, double Epsilon) {
   constexpr double kResolution = 1e-12;
-  if (Epsilon == 0.0) Epsilon = std::max(std::min(std::fabs(A), std::fabs(B)) * kResolution, kResolution);
+  if (Epsilon == 0.0)
+    Epsilon = std::max(std::min(std::fabs(A), std::fabs(B)) * kResolution, kResolution);
   return A > B ? (A - B) <= Epsilon : (B - A) <= Epsilon;
 }
 

@@ -41,14 +41,14 @@ bool SameValue(double A, double B, double Epsilon = 0.0);
 int Sign(double X);
 
 template <class A, class B>
-  requires std::is_arithmetic_v<A> && std::is_arithmetic_v<B>
+requires std::is_arithmetic_v<A> && std::is_arithmetic_v<B>
 constexpr std::common_type_t<A, B> Min(A a, B b) {
   using C = std::common_type_t<A, B>;
   return static_cast<C>(b) < static_cast<C>(a) ? static_cast<C>(b) : static_cast<C>(a);
 }
 
 template <class A, class B>
-  requires std::is_arithmetic_v<A> && std::is_arithmetic_v<B>
+requires std::is_arithmetic_v<A> && std::is_arithmetic_v<B>
 constexpr std::common_type_t<A, B> Max(A a, B b) {
   using C = std::common_type_t<A, B>;
   return static_cast<C>(a) < static_cast<C>(b) ? static_cast<C>(b) : static_cast<C>(a);
@@ -56,7 +56,7 @@ constexpr std::common_type_t<A, B> Max(A a, B b) {
 
 // Value clamped to [Lo, Hi]. When Lo > Hi, Hi wins (as the framework does).
 template <class V, class L, class H>
-  requires std::is_arithmetic_v<V> && std::is_arithmetic_v<L> && std::is_arithmetic_v<H>
+requires std::is_arithmetic_v<V> && std::is_arithmetic_v<L> && std::is_arithmetic_v<H>
 constexpr std::common_type_t<V, L, H> EnsureRange(V Value, L Lo, H Hi) {
   using C = std::common_type_t<V, L, H>;
   C v = static_cast<C>(Value);
@@ -67,7 +67,7 @@ constexpr std::common_type_t<V, L, H> EnsureRange(V Value, L Lo, H Hi) {
 
 // True when Lo <= Value <= Hi.
 template <class V, class L, class H>
-  requires std::is_arithmetic_v<V> && std::is_arithmetic_v<L> && std::is_arithmetic_v<H>
+requires std::is_arithmetic_v<V> && std::is_arithmetic_v<L> && std::is_arithmetic_v<H>
 constexpr bool InRange(V Value, L Lo, H Hi) {
   using C = std::common_type_t<V, L, H>;
   return static_cast<C>(Value) >= static_cast<C>(Lo) && static_cast<C>(Value) <= static_cast<C>(Hi);

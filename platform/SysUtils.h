@@ -93,9 +93,9 @@ struct TFormatSettings {
   String TimePMString = u"PM";
   std::array<String, 12> ShortMonthNames{u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
                                          u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
-  std::array<String, 12> LongMonthNames{u"January", u"February", u"March",     u"April",
-                                        u"May",     u"June",     u"July",      u"August",
-                                        u"September", u"October", u"November", u"December"};
+  std::array<String, 12> LongMonthNames{u"January",   u"February", u"March",    u"April",
+                                        u"May",       u"June",     u"July",     u"August",
+                                        u"September", u"October",  u"November", u"December"};
   std::array<String, 7> ShortDayNames{u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
   std::array<String, 7> LongDayNames{u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
                                      u"Thursday", u"Friday", u"Saturday"};
@@ -182,13 +182,12 @@ bool IsDelimiter(const String& Delimiters, const String& S, int Index);
 
 // Decimal text of any integer type.
 template <class T>
-  requires std::is_integral_v<T>
-String IntToStr(T Value);
+requires std::is_integral_v<T> String IntToStr(T Value);
 // Upper-case hex of the value's two's complement in its own width (an int
 // -1 is "FFFFFFFF"), padded with zeros to at least Digits digits.
 template <class T>
-  requires std::is_integral_v<T>
-String IntToHex(T Value, int Digits = static_cast<int>(sizeof(T) * 2));
+requires std::is_integral_v<T> String IntToHex(T Value,
+                                               int Digits = static_cast<int>(sizeof(T) * 2));
 String UIntToStr(std::uint64_t Value);
 
 // Integers: leading blanks, an optional sign, then decimal digits or hex
@@ -259,11 +258,11 @@ class TVarRec {
   enum TKind : std::uint8_t { vtInteger, vtExtended, vtString, vtChar, vtBoolean, vtPointer };
 
   template <class T>
-    requires std::is_integral_v<T> && (!std::is_same_v<T, bool>) &&
-             (!std::is_same_v<T, char>) && (!std::is_same_v<T, char8_t>) &&
-             (!std::is_same_v<T, char16_t>) && (!std::is_same_v<T, char32_t>) &&
-             (!std::is_same_v<T, wchar_t>)
-  TVarRec(T V)  // NOLINT: implicit by design
+  requires std::is_integral_v<T> &&
+      (!std::is_same_v<T, bool>)&&(!std::is_same_v<T, char>)&&(!std::is_same_v<T, char8_t>)&&(
+          !std::is_same_v<T, char16_t>)&&(!std::is_same_v<T, char32_t>)&&(!std::is_same_v<T,
+                                                                                          wchar_t>)
+          TVarRec(T V)  // NOLINT: implicit by design
       : FKind(vtInteger), FBits(sizeof(T) <= 4 ? 32 : 64), FSigned(std::is_signed_v<T>) {
     if constexpr (std::is_signed_v<T>) {
       FInt = static_cast<std::int64_t>(V);
@@ -272,22 +271,21 @@ class TVarRec {
     }
   }
   template <class E>
-    requires std::is_enum_v<E>
-  TVarRec(E V)  // NOLINT: enumerations format as their ordinal
+  requires std::is_enum_v<E> TVarRec(E V)  // NOLINT: enumerations format as their ordinal
       : TVarRec(static_cast<std::underlying_type_t<E>>(V)) {}
-  TVarRec(double V) : FKind(vtExtended), FFloat(V) {}                          // NOLINT
-  TVarRec(float V) : FKind(vtExtended), FFloat(V) {}                           // NOLINT
+  TVarRec(double V) : FKind(vtExtended), FFloat(V) {}                            // NOLINT
+  TVarRec(float V) : FKind(vtExtended), FFloat(V) {}                             // NOLINT
   TVarRec(long double V) : FKind(vtExtended), FFloat(static_cast<double>(V)) {}  // NOLINT
-  TVarRec(bool V) : FKind(vtBoolean), FInt(V ? 1 : 0) {}                       // NOLINT
-  TVarRec(Char V) : FKind(vtChar), FInt(V) {}                                  // NOLINT
-  TVarRec(char V) : FKind(vtChar), FInt(static_cast<unsigned char>(V)) {}      // NOLINT
-  TVarRec(const String& V) : FKind(vtString), FText(V) {}                      // NOLINT
-  TVarRec(std::u16string_view V) : FKind(vtString), FText(V) {}                // NOLINT
-  TVarRec(const Char* V) : FKind(vtString), FText(V ? V : u"") {}              // NOLINT
-  TVarRec(const char* V) : FKind(vtString), FText(FromUTF8(V ? V : "")) {}     // NOLINT
-  TVarRec(const std::string& V) : FKind(vtString), FText(FromUTF8(V)) {}       // NOLINT
-  TVarRec(const void* V) : FKind(vtPointer), FPointer(V) {}                    // NOLINT
-  TVarRec(std::nullptr_t) : FKind(vtPointer) {}                                // NOLINT
+  TVarRec(bool V) : FKind(vtBoolean), FInt(V ? 1 : 0) {}                         // NOLINT
+  TVarRec(Char V) : FKind(vtChar), FInt(V) {}                                    // NOLINT
+  TVarRec(char V) : FKind(vtChar), FInt(static_cast<unsigned char>(V)) {}        // NOLINT
+  TVarRec(const String& V) : FKind(vtString), FText(V) {}                        // NOLINT
+  TVarRec(std::u16string_view V) : FKind(vtString), FText(V) {}                  // NOLINT
+  TVarRec(const Char* V) : FKind(vtString), FText(V ? V : u"") {}                // NOLINT
+  TVarRec(const char* V) : FKind(vtString), FText(FromUTF8(V ? V : "")) {}       // NOLINT
+  TVarRec(const std::string& V) : FKind(vtString), FText(FromUTF8(V)) {}         // NOLINT
+  TVarRec(const void* V) : FKind(vtPointer), FPointer(V) {}                      // NOLINT
+  TVarRec(std::nullptr_t) : FKind(vtPointer) {}                                  // NOLINT
 
   TKind Kind() const { return FKind; }
   std::int64_t AsInt64() const { return FInt; }
@@ -386,7 +384,7 @@ bool DirectoryExists(const String& Directory);
 // directory" for an empty name; false when a level cannot be made.
 bool ForceDirectories(const String& Dir);
 bool CreateDir(const String& Dir);
-bool RemoveDir(const String& Dir);  // only an empty directory
+bool RemoveDir(const String& Dir);        // only an empty directory
 bool DeleteFile(const String& FileName);  // not a directory
 // Renames or moves; refuses (false) when NewName already exists, so that
 // nothing is overwritten.
@@ -414,8 +412,8 @@ struct TSearchRec {
   String Name;
   int Attr = 0;
   std::int64_t Size = 0;
-  int Time = 0;              // modification time as a DOS packed date
-  TDateTime TimeStamp = 0;   // modification time, local
+  int Time = 0;                              // modification time as a DOS packed date
+  TDateTime TimeStamp = 0;                   // modification time, local
   std::shared_ptr<TSearchState> FindHandle;  // the open search
 };
 
@@ -436,8 +434,7 @@ String Int64ToStr(std::int64_t Value);
 String HexOfBits(std::uint64_t Bits, int Width, int Digits);
 
 template <class T>
-  requires std::is_integral_v<T>
-String IntToStr(T Value) {
+requires std::is_integral_v<T> String IntToStr(T Value) {
   if constexpr (std::is_signed_v<T>) {
     return Int64ToStr(static_cast<std::int64_t>(Value));
   } else {
@@ -446,8 +443,7 @@ String IntToStr(T Value) {
 }
 
 template <class T>
-  requires std::is_integral_v<T>
-String IntToHex(T Value, int Digits) {
+requires std::is_integral_v<T> String IntToHex(T Value, int Digits) {
   using U = std::make_unsigned_t<T>;
   return HexOfBits(static_cast<std::uint64_t>(static_cast<U>(Value)),
                    static_cast<int>(sizeof(T) * 8), Digits);

@@ -13,6 +13,7 @@ struct TPairBlock {
   Char Last;
 };
 
+// clang-format off
 constexpr std::array<TPairBlock, 17> kPairBlocks{{
     {0x0100, 0x012F}, {0x0132, 0x0137}, {0x0139, 0x0148}, {0x014A, 0x0177}, {0x0179, 0x017E},
     {0x01CD, 0x01DC}, {0x01DE, 0x01EF}, {0x01F8, 0x021F}, {0x0222, 0x0233}, {0x0246, 0x024F},
@@ -37,6 +38,7 @@ constexpr std::array<TShiftBlock, 11> kShiftBlocks{{
 constexpr std::array<std::array<Char, 2>, 4> kSinglePairs{{
     {0x0178, 0x00FF}, {0x0386, 0x03AC}, {0x038C, 0x03CC}, {0x04C0, 0x04CF},
 }};
+// clang-format on
 
 bool InPairBlock(Char C, const TPairBlock& B) { return C >= B.First && C <= B.Last; }
 
@@ -84,6 +86,7 @@ constexpr std::u16string_view kLatinBase =
     u"SSTTTTTTUUUUUUUUUUUUWWYYYZZZZZZS";  // U+0160
 
 // Greek letters with tonos and Cyrillic Ё sort with their plain letter.
+// clang-format off
 Char StripAccent(Char Upper) {
   switch (Upper) {
     case 0x0386: return 0x0391;
@@ -97,13 +100,15 @@ Char StripAccent(Char Upper) {
     default: return Upper;
   }
 }
+// clang-format on
 
 enum TCharClass : std::uint32_t { ccBlank, ccPunctuation, ccDigit, ccLetter };
 
 TCharClass ClassOf(Char C) {
   if (C <= 0x20 || C == 0xA0 || C == 0x3000) return ccBlank;
   if (C >= u'0' && C <= u'9') return ccDigit;
-  if (C < 0x80) return (C >= u'A' && C <= u'Z') || (C >= u'a' && C <= u'z') ? ccLetter : ccPunctuation;
+  if (C < 0x80)
+    return (C >= u'A' && C <= u'Z') || (C >= u'a' && C <= u'z') ? ccLetter : ccPunctuation;
   if (C < 0xC0 || C == 0xD7 || C == 0xF7) return ccPunctuation;
   if (C >= 0x2000 && C <= 0x2BFF) return ccPunctuation;  // punctuation, symbols, arrows
   return ccLetter;

@@ -25,7 +25,8 @@ String HexOfBits(std::uint64_t Bits, int Width, int Digits) {
     r.insert(r.begin(), static_cast<Char>(kHex[Bits & 15]));
     Bits >>= 4;
   } while (Bits != 0);
-  if (static_cast<int>(r.size()) < Digits) r.insert(0, static_cast<std::size_t>(Digits) - r.size(), u'0');
+  if (static_cast<int>(r.size()) < Digits)
+    r.insert(0, static_cast<std::size_t>(Digits) - r.size(), u'0');
   return r;
 }
 
@@ -65,8 +66,9 @@ std::optional<std::int64_t> ParseInteger(const String& S, int Bits) {
   }
   if (i >= S.size()) return std::nullopt;
   const std::uint64_t signedMax = (std::uint64_t{1} << (Bits - 1)) - 1;
-  const std::uint64_t limit = hex ? (Bits == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << Bits) - 1)
-                                  : signedMax + (negative ? 1 : 0);
+  const std::uint64_t limit =
+      hex ? (Bits == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << Bits) - 1)
+          : signedMax + (negative ? 1 : 0);
   const unsigned base = hex ? 16 : 10;
   std::uint64_t value = 0;
   for (; i < S.size(); ++i) {
@@ -191,8 +193,8 @@ bool TryStrToFloat(const String& S, double& Value, const TFormatSettings& Settin
   const char* last = first + t->Ascii.size();
   auto res = std::from_chars(first, last, v);
   if (res.ec == std::errc::result_out_of_range) {
-    if (t->Magnitude > 0) return false;                  // beyond the double range
-    v = t->Ascii[0] == '-' ? -0.0 : 0.0;                // too small: zero
+    if (t->Magnitude > 0) return false;   // beyond the double range
+    v = t->Ascii[0] == '-' ? -0.0 : 0.0;  // too small: zero
   } else if (res.ec != std::errc() || res.ptr != last || !std::isfinite(v)) {
     return false;
   }
@@ -200,7 +202,9 @@ bool TryStrToFloat(const String& S, double& Value, const TFormatSettings& Settin
   return true;
 }
 
-bool TryStrToFloat(const String& S, double& Value) { return TryStrToFloat(S, Value, FormatSettings); }
+bool TryStrToFloat(const String& S, double& Value) {
+  return TryStrToFloat(S, Value, FormatSettings);
+}
 
 double StrToFloat(const String& S, const TFormatSettings& Settings) {
   double v = 0.0;
@@ -217,7 +221,9 @@ double StrToFloatDef(const String& S, double Default, const TFormatSettings& Set
   return TryStrToFloat(S, v, Settings) ? v : Default;
 }
 
-double StrToFloatDef(const String& S, double Default) { return StrToFloatDef(S, Default, FormatSettings); }
+double StrToFloatDef(const String& S, double Default) {
+  return StrToFloatDef(S, Default, FormatSettings);
+}
 
 // ---------------------------------------------------------------- booleans
 

@@ -21,7 +21,8 @@ bool StartsWithText(const String& S, std::size_t At, std::u16string_view Word) {
 
 String Number(int Value, int MinDigits) {
   String r = rtl::AsciiToString(std::to_string(Value < 0 ? -Value : Value));
-  if (static_cast<int>(r.size()) < MinDigits) r.insert(0, static_cast<std::size_t>(MinDigits) - r.size(), u'0');
+  if (static_cast<int>(r.size()) < MinDigits)
+    r.insert(0, static_cast<std::size_t>(MinDigits) - r.size(), u'0');
   return r;
 }
 
@@ -61,21 +62,47 @@ class TDateWriter {
   std::size_t Token(const String& Fmt, std::size_t I, Char Starter, Char Token, int Depth) {
     std::size_t n = RunLength(Fmt, I);
     switch (Token) {
-      case u'Y': Result += n <= 2 ? Number(FYear % 100, 2) : Number(FYear, 4); return I + n;
-      case u'M': Month(n); return I + n;
-      case u'D': Day(n, Depth); return I + n;
-      case u'H': Result += Number(TwelveHourClock(Fmt, I + n) ? Hour12() : FHour, n == 1 ? 0 : 2); return I + n;
-      case u'N': Result += Number(FMin, n == 1 ? 0 : 2); return I + n;
-      case u'S': Result += Number(FSec, n == 1 ? 0 : 2); return I + n;
-      case u'Z': Result += Number(FMSec, n <= 2 ? 0 : 3); return I + n;
-      case u'T': Append(n == 1 ? FSettings.ShortTimeFormat : FSettings.LongTimeFormat, Depth + 1); return I + n;
-      case u'C': Whole(Depth); return I + n;
-      case u'A': return AmPm(Fmt, I);
-      case u'/': if (FSettings.DateSeparator != 0) Result += FSettings.DateSeparator; return I + 1;
-      case u':': if (FSettings.TimeSeparator != 0) Result += FSettings.TimeSeparator; return I + 1;
+      case u'Y':
+        Result += n <= 2 ? Number(FYear % 100, 2) : Number(FYear, 4);
+        return I + n;
+      case u'M':
+        Month(n);
+        return I + n;
+      case u'D':
+        Day(n, Depth);
+        return I + n;
+      case u'H':
+        Result += Number(TwelveHourClock(Fmt, I + n) ? Hour12() : FHour, n == 1 ? 0 : 2);
+        return I + n;
+      case u'N':
+        Result += Number(FMin, n == 1 ? 0 : 2);
+        return I + n;
+      case u'S':
+        Result += Number(FSec, n == 1 ? 0 : 2);
+        return I + n;
+      case u'Z':
+        Result += Number(FMSec, n <= 2 ? 0 : 3);
+        return I + n;
+      case u'T':
+        Append(n == 1 ? FSettings.ShortTimeFormat : FSettings.LongTimeFormat, Depth + 1);
+        return I + n;
+      case u'C':
+        Whole(Depth);
+        return I + n;
+      case u'A':
+        return AmPm(Fmt, I);
+      case u'/':
+        if (FSettings.DateSeparator != 0) Result += FSettings.DateSeparator;
+        return I + 1;
+      case u':':
+        if (FSettings.TimeSeparator != 0) Result += FSettings.TimeSeparator;
+        return I + 1;
       case u'\'':
-      case u'"': return Quoted(Fmt, I);
-      default: Result += Starter; return I + 1;
+      case u'"':
+        return Quoted(Fmt, I);
+      default:
+        Result += Starter;
+        return I + 1;
     }
   }
 
@@ -84,7 +111,8 @@ class TDateWriter {
     if (N <= 2) {
       Result += Number(FMonth, N == 1 ? 0 : 2);
     } else if (valid) {
-      Result += N == 3 ? FSettings.ShortMonthNames[FMonth - 1] : FSettings.LongMonthNames[FMonth - 1];
+      Result +=
+          N == 3 ? FSettings.ShortMonthNames[FMonth - 1] : FSettings.LongMonthNames[FMonth - 1];
     }
   }
 
@@ -92,7 +120,8 @@ class TDateWriter {
     if (N <= 2) {
       Result += Number(FDay, N == 1 ? 0 : 2);
     } else if (N <= 4) {
-      Result += N == 3 ? FSettings.ShortDayNames[FDayOfWeek - 1] : FSettings.LongDayNames[FDayOfWeek - 1];
+      Result +=
+          N == 3 ? FSettings.ShortDayNames[FDayOfWeek - 1] : FSettings.LongDayNames[FDayOfWeek - 1];
     } else {
       Append(N == 5 ? FSettings.ShortDateFormat : FSettings.LongDateFormat, Depth + 1);
     }
@@ -224,10 +253,14 @@ enum TDateOrder : std::uint8_t { doMDY, doDMY, doYMD };
 TDateOrder DateOrderOf(const String& ShortDateFormat) {
   for (Char c : ShortDateFormat) {
     switch (AsciiUpper(c)) {
-      case u'D': return doDMY;
-      case u'M': return doMDY;
-      case u'Y': return doYMD;
-      default: break;
+      case u'D':
+        return doDMY;
+      case u'M':
+        return doMDY;
+      case u'Y':
+        return doYMD;
+      default:
+        break;
     }
   }
   return doMDY;
@@ -254,13 +287,26 @@ bool TDateScanner::ReadDate(TDateTime& Value) {
     // Day and month only: the current year.
     y = YearOf(Now());
     d3 = 4;
-    if (order == doDMY) { d = n1; m = n2; } else { m = n1; d = n2; }
+    if (order == doDMY) {
+      d = n1;
+      m = n2;
+    } else {
+      m = n1;
+      d = n2;
+    }
   } else if (order == doMDY) {
-    m = n1; d = n2; y = n3;
+    m = n1;
+    d = n2;
+    y = n3;
   } else if (order == doDMY) {
-    d = n1; m = n2; y = n3;
+    d = n1;
+    m = n2;
+    y = n3;
   } else {
-    y = n1; m = n2; d = n3; d3 = d1;
+    y = n1;
+    m = n2;
+    d = n3;
+    d3 = d1;
   }
   y = ExpandYear(y, d3);
   return TryEncodeDate(y, m, d, Value);
@@ -330,7 +376,9 @@ bool TryStrToDate(const String& S, TDateTime& Value, const TFormatSettings& Sett
   return ReadWhole(S, Value, Settings, &TDateScanner::ReadDate);
 }
 
-bool TryStrToDate(const String& S, TDateTime& Value) { return TryStrToDate(S, Value, FormatSettings); }
+bool TryStrToDate(const String& S, TDateTime& Value) {
+  return TryStrToDate(S, Value, FormatSettings);
+}
 
 TDateTime StrToDate(const String& S, const TFormatSettings& Settings) {
   TDateTime v = 0;
@@ -349,7 +397,9 @@ bool TryStrToTime(const String& S, TDateTime& Value, const TFormatSettings& Sett
   return ReadWhole(S, Value, Settings, &TDateScanner::ReadTime);
 }
 
-bool TryStrToTime(const String& S, TDateTime& Value) { return TryStrToTime(S, Value, FormatSettings); }
+bool TryStrToTime(const String& S, TDateTime& Value) {
+  return TryStrToTime(S, Value, FormatSettings);
+}
 
 TDateTime StrToTime(const String& S) {
   TDateTime v = 0;

@@ -56,7 +56,8 @@ TStamp StampOf(TDateTime Value) {
   auto ms = static_cast<std::int64_t>(total);
   s.Day = ms / MSecsPerDay;
   s.MSec = static_cast<int>((ms < 0 ? -ms : ms) % MSecsPerDay);
-  s.Valid = s.Day >= static_cast<std::int64_t>(MinDateTime) && s.Day <= static_cast<std::int64_t>(MaxDateTime);
+  s.Valid = s.Day >= static_cast<std::int64_t>(MinDateTime) &&
+            s.Day <= static_cast<std::int64_t>(MaxDateTime);
   return s;
 }
 
@@ -81,7 +82,9 @@ TDateTime Compose(TDateTime DatePart, TDateTime TimePart) {
   return DatePart < 0 ? DatePart - TimePart : DatePart + TimePart;
 }
 
-std::int64_t FloorDiv(std::int64_t A, std::int64_t B) { return A / B - ((A % B != 0 && (A < 0) != (B < 0)) ? 1 : 0); }
+std::int64_t FloorDiv(std::int64_t A, std::int64_t B) {
+  return A / B - ((A % B != 0 && (A < 0) != (B < 0)) ? 1 : 0);
+}
 
 }  // namespace
 
@@ -131,7 +134,8 @@ bool TryEncodeTime(int Hour, int Min, int Sec, int MSec, TDateTime& Time) {
 
 TDateTime EncodeTime(int Hour, int Min, int Sec, int MSec) {
   TDateTime t = 0;
-  if (!TryEncodeTime(Hour, Min, Sec, MSec, t)) throw EConvertError("Invalid argument to time encode");
+  if (!TryEncodeTime(Hour, Min, Sec, MSec, t))
+    throw EConvertError("Invalid argument to time encode");
   return t;
 }
 
@@ -207,7 +211,9 @@ TDateTime Time() { return TimeOf(Now()); }
 
 TDateTime DateOf(TDateTime AValue) { return static_cast<TDateTime>(DayNumber(AValue)); }
 
-TDateTime TimeOf(TDateTime AValue) { return static_cast<TDateTime>(MSecOfDay(AValue)) / MSecsPerDay; }
+TDateTime TimeOf(TDateTime AValue) {
+  return static_cast<TDateTime>(MSecOfDay(AValue)) / MSecsPerDay;
+}
 
 int DayOfWeek(TDateTime AValue) {
   // Day 0, 1899-12-30, was a Saturday (7).
@@ -241,8 +247,12 @@ int YearOf(TDateTime AValue) { return CivilOf(AValue).Year; }
 int MonthOf(TDateTime AValue) { return CivilOf(AValue).Month; }
 int DayOf(TDateTime AValue) { return CivilOf(AValue).Day; }
 
-int HourOf(TDateTime AValue) { return MSecOfDay(AValue) / (MSecsPerSec * SecsPerDay / HoursPerDay); }
-int MinuteOf(TDateTime AValue) { return MSecOfDay(AValue) / (MSecsPerSec * SecsPerMin) % MinsPerHour; }
+int HourOf(TDateTime AValue) {
+  return MSecOfDay(AValue) / (MSecsPerSec * SecsPerDay / HoursPerDay);
+}
+int MinuteOf(TDateTime AValue) {
+  return MSecOfDay(AValue) / (MSecsPerSec * SecsPerMin) % MinsPerHour;
+}
 int SecondOf(TDateTime AValue) { return MSecOfDay(AValue) / MSecsPerSec % SecsPerMin; }
 int MilliSecondOf(TDateTime AValue) { return MSecOfDay(AValue) % MSecsPerSec; }
 
@@ -303,9 +313,10 @@ int DateTimeToFileDate(TDateTime DateTime) {
   int y = 0, m = 0, d = 0, h = 0, n = 0, s = 0, z = 0;
   DecodeDateTime(DateTime, y, m, d, h, n, s, z);
   if (y < 1980 || y > 2107) return 0;
-  std::uint32_t bits = (static_cast<std::uint32_t>(y - 1980) << 25) | (static_cast<std::uint32_t>(m) << 21) |
-                       (static_cast<std::uint32_t>(d) << 16) | (static_cast<std::uint32_t>(h) << 11) |
-                       (static_cast<std::uint32_t>(n) << 5) | static_cast<std::uint32_t>(s / 2);
+  std::uint32_t bits =
+      (static_cast<std::uint32_t>(y - 1980) << 25) | (static_cast<std::uint32_t>(m) << 21) |
+      (static_cast<std::uint32_t>(d) << 16) | (static_cast<std::uint32_t>(h) << 11) |
+      (static_cast<std::uint32_t>(n) << 5) | static_cast<std::uint32_t>(s / 2);
   return static_cast<int>(bits);
 }
 

@@ -46,7 +46,8 @@ TDecimal ToDecimal(double Value, int Precision) {
   // exact binary value), then the precision, rounding half away from zero
   // on those digits: 1234.5 to four digits is 1235.
   char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(Value), std::chars_format::scientific, 17);
+  auto res =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(Value), std::chars_format::scientific, 17);
   std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
   std::size_t e = text.find('e');
   for (char c : text.substr(0, e)) {

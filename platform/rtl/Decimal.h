@@ -17,7 +17,9 @@ struct TDecimal {
   bool IsZero() const { return Digits.empty(); }
   // The digit worth 10^(Exponent - 1 - Index); '0' outside the digits.
   char DigitAt(int Index) const {
-    return Index >= 0 && Index < static_cast<int>(Digits.size()) ? Digits[static_cast<std::size_t>(Index)] : '0';
+    return Index >= 0 && Index < static_cast<int>(Digits.size())
+               ? Digits[static_cast<std::size_t>(Index)]
+               : '0';
   }
 };
 

@@ -52,7 +52,8 @@ String ExtractFileExt(const String& FileName) {
 
 String ChangeFileExt(const String& FileName, const String& Extension) {
   int i = LastDelimiter(String(u".") + PathDelim, FileName);
-  if (i == 0 || FileName[static_cast<std::size_t>(i - 1)] != u'.') i = static_cast<int>(FileName.size()) + 1;
+  if (i == 0 || FileName[static_cast<std::size_t>(i - 1)] != u'.')
+    i = static_cast<int>(FileName.size()) + 1;
   return FileName.substr(0, static_cast<std::size_t>(i - 1)) + Extension;
 }
 
@@ -78,7 +79,9 @@ bool DirectoryExists(const String& Directory) {
   return StatOf(Directory, st) && S_ISDIR(st.st_mode);
 }
 
-bool CreateDir(const String& Dir) { return !Dir.empty() && ::mkdir(ToUTF8(Dir).c_str(), 0777) == 0; }
+bool CreateDir(const String& Dir) {
+  return !Dir.empty() && ::mkdir(ToUTF8(Dir).c_str(), 0777) == 0;
+}
 
 bool ForceDirectories(const String& Dir) {
   if (Dir.empty()) throw EInOutError("Unable to create directory");
@@ -144,8 +147,10 @@ namespace {
 
 int AttributesOf(const std::string& Name, const struct stat& St, bool IsLink) {
   int attr = 0;
-  if (S_ISDIR(St.st_mode)) attr |= faDirectory;
-  else if (!S_ISREG(St.st_mode)) attr |= faSysFile;  // devices, pipes, sockets
+  if (S_ISDIR(St.st_mode))
+    attr |= faDirectory;
+  else if (!S_ISREG(St.st_mode))
+    attr |= faSysFile;  // devices, pipes, sockets
   if ((St.st_mode & S_IWUSR) == 0) attr |= faReadOnly;
   if (Name.size() > 1 && Name[0] == '.' && Name != "..") attr |= faHidden;
   if (IsLink) attr |= faSymLink;
@@ -172,8 +177,8 @@ bool Accept(TSearchState& State, const char* Name, TSearchRec& F) {
   std::tm local{};
   localtime_r(&mtime, &local);
   TDateTime stamp = 0;
-  TryEncodeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                    local.tm_sec >= 60 ? 59 : local.tm_sec, 0, stamp);
+  TryEncodeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                    local.tm_min, local.tm_sec >= 60 ? 59 : local.tm_sec, 0, stamp);
   F.TimeStamp = stamp;
   F.Time = DateTimeToFileDate(stamp);
   return true;

@@ -19,7 +19,8 @@ String ExponentText(int Exponent, int MinDigits, bool AlwaysSign) {
     r += u'+';
   }
   String digits = rtl::AsciiToString(std::to_string(Exponent < 0 ? -Exponent : Exponent));
-  if (static_cast<int>(digits.size()) < MinDigits) r.append(static_cast<std::size_t>(MinDigits) - digits.size(), u'0');
+  if (static_cast<int>(digits.size()) < MinDigits)
+    r.append(static_cast<std::size_t>(MinDigits) - digits.size(), u'0');
   return r + digits;
 }
 
@@ -61,7 +62,8 @@ String GeneralText(double Value, int Precision, int MinExpDigits, const TFormatS
   return WithSign(d, ScientificText(d, digits, MinExpDigits, false, Settings));
 }
 
-String ExponentStyleText(double Value, int Precision, int MinExpDigits, const TFormatSettings& Settings) {
+String ExponentStyleText(double Value, int Precision, int MinExpDigits,
+                         const TFormatSettings& Settings) {
   TDecimal d = rtl::ToDecimal(Value, Precision);
   return WithSign(d, ScientificText(d, Precision, MinExpDigits, true, Settings));
 }
@@ -80,11 +82,11 @@ String FixedBody(const TDecimal& D, int Decimals, Char Sep, const TFormatSetting
 String CurrencyText(const TDecimal& D, const String& Body, const TFormatSettings& Settings) {
   static constexpr std::array<std::u16string_view, 4> kPositive{u"$1", u"1$", u"$ 1", u"1 $"};
   static constexpr std::array<std::u16string_view, 16> kNegative{
-      u"($1)", u"-$1", u"$-1", u"$1-", u"(1$)", u"-1$", u"1-$", u"1$-",
+      u"($1)", u"-$1",  u"$-1",  u"$1-",  u"(1$)", u"-1$",  u"1-$",   u"1$-",
       u"-1 $", u"-$ 1", u"1 $-", u"$ 1-", u"$ -1", u"1- $", u"($ 1)", u"(1 $)"};
   bool negative = D.Negative && !D.IsZero();
-  std::u16string_view pattern = negative ? kNegative[Settings.NegCurrFormat % 16]
-                                         : kPositive[Settings.CurrencyFormat % 4];
+  std::u16string_view pattern =
+      negative ? kNegative[Settings.NegCurrFormat % 16] : kPositive[Settings.CurrencyFormat % 4];
   String r;
   for (Char c : pattern) {
     if (c == u'$') {
@@ -106,9 +108,12 @@ String FloatToStrF(double Value, TFloatFormat Format, int Precision, int Digits,
   if (!special.empty()) return special;
   Precision = std::clamp(Precision, 1, 18);
   switch (Format) {
-    case ffGeneral: return GeneralText(Value, Precision, std::clamp(Digits, 0, 4), Settings);
-    case ffExponent: return ExponentStyleText(Value, Precision, std::clamp(Digits, 0, 4), Settings);
-    default: break;
+    case ffGeneral:
+      return GeneralText(Value, Precision, std::clamp(Digits, 0, 4), Settings);
+    case ffExponent:
+      return ExponentStyleText(Value, Precision, std::clamp(Digits, 0, 4), Settings);
+    default:
+      break;
   }
   Digits = std::clamp(Digits, 0, 18);
   TDecimal d = rtl::ToDecimal(Value, Precision);

@@ -22,7 +22,8 @@ struct TSpec {
 
 class TFormatter {
  public:
-  TFormatter(const String& Fmt, const TVarRec* Args, std::size_t Count, const TFormatSettings& Settings)
+  TFormatter(const String& Fmt, const TVarRec* Args, std::size_t Count,
+             const TFormatSettings& Settings)
       : FFmt(Fmt), FArgs(Args), FCount(Count), FSettings(Settings) {}
 
   String Run() {
@@ -45,7 +46,9 @@ class TFormatter {
   [[noreturn]] void Invalid() const {
     throw EConvertError(u"Format '" + FFmt + u"' invalid or incompatible with argument");
   }
-  [[noreturn]] void Missing() const { throw EConvertError(u"No argument for format '" + FFmt + u"'"); }
+  [[noreturn]] void Missing() const {
+    throw EConvertError(u"No argument for format '" + FFmt + u"'");
+  }
 
   Char Peek() const { return FPos < FFmt.size() ? FFmt[FPos] : Char(0); }
 
@@ -105,17 +108,28 @@ class TFormatter {
   String Convert(const TSpec& Spec) {
     FSpec = Spec;
     switch (Spec.Type) {
-      case u'D': return Decimal(IntegerArg());
-      case u'U': return Unsigned(IntegerArg());
-      case u'X': return Hex(IntegerArg());
-      case u'E': return FloatToStrF(FloatArg(), ffExponent, Prec(15), 3, FSettings);
-      case u'F': return FloatToStrF(FloatArg(), ffFixed, 15, Prec(2), FSettings);
-      case u'G': return FloatToStrF(FloatArg(), ffGeneral, Prec(15), 0, FSettings);
-      case u'N': return FloatToStrF(FloatArg(), ffNumber, 15, Prec(2), FSettings);
-      case u'M': return FloatToStrF(FloatArg(), ffCurrency, 15, Prec(FSettings.CurrencyDecimals), FSettings);
-      case u'S': return Text(NextArg());
-      case u'P': return Pointer(NextArg());
-      default: Invalid();
+      case u'D':
+        return Decimal(IntegerArg());
+      case u'U':
+        return Unsigned(IntegerArg());
+      case u'X':
+        return Hex(IntegerArg());
+      case u'E':
+        return FloatToStrF(FloatArg(), ffExponent, Prec(15), 3, FSettings);
+      case u'F':
+        return FloatToStrF(FloatArg(), ffFixed, 15, Prec(2), FSettings);
+      case u'G':
+        return FloatToStrF(FloatArg(), ffGeneral, Prec(15), 0, FSettings);
+      case u'N':
+        return FloatToStrF(FloatArg(), ffNumber, 15, Prec(2), FSettings);
+      case u'M':
+        return FloatToStrF(FloatArg(), ffCurrency, 15, Prec(FSettings.CurrencyDecimals), FSettings);
+      case u'S':
+        return Text(NextArg());
+      case u'P':
+        return Pointer(NextArg());
+      default:
+        Invalid();
     }
   }
 
@@ -135,7 +149,8 @@ class TFormatter {
 
   String MinDigits(String Digits) const {
     int p = Prec(0);
-    if (static_cast<int>(Digits.size()) < p) Digits.insert(0, static_cast<std::size_t>(p) - Digits.size(), u'0');
+    if (static_cast<int>(Digits.size()) < p)
+      Digits.insert(0, static_cast<std::size_t>(p) - Digits.size(), u'0');
     return Digits;
   }
 
@@ -165,7 +180,8 @@ class TFormatter {
     } else {
       Invalid();
     }
-    if (FSpec.Precision >= 0 && static_cast<int>(s.size()) > FSpec.Precision) s.resize(static_cast<std::size_t>(FSpec.Precision));
+    if (FSpec.Precision >= 0 && static_cast<int>(s.size()) > FSpec.Precision)
+      s.resize(static_cast<std::size_t>(FSpec.Precision));
     return s;
   }
 
@@ -191,11 +207,13 @@ class TFormatter {
 
 }  // namespace
 
-String Format(const String& Fmt, const TVarRec* Args, std::size_t Count, const TFormatSettings& Settings) {
+String Format(const String& Fmt, const TVarRec* Args, std::size_t Count,
+              const TFormatSettings& Settings) {
   return TFormatter(Fmt, Args, Count, Settings).Run();
 }
 
-String Format(const String& Fmt, std::initializer_list<TVarRec> Args, const TFormatSettings& Settings) {
+String Format(const String& Fmt, std::initializer_list<TVarRec> Args,
+              const TFormatSettings& Settings) {
   return Format(Fmt, Args.begin(), Args.size(), Settings);
 }
 

@@ -53,7 +53,8 @@ std::vector<String> SplitSections(const String& Format) {
 }
 
 void AddLiteral(TPicture& P, Char C) {
-  if (P.Tokens.empty() || P.Tokens.back().Kind != tkLiteral) P.Tokens.push_back({tkLiteral, String()});
+  if (P.Tokens.empty() || P.Tokens.back().Kind != tkLiteral)
+    P.Tokens.push_back({tkLiteral, String()});
   P.Tokens.back().Text += C;
 }
 
@@ -65,8 +66,10 @@ void AddPlaceholder(TPicture& P, Char C, bool AfterPoint) {
     if (zero) P.FracZeros = P.FracPlaces;
   } else {
     ++P.IntPlaces;
-    if (zero && P.IntZeros == 0) P.IntZeros = 1;
-    else if (P.IntZeros > 0) ++P.IntZeros;
+    if (zero && P.IntZeros == 0)
+      P.IntZeros = 1;
+    else if (P.IntZeros > 0)
+      ++P.IntZeros;
   }
 }
 
@@ -96,7 +99,8 @@ TPicture ParsePicture(const String& S) {
       i = close == String::npos ? S.size() : close + 1;
       continue;
     }
-    bool exponent = (c == u'E' || c == u'e') && i + 1 < S.size() && (S[i + 1] == u'+' || S[i + 1] == u'-');
+    bool exponent =
+        (c == u'E' || c == u'e') && i + 1 < S.size() && (S[i + 1] == u'+' || S[i + 1] == u'-');
     if (exponent && !p.Scientific) {
       i = ReadExponent(p, S, i);
       continue;
@@ -153,7 +157,8 @@ TFilled FillFixed(const TPicture& P, TDecimal D, const TFormatSettings& Settings
 
 // Drops fraction digits that are zero and not required by a '0'.
 void TrimFraction(const TPicture& P, TFilled& F) {
-  while (static_cast<int>(F.Fraction.size()) > P.FracZeros && F.Fraction.back() == '0') F.Fraction.pop_back();
+  while (static_cast<int>(F.Fraction.size()) > P.FracZeros && F.Fraction.back() == '0')
+    F.Fraction.pop_back();
 }
 
 void AppendIntegerDigits(String& R, const TFilled& F, std::size_t From, std::size_t To) {
@@ -183,7 +188,8 @@ void AppendExponent(String& R, const TToken& T, const TPicture& P, int Exponent)
     R += u'+';
   }
   String e = rtl::AsciiToString(std::to_string(std::abs(Exponent)));
-  if (static_cast<int>(e.size()) < P.ExpDigits) e.insert(0, static_cast<std::size_t>(P.ExpDigits) - e.size(), u'0');
+  if (static_cast<int>(e.size()) < P.ExpDigits)
+    e.insert(0, static_cast<std::size_t>(P.ExpDigits) - e.size(), u'0');
   R += e;
 }
 
@@ -238,7 +244,9 @@ String FormatFloat(const String& Format, double Value, const TFormatSettings& Se
   };
   TDecimal d = rtl::ToDecimal(Value, 15);
   bool negative = d.Negative && !d.IsZero();
-  const String* chosen = d.IsZero() && section(2) ? section(2) : negative && section(1) ? section(1) : &sections[0];
+  const String* chosen = d.IsZero() && section(2) ? section(2)
+                         : negative && section(1) ? section(1)
+                                                  : &sections[0];
   TPicture picture = ParsePicture(*chosen);
   if (!d.IsZero() && RoundsToZero(picture, d)) {
     chosen = section(2) ? section(2) : &sections[0];

@@ -19,7 +19,8 @@ void MergeSort(std::vector<int>& Order, const std::function<int(int, int)>& Comp
       std::size_t mid = std::min(lo + width, Order.size());
       std::size_t hi = std::min(lo + 2 * width, Order.size());
       std::size_t a = lo, b = mid, out = lo;
-      while (a < mid && b < hi) buffer[out++] = Compare(Order[b], Order[a]) < 0 ? Order[b++] : Order[a++];
+      while (a < mid && b < hi)
+        buffer[out++] = Compare(Order[b], Order[a]) < 0 ? Order[b++] : Order[a++];
       while (a < mid) buffer[out++] = Order[a++];
       while (b < hi) buffer[out++] = Order[b++];
     }
@@ -222,7 +223,10 @@ void TStringList::SortItems(const std::function<int(int, int)>& Compare) {
 void TStringList::Sort() {
   if (FSorted || Count() < 2) return;
   Changing();
-  SortItems([this](int a, int b) { return CompareStrings(FItems[static_cast<std::size_t>(a)].S, FItems[static_cast<std::size_t>(b)].S); });
+  SortItems([this](int a, int b) {
+    return CompareStrings(FItems[static_cast<std::size_t>(a)].S,
+                          FItems[static_cast<std::size_t>(b)].S);
+  });
   Changed();
 }
 
@@ -250,7 +254,8 @@ void TStringList::SetCaseSensitive(bool Value) {
 }
 
 void TStringList::SetCapacity(int Value) {
-  if (Value < Count()) throw EStringListError(u"List capacity out of bounds (" + IntToStr(Value) + u")");
+  if (Value < Count())
+    throw EStringListError(u"List capacity out of bounds (" + IntToStr(Value) + u")");
   FItems.reserve(static_cast<std::size_t>(Value));
 }
 
@@ -265,18 +270,21 @@ std::vector<TStringItem> TStringList::SortedForList(std::vector<TStringItem> Ite
   std::vector<int> order(Items.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
   auto compare = [&](int a, int b) {
-    return CompareStrings(Items[static_cast<std::size_t>(a)].S, Items[static_cast<std::size_t>(b)].S);
+    return CompareStrings(Items[static_cast<std::size_t>(a)].S,
+                          Items[static_cast<std::size_t>(b)].S);
   };
   MergeSort(order, compare);
   std::vector<TStringItem> result;
   for (std::size_t run = 0; run < order.size();) {
     std::size_t end = run + 1;
     while (end < order.size() && compare(order[run], order[end]) == 0) ++end;
-    if (end - run > 1 && FDuplicates == dupError) throw EStringListError("String list does not allow duplicates");
+    if (end - run > 1 && FDuplicates == dupError)
+      throw EStringListError("String list does not allow duplicates");
     if (FDuplicates == dupIgnore) {
       result.push_back(std::move(Items[static_cast<std::size_t>(order[run])]));
     } else {
-      for (std::size_t k = end; k-- > run;) result.push_back(std::move(Items[static_cast<std::size_t>(order[k])]));
+      for (std::size_t k = end; k-- > run;)
+        result.push_back(std::move(Items[static_cast<std::size_t>(order[k])]));
     }
     run = end;
   }

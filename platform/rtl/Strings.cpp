@@ -184,7 +184,8 @@ void TStrings::Assign(TPersistent* Source) {
   }
   if (source == this) return;
   std::vector<TStringItem> items;
-  for (int i = 0; i < source->Count(); ++i) items.push_back({source->Strings(i), source->Objects(i)});
+  for (int i = 0; i < source->Count(); ++i)
+    items.push_back({source->Strings(i), source->Objects(i)});
   ReplaceItems(std::move(items));
   CopyTextSettings(*source);
 }
@@ -297,7 +298,9 @@ void TStrings::EndUpdate() {
 
 void TStrings::SetUpdateState(bool) {}
 
-int TStrings::CompareStrings(const String& S1, const String& S2) const { return AnsiCompareText(S1, S2); }
+int TStrings::CompareStrings(const String& S1, const String& S2) const {
+  return AnsiCompareText(S1, S2);
+}
 
 void TStrings::ReplaceItems(std::vector<TStringItem> Items) {
   TUpdateGuard guard(*this);

@@ -23,8 +23,10 @@ String DecodeUtf16(std::string_view Bytes, bool BigEndian) {
 
 String DecodeText(std::string_view Bytes) {
   if (Bytes.size() >= 3 && Bytes.substr(0, 3) == "\xEF\xBB\xBF") return FromUTF8(Bytes.substr(3));
-  if (Bytes.size() >= 2 && Bytes.substr(0, 2) == "\xFF\xFE") return DecodeUtf16(Bytes.substr(2), false);
-  if (Bytes.size() >= 2 && Bytes.substr(0, 2) == "\xFE\xFF") return DecodeUtf16(Bytes.substr(2), true);
+  if (Bytes.size() >= 2 && Bytes.substr(0, 2) == "\xFF\xFE")
+    return DecodeUtf16(Bytes.substr(2), false);
+  if (Bytes.size() >= 2 && Bytes.substr(0, 2) == "\xFE\xFF")
+    return DecodeUtf16(Bytes.substr(2), true);
   return FromUTF8(Bytes);
 }
 

@@ -45,7 +45,8 @@ int CompareLevel(const String& S1, const String& S2, Level level) {
 
 int CompareDictionary(const String& S1, const String& S2, bool CaseMatters) {
   if (int r = CompareLevel(S1, S2, [](const rtl::TCharWeights& w) { return w.Primary; })) return r;
-  if (int r = CompareLevel(S1, S2, [](const rtl::TCharWeights& w) { return w.Secondary; })) return r;
+  if (int r = CompareLevel(S1, S2, [](const rtl::TCharWeights& w) { return w.Secondary; }))
+    return r;
   if (!CaseMatters) return 0;
   if (int r = CompareLevel(S1, S2, [](const rtl::TCharWeights& w) { return w.Tertiary; })) return r;
   int r = S1.compare(S2);

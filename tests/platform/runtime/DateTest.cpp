@@ -119,7 +119,7 @@ TEST(Calendar, WeekdaysBothWays) {
   EXPECT_EQ(DayOfWeek(monday), 2);
   EXPECT_EQ(DayOfTheWeek(0), 6);  // 1899-12-30, a Saturday
   EXPECT_EQ(DayOfWeek(0), 7);
-  EXPECT_EQ(DayOfWeek(1), 1);     // Sunday
+  EXPECT_EQ(DayOfWeek(1), 1);  // Sunday
   EXPECT_EQ(DayOfTheWeek(1), 7);
   EXPECT_EQ(DayOfWeek(EncodeDate(1899, 12, 24)), 1);  // a Sunday before the epoch
   EXPECT_EQ(DayOfTheWeek(EncodeDate(2025, 3, 1)), 6);
@@ -165,7 +165,8 @@ TEST(Calendar, IncMonthCutsTheDayAndKeepsTheTime) {
   EXPECT_DOUBLE_EQ(IncMonth(EncodeDate(2024, 3, 31), -1), EncodeDate(2024, 2, 29));
   EXPECT_DOUBLE_EQ(IncMonth(EncodeDate(2023, 12, 15), 1), EncodeDate(2024, 1, 15));
   EXPECT_DOUBLE_EQ(IncMonth(EncodeDate(2024, 1, 15), -13), EncodeDate(2022, 12, 15));
-  EXPECT_DOUBLE_EQ(IncMonth(EncodeDateTime(2024, 1, 31, 12, 0, 0, 0)), EncodeDateTime(2024, 2, 29, 12, 0, 0, 0));
+  EXPECT_DOUBLE_EQ(IncMonth(EncodeDateTime(2024, 1, 31, 12, 0, 0, 0)),
+                   EncodeDateTime(2024, 2, 29, 12, 0, 0, 0));
   EXPECT_DOUBLE_EQ(IncYear(EncodeDate(2024, 2, 29)), EncodeDate(2025, 2, 28));
   EXPECT_DOUBLE_EQ(IncDay(EncodeDate(2024, 2, 28), 2), EncodeDate(2024, 3, 1));
   EXPECT_THROW(IncMonth(EncodeDate(9999, 12, 1)), EConvertError);

@@ -25,7 +25,7 @@ TEST_F(DateTextTest, MAfterHourMeansMinutes) {
   EXPECT_EQ(FormatDateTime(u"h:mm", dt), u"14:07");
   EXPECT_EQ(FormatDateTime(u"hh:m", dt), u"14:7");
   EXPECT_EQ(FormatDateTime(u"mm/dd", dt), u"03/05");
-  EXPECT_EQ(FormatDateTime(u"h'x'm", dt), u"14x7");     // quoted text keeps the link
+  EXPECT_EQ(FormatDateTime(u"h'x'm", dt), u"14x7");         // quoted text keeps the link
   EXPECT_EQ(FormatDateTime(u"hh nn mm", dt), u"14 07 03");  // after n, m is the month again
   EXPECT_EQ(FormatDateTime(u"mm hh", dt), u"03 14");
 }
@@ -99,8 +99,8 @@ TEST_F(DateTextTest, TwoDigitYearsFallInTheWindow) {
 }
 
 TEST_F(DateTextTest, BadDatesRaise) {
-  for (const char16_t* bad : {u"13/45/2024", u"abc", u"3/5/2024x", u"", u"2/30/2024", u"3//2024", u"1/2/3/4",
-                              u"12345/1/1"}) {
+  for (const char16_t* bad : {u"13/45/2024", u"abc", u"3/5/2024x", u"", u"2/30/2024", u"3//2024",
+                              u"1/2/3/4", u"12345/1/1"}) {
     EXPECT_THROW(StrToDate(bad), EConvertError) << ToUTF8(bad);
   }
   try {

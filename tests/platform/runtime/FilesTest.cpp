@@ -103,7 +103,8 @@ TEST(FindFiles, PatternsAndAttributes) {
   EXPECT_EQ(Found(root + u"/*.txt", faAnyFile), (S{u"a.txt"}));
   EXPECT_EQ(Found(root + u"/?.dat", 0), (S{u"c.dat"}));
   EXPECT_EQ(Found(root + u"/*.*", 0), (S{u"a.txt", u"b.TXT", u"c.dat", u"Makefile"}));
-  EXPECT_EQ(Found(root + u"/*", faDirectory), (S{u".", u"..", u"a.txt", u"b.TXT", u"c.dat", u"Makefile", u"sub"}));
+  EXPECT_EQ(Found(root + u"/*", faDirectory),
+            (S{u".", u"..", u"a.txt", u"b.TXT", u"c.dat", u"Makefile", u"sub"}));
   EXPECT_EQ(Found(root + u"/.*", faHidden), (S{u".hidden"}));
   EXPECT_EQ(Found(root + u"/*.none", faAnyFile), S{});
 

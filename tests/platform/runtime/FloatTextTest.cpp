@@ -99,12 +99,12 @@ TEST_F(FloatTextTest, FormatFloatSections) {
   EXPECT_EQ(FormatFloat(f, 1.5), u"1.50");
   EXPECT_EQ(FormatFloat(f, -1.5), u"(1.50)");
   EXPECT_EQ(FormatFloat(f, 0), u"zero");
-  EXPECT_EQ(FormatFloat(f, 0.001), u"zero");   // rounds to zero: zero section
+  EXPECT_EQ(FormatFloat(f, 0.001), u"zero");  // rounds to zero: zero section
   EXPECT_EQ(FormatFloat(f, -0.001), u"zero");
   EXPECT_EQ(FormatFloat(u"0.0;;'z'", -1.25), u"-1.3");  // empty negative section
   EXPECT_EQ(FormatFloat(u"0.0", -0.01), u"0.0");        // no negative zero
   EXPECT_EQ(FormatFloat(u"0;'neg'", -3), u"neg");
-  EXPECT_EQ(FormatFloat(u"'a;b' 0", 2), u"a;b 2");      // ';' inside quotes
+  EXPECT_EQ(FormatFloat(u"'a;b' 0", 2), u"a;b 2");  // ';' inside quotes
 }
 
 TEST_F(FloatTextTest, FormatFloatScientific) {

@@ -16,7 +16,7 @@ TEST(Rounding, RoundGoesHalfToEven) {
   EXPECT_EQ(Round(1.5), 2);
   EXPECT_EQ(Round(2.4999999), 2);
   EXPECT_EQ(Round(-2.5000001), -3);
-  EXPECT_EQ(Round(0.49999999999999994), 0);  // just below a half: no rounding up
+  EXPECT_EQ(Round(0.49999999999999994), 0);                // just below a half: no rounding up
   EXPECT_EQ(Round(4503599627370497.0), 4503599627370497);  // integers beyond 2^52 stay exact
   EXPECT_EQ(Round(-9.2e18), -9200000000000000000);
 }

@@ -149,7 +149,7 @@ TEST(StringList, DelimitedTextWithStrictDelimiter) {
   list.SetDelimitedText(u"'p;q';r");
   EXPECT_EQ(Items(list), (std::vector<String>{u"p;q", u"r"}));
   EXPECT_EQ(list.CommaText(), u"p;q,r");  // comma text keeps its own characters
-  list.SetCommaText(u"a b,c");                // but the list's strictness
+  list.SetCommaText(u"a b,c");            // but the list's strictness
   EXPECT_EQ(Items(list), (std::vector<String>{u"a b", u"c"}));
 }
 
@@ -376,10 +376,18 @@ TEST(StringList, FilesAndStreamsInUtf8AndUtf16) {
     return Items(l);
   };
   using V = std::vector<String>;
-  EXPECT_EQ(load("\xEF\xBB\xBF" "a\nb"), (V{u"a", u"b"}));
-  EXPECT_EQ(load(std::string_view("\xFF\xFE" "a\0\n\0\xE9\0", 8)), (V{u"a", u"\u00E9"}));
+  EXPECT_EQ(load("\xEF\xBB\xBF"
+                 "a\nb"),
+            (V{u"a", u"b"}));
+  EXPECT_EQ(load(std::string_view("\xFF\xFE"
+                                  "a\0\n\0\xE9\0",
+                                  8)),
+            (V{u"a", u"\u00E9"}));
   EXPECT_EQ(load(std::string_view("\xFE\xFF\0a\0\r\0\n\0b", 10)), (V{u"a", u"b"}));
-  EXPECT_EQ(load(std::string_view("\xFF\xFE" "a\0b", 5)), (V{u"a\uFFFD"}));  // a dangling byte
+  EXPECT_EQ(load(std::string_view("\xFF\xFE"
+                                  "a\0b",
+                                  5)),
+            (V{u"a\uFFFD"}));  // a dangling byte
   EXPECT_EQ(load("caf\xC3\xA9\r\nx\xFF"), (V{u"caf\u00E9", u"x\uFFFD"}));
 
   TMemoryStream out;

@@ -54,17 +54,18 @@ TEST(TextCompare, OrdinalAndAsciiCaseInsensitive) {
 }
 
 TEST(TextCompare, DictionaryOrder) {
-  std::vector<String> words{u"banana", u"Apple", u"cherry", u"apple", u"Éclair", u"eclair", u"_x",
-                            u"10", u"9", u"zebra", u"Zebra", u"ábc"};
-  std::sort(words.begin(), words.end(), [](const String& a, const String& b) { return AnsiCompareStr(a, b) < 0; });
-  std::vector<String> expected{u"_x", u"10", u"9", u"ábc", u"apple", u"Apple", u"banana",
-                               u"cherry", u"eclair", u"Éclair", u"zebra", u"Zebra"};
+  std::vector<String> words{u"banana", u"Apple", u"cherry", u"apple", u"Éclair", u"eclair",
+                            u"_x",     u"10",    u"9",      u"zebra", u"Zebra",  u"ábc"};
+  std::sort(words.begin(), words.end(),
+            [](const String& a, const String& b) { return AnsiCompareStr(a, b) < 0; });
+  std::vector<String> expected{u"_x",     u"10",     u"9",      u"ábc",    u"apple", u"Apple",
+                               u"banana", u"cherry", u"eclair", u"Éclair", u"zebra", u"Zebra"};
   EXPECT_EQ(words, expected);
   EXPECT_EQ(AnsiCompareText(u"apple", u"APPLE"), 0);
   EXPECT_NE(AnsiCompareText(u"é", u"e"), 0);
   EXPECT_LT(AnsiCompareText(u"äpfel", u"Birne"), 0);  // ä sorts with a, not after z
   EXPECT_LT(AnsiCompareText(u"abc", u"abcd"), 0);
-  EXPECT_LT(AnsiCompareText(u"Ёж", u"Жук"), 0);       // Ё sorts with Е
+  EXPECT_LT(AnsiCompareText(u"Ёж", u"Жук"), 0);  // Ё sorts with Е
 }
 
 TEST(TextReplace, FlagsAndEdgeCases) {
@@ -122,7 +123,7 @@ TEST(TextQuotes, QuoteAndDequoteRoundTrip) {
   EXPECT_EQ(QuotedStr(u"it's"), u"'it''s'");
   EXPECT_EQ(AnsiQuotedStr(u"a\"b", u'"'), u"\"a\"\"b\"");
   EXPECT_EQ(AnsiDequotedStr(u"'it''s'", u'\''), u"it's");
-  EXPECT_EQ(AnsiDequotedStr(u"'open", u'\''), u"'open");     // unterminated: unchanged
+  EXPECT_EQ(AnsiDequotedStr(u"'open", u'\''), u"'open");  // unterminated: unchanged
   EXPECT_EQ(AnsiDequotedStr(u"plain", u'\''), u"plain");
   EXPECT_EQ(AnsiDequotedStr(u"'a'tail", u'\''), u"a");
   EXPECT_EQ(AnsiDequotedStr(u"''", u'\''), u"");
@@ -158,7 +159,8 @@ TEST(Conversions, TextToIntegers) {
   EXPECT_EQ(StrToInt(u"$FFFFFFFF"), -1);
   EXPECT_EQ(StrToInt(u"2147483647"), 2147483647);
   EXPECT_EQ(StrToInt(u"-2147483648"), -2147483647 - 1);
-  for (const char16_t* bad : {u"2147483648", u"12 ", u"", u"1.5", u"+", u"abc", u"$", u"$1FFFFFFFF", u"--1", u"0x"}) {
+  for (const char16_t* bad :
+       {u"2147483648", u"12 ", u"", u"1.5", u"+", u"abc", u"$", u"$1FFFFFFFF", u"--1", u"0x"}) {
     EXPECT_THROW(StrToInt(bad), EConvertError) << ToUTF8(bad);
   }
   try {
@@ -188,8 +190,8 @@ TEST(Conversions, TextToFloats) {
   EXPECT_EQ(StrToFloat(u"1e-400"), 0.0);
   EXPECT_EQ(StrToFloat(u"0e999999"), 0.0);
   EXPECT_DOUBLE_EQ(StrToFloat(u"1.7976931348623157e308"), 1.7976931348623157e308);
-  for (const char16_t* bad : {u"1e", u"", u"1.2.3", u"--1", u"1e400", u"abc", u"1,5", u"e5", u".", u"1 2",
-                              u"inf", u"nan", u"1e+", u"0x10", u"   "}) {
+  for (const char16_t* bad : {u"1e", u"", u"1.2.3", u"--1", u"1e400", u"abc", u"1,5", u"e5", u".",
+                              u"1 2", u"inf", u"nan", u"1e+", u"0x10", u"   "}) {
     EXPECT_THROW(StrToFloat(bad), EConvertError) << ToUTF8(bad);
   }
   try {
