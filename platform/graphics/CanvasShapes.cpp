@@ -155,6 +155,33 @@ void AddLine(raster::SpanSet& S, TPoint A0, TPoint A1, int Width) {
   else raster::ThinLineSpans(S, A0.X, A0.Y, A1.X, A1.Y);
 }
 
+// Fills the runs of pixels X0..X1-1 of row Y (within the clip) that Keep
+// accepts.
+template <class Pred>
+void FillRuns(const raster::Target& T, int Y, int X0, int X1, Pred Keep, const raster::Fill& F) {
+  X1 = std::min(X1, T.Clip.Right);
+  for (int x = std::max(X0, T.Clip.Left); x < X1;) {
+    if (!Keep(x)) {
+      ++x;
+      continue;
+    }
+    const int start = x;
+    while (x < X1 && Keep(x)) ++x;
+    raster::FillSpan(T, Y, start, x, F);
+  }
+}
+
+// The straight part of a pie (two radials) or chord (the chord).
+void AddStraightParts(raster::SpanSet& Outline, const Sector& S, ArcKind Kind, int Width) {
+  if (S.Full()) return;
+  if (Kind == ArcKind::Pie) {
+    AddLine(Outline, S.Centre(), S.StartPoint(), Width);
+    AddLine(Outline, S.Centre(), S.EndPoint(), Width);
+  } else if (Kind == ArcKind::Chord) {
+    AddLine(Outline, S.EndPoint(), S.StartPoint(), Width);
+  }
+}
+
 void PaintArc(TCanvas& C, const TRect& Box, TPoint Start, TPoint End, ArcKind Kind) {
   if (Box.IsEmpty()) return;
   const raster::Target t = A::Begin(C);
@@ -163,30 +190,24 @@ void PaintArc(TCanvas& C, const TRect& Box, TPoint Start, TPoint End, ArcKind Ki
   const int width = A::PenWidth(C);
   const raster::Outlined figure(Box, kFull, kFull, width, A::InsideFrame(C));
   raster::SpanSet outline(t.Clip);
-  const bool filled = Kind != ArcKind::Arc && A::BrushVisible(C);
   const raster::Fill brush = A::BrushFill(C, C.Pen()->Mode());
-  auto inside = [&](int x, int y) {
-    return Kind == ArcKind::Chord ? sector.OnArcSide(x, y) : sector.Contains(x, y);
-  };
   const raster::SpanFn ring = [&](int y, int x0, int x1) {
     for (int x = std::max(x0, t.Clip.Left); x < std::min(x1, t.Clip.Right); ++x) {
       if (sector.ContainsOutline(x, y)) outline.Add(y, x, x + 1);
     }
   };
   const raster::SpanFn inner = [&](int y, int x0, int x1) {
-    for (int x = std::max(x0, t.Clip.Left); x < std::min(x1, t.Clip.Right); ++x) {
-      if (inside(x, y)) raster::FillSpan(t, y, x, x + 1, brush);
+    if (Kind == ArcKind::Chord) {
+      FillRuns(t, y, x0, x1, [&](int x) { return sector.OnArcSide(x, y); }, brush);
+    } else {
+      FillRuns(t, y, x0, x1, [&](int x) { return sector.Contains(x, y); }, brush);
     }
   };
+  const bool filled = Kind != ArcKind::Arc && A::BrushVisible(C);
   const int top = std::max(figure.Top(), t.Clip.Top);
   const int bottom = std::min(figure.Bottom(), t.Clip.Bottom);
   for (int y = top; y < bottom; ++y) figure.Row(y, ring, filled ? inner : nullptr);
-  if (!sector.Full() && Kind == ArcKind::Pie) {
-    AddLine(outline, sector.Centre(), sector.StartPoint(), width);
-    AddLine(outline, sector.Centre(), sector.EndPoint(), width);
-  } else if (!sector.Full() && Kind == ArcKind::Chord) {
-    AddLine(outline, sector.EndPoint(), sector.StartPoint(), width);
-  }
+  AddStraightParts(outline, sector, Kind, width);
   if (A::PenVisible(C)) outline.Paint(t, A::PenFill(C));
 }
 

@@ -231,26 +231,47 @@ void RopRow(Pixel* D, const Pixel* S, int N, std::uint8_t Table, const Fill& P, 
   }
 }
 
+namespace {
+
+// One axis of a transfer from the signed destination and source extents.
+Axis MakeAxis(int DPos, int DLen, int SPos, int SLen, int Lo, int Hi) {
+  Axis a;
+  a.Mirror = Normalize(DPos, DLen) != Normalize(SPos, SLen);
+  a.DPos = DPos;
+  a.DLen = DLen;
+  a.SPos = SPos;
+  a.SLen = SLen;
+  a.Lo = Lo;
+  a.Hi = Hi;
+  return a;
+}
+
+void TransparentRow(Pixel* D, const Pixel* S, int N, Pixel Key) {
+  Key &= kRgbMask;
+  for (int i = 0; i < N; ++i) {
+    if ((S[i] & kRgbMask) != Key) D[i] = S[i] & kRgbMask;
+  }
+}
+
+}  // namespace
+
 void StretchBlit(const Target& T, BlitRect Dest, const Source* S, BlitRect Src,
                  const BlitOptions& Options) {
   if (T.Empty()) return;
   const std::uint8_t table = RopTable(Options.Rop);
   const bool usesSource = RopUsesSource(table) || Options.Transparent.has_value();
   if (usesSource && (S == nullptr || S->Bits == nullptr)) return;
-  Axis ax, ay;
-  ax.Mirror = Normalize(Dest.X, Dest.W) != Normalize(Src.X, Src.W);
-  ay.Mirror = Normalize(Dest.Y, Dest.H) != Normalize(Src.Y, Src.H);
-  if (Dest.W == 0 || Dest.H == 0 || (usesSource && (Src.W == 0 || Src.H == 0))) return;
-  ax.DPos = Dest.X; ax.DLen = Dest.W; ax.SPos = Src.X; ax.SLen = Src.W;
-  ay.DPos = Dest.Y; ay.DLen = Dest.H; ay.SPos = Src.Y; ay.SLen = Src.H;
-  const TRect visible = TRect(Dest.X, Dest.Y, Dest.X + Dest.W, Dest.Y + Dest.H).Intersect(T.Clip);
+  const TRect readable = usesSource ? S->Bounds : TRect();
+  const Axis ax = MakeAxis(Dest.X, Dest.W, Src.X, Src.W, readable.Left, readable.Right);
+  const Axis ay = MakeAxis(Dest.Y, Dest.H, Src.Y, Src.H, readable.Top, readable.Bottom);
+  if (ax.DLen == 0 || ay.DLen == 0 || (usesSource && (ax.SLen == 0 || ay.SLen == 0))) return;
+  const TRect visible =
+      TRect(ax.DPos, ay.DPos, ax.DPos + ax.DLen, ay.DPos + ay.DLen).Intersect(T.Clip);
   int x0 = visible.Left, x1 = visible.Right, y0 = visible.Top, y1 = visible.Bottom;
   if (!usesSource) {
     for (int y = y0; y < y1; ++y) RopRow(T.Row(y) + x0, nullptr, x1 - x0, table, Options.Pattern, x0, y);
     return;
   }
-  const TRect readable = S->Bounds;
-  ax.Lo = readable.Left; ax.Hi = readable.Right; ay.Lo = readable.Top; ay.Hi = readable.Bottom;
   KeepValid(ax, x0, x1);
   KeepValid(ay, y0, y1);
   if (x0 >= x1 || y0 >= y1) return;
@@ -259,15 +280,8 @@ void StretchBlit(const Target& T, BlitRect Dest, const Source* S, BlitRect Src,
   Stretcher stretch(src, ax, ay, x0, x1, Options.StretchMode);
   for (int y = y0; y < y1; ++y) {
     const Pixel* line = stretch.Line(y);
-    Pixel* d = T.Row(y) + x0;
-    if (Options.Transparent) {
-      const Pixel key = *Options.Transparent & kRgbMask;
-      for (int i = 0; i < x1 - x0; ++i) {
-        if ((line[i] & kRgbMask) != key) d[i] = line[i] & kRgbMask;
-      }
-      continue;
-    }
-    RopRow(d, line, x1 - x0, table, Options.Pattern, x0, y);
+    if (Options.Transparent) TransparentRow(T.Row(y) + x0, line, x1 - x0, *Options.Transparent);
+    else RopRow(T.Row(y) + x0, line, x1 - x0, table, Options.Pattern, x0, y);
   }
 }
 
