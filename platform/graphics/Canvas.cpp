@@ -70,7 +70,7 @@ void TCanvas::MoveTo(int X, int Y) {
 
 // One-pixel pens draw each segment without its end point; wide pens draw
 // the union of round-ended segments, each pixel changed once.
-void StrokeDevicePath(TCanvas& C, const std::vector<TPoint>& P, bool Closed,
+void StrokeDevicePath(TCanvas& C, std::span<const TPoint> P, bool Closed,
                       std::int64_t& Phase) {
   if (!A::PenVisible(C) || P.size() < 2) return;
   const raster::Target t = A::Begin(C);
@@ -104,7 +104,7 @@ std::vector<TPoint> DevicePoints(const TCanvas& C, std::span<const TPoint> Point
 }  // namespace
 
 void TCanvas::LineTo(int X, int Y) {
-  const std::vector<TPoint> path = {A::Dev(*this, FPenPos), A::Dev(*this, {X, Y})};
+  const TPoint path[2] = {A::Dev(*this, FPenPos), A::Dev(*this, {X, Y})};
   StrokeDevicePath(*this, path, false, FPenPhase);
   FPenPos = {X, Y};
 }

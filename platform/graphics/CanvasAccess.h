@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
-#include <vector>
+#include <span>
 
 #include "platform/Graphics.h"
 #include "platform/raster/Blit.h"
@@ -79,7 +79,7 @@ struct CanvasAccess {
 
 // Draws an open or closed path of device points with the canvas pen
 // (defined with the lines in Canvas.cpp).
-void StrokeDevicePath(TCanvas& C, const std::vector<TPoint>& P, bool Closed,
+void StrokeDevicePath(TCanvas& C, std::span<const TPoint> P, bool Closed,
                       std::int64_t& Phase);
 
 }  // namespace vcl

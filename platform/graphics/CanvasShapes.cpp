@@ -227,10 +227,10 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
     raster::FillArea(t, {box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1},
                      A::BrushFill(*this, FPen.Mode()));
   }
-  const std::vector<TPoint> frame = {{box.Left, box.Top},
-                                     {box.Right - 1, box.Top},
-                                     {box.Right - 1, box.Bottom - 1},
-                                     {box.Left, box.Bottom - 1}};
+  const TPoint frame[4] = {{box.Left, box.Top},
+                           {box.Right - 1, box.Top},
+                           {box.Right - 1, box.Bottom - 1},
+                           {box.Left, box.Bottom - 1}};
   std::int64_t phase = 0;
   StrokeDevicePath(*this, frame, true, phase);
 }
