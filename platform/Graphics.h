@@ -275,6 +275,9 @@ class TBitmap : public TGraphic {
                  TPixelFormat Format);
   // The file's bytes in the format its extension names (BMP otherwise).
   std::vector<std::uint8_t> Encode(const String& FileName) const;
+  // Whether any pixel carries alpha in its top byte (pixels drawn by the
+  // canvas never do, so a drawn 32-bit bitmap is saved opaque).
+  bool HasAlpha() const;
 
   int FWidth = 0;
   int FHeight = 0;

@@ -152,12 +152,16 @@ void TBitmap::LoadFromFile(const String& FileName) {
                 FileName);
 }
 
+bool TBitmap::HasAlpha() const {
+  return std::any_of(FPixels.begin(), FPixels.end(), [](std::uint32_t p) { return (p >> 24) != 0; });
+}
+
 std::vector<std::uint8_t> TBitmap::Encode(const String& FileName) const {
   const image::View view{FPixels.data(), FWidth, FHeight, FWidth};
   const String name = Lowered(FileName);
   if (FWidth == 0 || FHeight == 0) throw EInvalidGraphicOperation("Cannot save an empty bitmap");
   try {
-    if (EndsWith(name, u".png")) return image::EncodePng(view, FPixelFormat == pf32bit);
+    if (EndsWith(name, u".png")) return image::EncodePng(view, FPixelFormat == pf32bit && HasAlpha());
     if (EndsWith(name, u".jpg") || EndsWith(name, u".jpeg")) return image::EncodeJpeg(view, 90);
   } catch (const image::DecodeError& e) {
     throw EInvalidGraphicOperation("Cannot save image \"" + ToUTF8(FileName) + "\": " + e.what());

@@ -100,6 +100,17 @@ TEST(ImageRoundTrip, JpegStaysCloseOnSmoothPictures) {
   EXPECT_LE(sum / (64 * 48 * 3), 2.0);
 }
 
+TEST(ImageRoundTrip, DrawnThirtyTwoBitPngStaysOpaque) {
+  // The canvas leaves the top byte zero; that is not "fully transparent".
+  auto a = MakeBitmap(4, 4, clRed);
+  a->SetPixelFormat(pf32bit);
+  a->SaveToFile(TempPath("opaque.png"));
+  TBitmap b;
+  b.LoadFromFile(TempPath("opaque.png"));
+  EXPECT_EQ(b.PixelFormat(), pf24bit);
+  EXPECT_EQ(b.Canvas()->Pixels(3, 3), clRed);
+}
+
 TEST(ImageFiles, SaveChoosesTheFormatByExtension) {
   auto a = Noise(3, 3, 5);
   a->SaveToFile(TempPath("f.png"));
