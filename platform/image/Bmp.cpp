@@ -196,28 +196,37 @@ Image DecodeBmp(std::span<const std::uint8_t> Data) {
   return img;
 }
 
+namespace {
+
+// The file header and a 40-byte info header of an uncompressed bottom-up file.
+void PutHeaders(std::vector<std::uint8_t>& o, int Width, int Height, int Bits, std::size_t DataSize) {
+  o.push_back('B');
+  o.push_back('M');
+  Put32(o, static_cast<std::uint32_t>(54 + DataSize));
+  Put32(o, 0);
+  Put32(o, 54);
+  Put32(o, 40);
+  Put32(o, static_cast<std::uint32_t>(Width));
+  Put32(o, static_cast<std::uint32_t>(Height));
+  Put16(o, 1);
+  Put16(o, static_cast<std::uint32_t>(Bits));
+  Put32(o, kBiRgb);
+  Put32(o, static_cast<std::uint32_t>(DataSize));
+  Put32(o, 3780);  // 96 DPI in pixels per metre
+  Put32(o, 3780);
+  Put32(o, 0);
+  Put32(o, 0);
+}
+
+}  // namespace
+
 std::vector<std::uint8_t> EncodeBmp(const View& V, bool ThirtyTwoBits) {
   const int bytes = ThirtyTwoBits ? 4 : 3;
   const std::size_t stride = (static_cast<std::size_t>(V.Width) * bytes + 3) & ~std::size_t{3};
   const std::size_t dataSize = stride * static_cast<std::size_t>(V.Height);
   std::vector<std::uint8_t> o;
   o.reserve(54 + dataSize);
-  o.push_back('B');
-  o.push_back('M');
-  Put32(o, static_cast<std::uint32_t>(54 + dataSize));
-  Put32(o, 0);
-  Put32(o, 54);
-  Put32(o, 40);
-  Put32(o, static_cast<std::uint32_t>(V.Width));
-  Put32(o, static_cast<std::uint32_t>(V.Height));
-  Put16(o, 1);
-  Put16(o, static_cast<std::uint32_t>(bytes * 8));
-  Put32(o, kBiRgb);
-  Put32(o, static_cast<std::uint32_t>(dataSize));
-  Put32(o, 3780);  // 96 DPI in pixels per metre
-  Put32(o, 3780);
-  Put32(o, 0);
-  Put32(o, 0);
+  PutHeaders(o, V.Width, V.Height, bytes * 8, dataSize);
   for (int y = V.Height - 1; y >= 0; --y) {
     const std::uint32_t* row = V.Row(y);
     const std::size_t start = o.size();
