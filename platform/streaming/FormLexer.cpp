@@ -92,7 +92,7 @@ void TFormLexer::Next() {
     ReadNumber();
   } else if (c == '\'' || c == '#') {
     ReadString();
-  } else if (String(u"=:,[]()<>{}+-").find(c) != String::npos) {
+  } else if (std::u16string_view(u"=:,[]()<>{}+-").find(c) != std::u16string_view::npos) {
     FToken.Kind = tkSymbol;
     FToken.Symbol = c;
     ++FPos;
