@@ -18,6 +18,7 @@
 #include "platform/Classes.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/WinapiGdi.h"
 
 namespace vcl {
 
@@ -25,6 +26,30 @@ enum TEditCharCase : std::uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
+
+// ---------------------------------------------------------------- DrawText
+
+// Formats of DrawText.
+constexpr UINT DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4,
+               DT_BOTTOM = 0x8, DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40,
+               DT_TABSTOP = 0x80, DT_NOCLIP = 0x100, DT_EXTERNALLEADING = 0x200,
+               DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800, DT_INTERNAL = 0x1000,
+               DT_EDITCONTROL = 0x2000, DT_PATH_ELLIPSIS = 0x4000, DT_END_ELLIPSIS = 0x8000,
+               DT_MODIFYSTRING = 0x10000, DT_RTLREADING = 0x20000, DT_WORD_ELLIPSIS = 0x40000,
+               DT_NOFULLWIDTHCHARSPLIT = 0x80000, DT_HIDEPREFIX = 0x100000,
+               DT_PREFIXONLY = 0x200000;
+
+// Draws text into a rectangle with the canvas's font and brush (a solid
+// brush fills each line's cell first): lines split at CR, LF and CR LF
+// (DT_SINGLELINE: one line), wrapped at blanks to the rectangle's width
+// with DT_WORDBREAK, aligned left, centred or right, and for a single line
+// also centred vertically (DT_VCENTER) or at the bottom (DT_BOTTOM); "&"
+// marks an accelerator and "&&" stands for "&" unless DT_NOPREFIX; tabs
+// expand to every eighth character with DT_EXPANDTABS; a line too wide
+// ends in "..." with DT_END_ELLIPSIS; clipped to the rectangle unless
+// DT_NOCLIP. DT_CALCRECT draws nothing and sets Rect's right and bottom to
+// the text's extent. Count -1 takes the whole text. Returns the text height.
+int DrawText(HDC DC, const String& Text, int Count, TRect& Rect, UINT Format);
 
 // ---------------------------------------------------------------- TCustomEdit
 
@@ -153,6 +178,14 @@ class TCustomEdit : public TWinControl {
   void MoveCaret(int Index, bool Extend);
   // Brings the caret into view by scrolling.
   void ScrollCaretIntoView();
+  // Whether the edit shows caret and selection as the focused control
+  // does (an edit inside another control shows them while that one has
+  // the focus).
+  virtual bool ShowsFocus() const { return Focused(); }
+  // The edit's own handling of a key or character message, after the
+  // KeyDown/KeyPress stage (for a control that forwards its keys here).
+  void EditKeyMessage(TWMKey& Message);
+  void EditCharMessage(TWMKey& Message);
 
   // Multi-line behaviour, switched on by TCustomMemo.
   bool MultiLine() const { return FMultiLine; }
@@ -304,6 +337,392 @@ class TCustomMemo : public TCustomEdit {
 class TMemo : public TCustomMemo {
  public:
   explicit TMemo(TComponent* AOwner) : TCustomMemo(AOwner) {}
+};
+
+
+// ---------------------------------------------------------------- TCustomLabel
+
+// A caption drawn on the parent's surface. Paint fills the background with
+// Color unless Transparent, then calls DoDrawText with the alignment, word
+// wrapping and expanded tabs (placed per Layout); disabled text is drawn
+// engraved. With AutoSize the label takes the size of its text whenever
+// caption, font or wrapping change, keeping its right edge when right-
+// justified.
+class TCustomLabel : public TGraphicControl {
+ public:
+  explicit TCustomLabel(TComponent* AOwner);
+  ~TCustomLabel() override;
+
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment Value);
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value);
+  TTextLayout Layout() const { return FLayout; }
+  void SetLayout(TTextLayout Value);
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool Value);
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool Value);
+  // "&" marks the accelerator character (drawn without the "&").
+  bool ShowAccelChar() const { return FShowAccelChar; }
+  void SetShowAccelChar(bool Value);
+  // The control that gets the focus for the label's accelerator.
+  TWinControl* FocusControl() const { return FFocusControl; }
+  void SetFocusControl(TWinControl* Value);
+
+ protected:
+  void Paint() override;
+  // Draws (or with DT_CALCRECT measures) the label's text into Rect.
+  virtual void DoDrawText(TRect& Rect, int Flags);
+  // The text drawn: the caption.
+  virtual String GetLabelText();
+  // Takes the size of the text when AutoSize is set.
+  virtual void AdjustBounds();
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void CMTextChanged(TMessage& Message) override;
+  void CMFontChanged(TMessage& Message) override;
+  void CMDialogChar(TMessage& Message);
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  TAlignment FAlignment = taLeftJustify;
+  bool FAutoSize = true;
+  TTextLayout FLayout = tlTop;
+  bool FTransparent = false;
+  bool FWordWrap = false;
+  bool FShowAccelChar = true;
+  TWinControl* FFocusControl = nullptr;
+};
+
+class TLabel : public TCustomLabel {
+ public:
+  explicit TLabel(TComponent* AOwner) : TCustomLabel(AOwner) {}
+};
+
+
+// ---------------------------------------------------------------- TCustomComboBox
+
+enum TComboBoxStyle : std::uint8_t {
+  csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable
+};
+enum TOwnerDrawStateItem : std::uint8_t {
+  odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight, odInactive,
+  odNoAccel, odNoFocusRect, odReserved1, odReserved2, odComboBoxEdit
+};
+using TOwnerDrawState = Set<TOwnerDrawStateItem>;
+using TDrawItemEvent =
+    std::function<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
+
+class TComboEdit;
+
+// A combo box: an edit field (csDropDown) or a shown item (the list and
+// owner-drawn styles) with a button that drops down the list of Items. The
+// list is a popup shown by the host (a menu of the items; owner-drawn items
+// carry their drawing as the menu item's picture); picking an item selects
+// it.
+//
+// A selection by the user (from the list, Up/Down/Home/End/PageUp/PageDown,
+// or a typed first letter in the list styles) sets ItemIndex and Text, then
+// calls Click (OnClick) and Select (OnSelect, or Change when OnSelect is
+// unassigned). Typing in the edit field calls Change (OnChange). Setting
+// ItemIndex or Text by code fires nothing. F4 and Alt+Down drop the list
+// down (DropDown fires OnDropDown first, CloseUp OnCloseUp afterwards).
+//
+// Owner-drawn styles draw the shown item and the list items through
+// DrawItem (OnDrawItem, or the item's text) on Canvas, whose brush and font
+// are prepared with the control's colors (highlight colors for a selected
+// item); the shown item is drawn with odComboBoxEdit in its state.
+class TCustomComboBox : public TWinControl {
+ public:
+  explicit TCustomComboBox(TComponent* AOwner);
+  ~TCustomComboBox() override;
+
+  TStrings* Items();
+  void SetItems(TStrings* Value);
+  int ItemIndex() const { return FItemIndex; }
+  // -1 (or any index outside the items) selects nothing.
+  void SetItemIndex(int Value);
+  void SetText(const String& Value) override;
+  TComboBoxStyle Style() const { return FStyle; }
+  void SetStyle(TComboBoxStyle Value);
+  int DropDownCount() const { return FDropDownCount; }
+  void SetDropDownCount(int Value) { FDropDownCount = Value; }
+  // Height of an item; owner-drawn styles also take ItemHeight + 6 as the
+  // control's height.
+  int ItemHeight() const { return FItemHeight; }
+  void SetItemHeight(int Value);
+  bool Sorted() const;
+  void SetSorted(bool Value);
+  int MaxLength() const;
+  void SetMaxLength(int Value);
+  bool DroppedDown() const { return FDroppedDown; }
+  // True shows the list (as F4 does); false has no effect, as the list
+  // closes when a choice is made.
+  void SetDroppedDown(bool Value);
+  TCanvas* Canvas();
+
+  void AddItem(const String& Item, TObject* AObject);
+  // Removes every item and the text.
+  void Clear();
+  // The edit field's selection (csDropDown); empty for the list styles.
+  int SelStart() const;
+  void SetSelStart(int Value);
+  int SelLength() const;
+  void SetSelLength(int Value);
+  String SelText() const;
+  void SelectAll();
+
+  TNotifyEvent OnChange() const { return FOnChange; }
+  void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
+  TNotifyEvent OnSelect() const { return FOnSelect; }
+  void SetOnSelect(TNotifyEvent Value) { FOnSelect = std::move(Value); }
+  TNotifyEvent OnDropDown() const { return FOnDropDown; }
+  void SetOnDropDown(TNotifyEvent Value) { FOnDropDown = std::move(Value); }
+  TNotifyEvent OnCloseUp() const { return FOnCloseUp; }
+  void SetOnCloseUp(TNotifyEvent Value) { FOnCloseUp = std::move(Value); }
+  TDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
+  void SetOnDrawItem(TDrawItemEvent Value) { FOnDrawItem = std::move(Value); }
+
+  // Where the shown item is drawn, and the drop-down button.
+  TRect ItemRect() const;
+  TRect ButtonRect() const;
+
+ protected:
+  virtual void Change();
+  virtual void Select();
+  virtual void DropDown();
+  virtual void CloseUp();
+  virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
+  virtual void Paint();
+  // Selects an item as the user does: ItemIndex, Text, Click, Select.
+  void SelectItemByUser(int Index);
+  // Drops the list down and selects what is picked from it.
+  void ShowList();
+  bool OwnerDrawn() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
+
+  void PaintWindow(TCanvas* DC) override;
+  void WMGetDlgCode(TMessage& Message) override;
+  void WMKeyDown(TWMKey& Message) override;
+  void WMChar(TWMKey& Message) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMSetFocus(TMessage& Message) override;
+  void WMKillFocus(TMessage& Message) override;
+  void DoEnter() override;
+  void CMEnabledChanged(TMessage& Message) override;
+  void CMFontChanged(TMessage& Message) override;
+  void SizeChanged(int DeltaWidth, int DeltaHeight) override;
+
+ private:
+  friend class TComboEdit;
+  bool ListKey(std::uint16_t Key, TShiftState Shift);
+  void SearchItem(Char Ch);
+  void EditTextChanged();
+  void ItemsChanged();
+  void PlaceEdit();
+  void PaintButton(TCanvas& C);
+  void PaintShownItem(TCanvas& C);
+  void PrepareItemCanvas(TCanvas& C, TOwnerDrawState State);
+  std::unique_ptr<TBitmap> RenderItem(int Index, int Width);
+
+  std::unique_ptr<TStringList> FItems;
+  std::unique_ptr<TComboEdit> FEdit;
+  TCanvas FCanvas;
+  int FItemIndex = -1;
+  TComboBoxStyle FStyle = csDropDown;
+  int FDropDownCount = 8;
+  int FItemHeight = 16;
+  bool FDroppedDown = false;
+  bool FUpdatingText = false;
+  bool FClickFocus = false;
+  TNotifyEvent FOnChange, FOnSelect, FOnDropDown, FOnCloseUp;
+  TDrawItemEvent FOnDrawItem;
+};
+
+class TComboBox : public TCustomComboBox {
+ public:
+  explicit TComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {}
+};
+
+
+// ---------------------------------------------------------------- buttons
+
+// The base of push buttons and check boxes: a focusable window with a
+// caption that draws itself.
+class TButtonControl : public TWinControl {
+ public:
+  explicit TButtonControl(TComponent* AOwner);
+  ~TButtonControl() override;
+
+ protected:
+  virtual void Paint() {}
+  TCanvas* Canvas();
+  void PaintWindow(TCanvas* DC) override;
+  // Press and release of the space bar or the left button on the control.
+  bool Pressed() const { return FPressed; }
+  void SetPressed(bool Value);
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMMouseMove(TWMMouse& Message) override;
+  void WMLButtonUp(TWMMouse& Message) override;
+  void WMKeyDown(TWMKey& Message) override;
+  void WMKeyUp(TWMKey& Message) override;
+  void WMSetFocus(TMessage& Message) override;
+  void WMKillFocus(TMessage& Message) override;
+  void CMEnabledChanged(TMessage& Message) override;
+  // A press ended on the control (mouse release inside, space bar up).
+  virtual void Released() {}
+
+ private:
+  TCanvas FCanvas;
+  bool FPressed = false;
+  bool FMouseDown = false;
+};
+
+// A push button, 75 × 25. A click (release inside, the space bar, Enter
+// while focused) sets the form's ModalResult to the button's and fires
+// OnClick. Enter anywhere on the form clicks the Default button (unless
+// another button has the focus); Escape clicks the Cancel button.
+class TButton : public TButtonControl {
+ public:
+  explicit TButton(TComponent* AOwner);
+  ~TButton() override;
+
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult Value) { FModalResult = Value; }
+  bool Default() const { return FDefault; }
+  void SetDefault(bool Value);
+  bool Cancel() const { return FCancel; }
+  void SetCancel(bool Value) { FCancel = Value; }
+  void Click() override;
+  // Whether Enter clicks this button now.
+  bool Active() const;
+
+ protected:
+  void Paint() override;
+  void Released() override;
+  void WMGetDlgCode(TMessage& Message) override;
+  void CMDialogKey(TWMKey& Message) override;
+
+ private:
+  TModalResult FModalResult = mrNone;
+  bool FDefault = false;
+  bool FCancel = false;
+};
+
+enum TCheckBoxState : std::uint8_t { cbUnchecked, cbChecked, cbGrayed };
+
+// A check box, 97 × 17: the box at the left (Alignment taRightJustify, the
+// caption right of it) or at the right (taLeftJustify). A click or the
+// space bar toggles it: unchecked, checked, grayed (with AllowGrayed),
+// unchecked. Every change of State, by the user or by code, fires OnClick.
+class TCustomCheckBox : public TButtonControl {
+ public:
+  explicit TCustomCheckBox(TComponent* AOwner);
+  ~TCustomCheckBox() override;
+
+  bool Checked() const { return FState == cbChecked; }
+  void SetChecked(bool Value) { SetState(Value ? cbChecked : cbUnchecked); }
+  TCheckBoxState State() const { return FState; }
+  void SetState(TCheckBoxState Value);
+  bool AllowGrayed() const { return FAllowGrayed; }
+  void SetAllowGrayed(bool Value) { FAllowGrayed = Value; }
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment Value);
+  // The next state a click gives.
+  virtual void Toggle();
+  // The 13 × 13 box and the caption's area.
+  TRect BoxRect() const;
+  TRect CaptionRect() const;
+
+ protected:
+  void Paint() override;
+  void Released() override;
+  void WMGetDlgCode(TMessage& Message) override;
+
+ private:
+  TCheckBoxState FState = cbUnchecked;
+  bool FAllowGrayed = false;
+  TAlignment FAlignment = taRightJustify;
+};
+
+class TCheckBox : public TCustomCheckBox {
+ public:
+  explicit TCheckBox(TComponent* AOwner) : TCustomCheckBox(AOwner) {}
+};
+
+// ---------------------------------------------------------------- TCustomListBox
+
+enum TListBoxStyle : std::uint8_t {
+  lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw
+};
+
+// A list of Items, one selectable (ItemIndex), 121 × 97, with a sunken
+// border and a vertical scroll bar when the items do not fit. A selection
+// by the user (click, Up/Down/Home/End/PageUp/PageDown, a typed first
+// letter) fires OnClick; setting ItemIndex by code fires nothing. The
+// owner-drawn style draws items through DrawItem (OnDrawItem, or the text).
+class TCustomListBox : public TWinControl {
+ public:
+  explicit TCustomListBox(TComponent* AOwner);
+  ~TCustomListBox() override;
+
+  TStrings* Items() { return FItems.get(); }
+  void SetItems(TStrings* Value) { FItems->Assign(Value); }
+  int Count() const { return FItems->Count(); }
+  int ItemIndex() const { return FItemIndex; }
+  void SetItemIndex(int Value);
+  // The only selected item is ItemIndex.
+  bool Selected(int Index) const { return Index >= 0 && Index == FItemIndex; }
+  bool Sorted() const { return FItems->Sorted(); }
+  void SetSorted(bool Value) { FItems->SetSorted(Value); }
+  TListBoxStyle Style() const { return FStyle; }
+  void SetStyle(TListBoxStyle Value);
+  // Owner-drawn styles: the set height; otherwise the font's line height.
+  int ItemHeight();
+  void SetItemHeight(int Value);
+  int TopIndex() const { return FTopIndex; }
+  void SetTopIndex(int Value);
+  void Clear() { FItems->Clear(); }
+  void AddItem(const String& Item, TObject* AObject) { FItems->AddObject(Item, AObject); }
+  // The item at a client point; -1 past the last item when Existing, else
+  // the last item.
+  int ItemAtPos(TPoint Pos, bool Existing);
+  TRect ItemRect(int Index);
+  TCanvas* Canvas();
+  TDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
+  void SetOnDrawItem(TDrawItemEvent Value) { FOnDrawItem = std::move(Value); }
+
+ protected:
+  virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
+  virtual void Paint();
+  void PaintWindow(TCanvas* DC) override;
+  void WMGetDlgCode(TMessage& Message) override;
+  void WMKeyDown(TWMKey& Message) override;
+  void WMChar(TWMKey& Message) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMSetFocus(TMessage& Message) override;
+  void WMKillFocus(TMessage& Message) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+
+ private:
+  TRect ListArea() const;
+  int VisibleCount();
+  bool ScrollBarShown();
+  void SelectByUser(int Index);
+  void MakeVisible(int Index);
+
+  std::unique_ptr<TStringList> FItems;
+  TCanvas FCanvas;
+  int FItemIndex = -1;
+  int FTopIndex = 0;
+  TListBoxStyle FStyle = lbStandard;
+  int FItemHeight = 16;
+  TDrawItemEvent FOnDrawItem;
+};
+
+class TListBox : public TCustomListBox {
+ public:
+  explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
 };
 
 }  // namespace vcl

@@ -41,6 +41,11 @@ void TCustomEdit::WMKeyDown(TWMKey& Message) {
     return;
   }
   if (!detail::IsAlive(this)) return;  // a handler freed the edit
+  EditKeyMessage(Message);
+}
+
+void TCustomEdit::EditKeyMessage(TWMKey& Message) {
+  FCharDone = 0;
   TShiftState shift = KeyDataToShiftState(Message.KeyData);
   if (Message.Msg == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0) return;
   if (EditKey(Message.CharCode, shift)) Message.Result = 1;
@@ -48,12 +53,20 @@ void TCustomEdit::WMKeyDown(TWMKey& Message) {
 
 void TCustomEdit::WMChar(TWMKey& Message) {
   Char done = FCharDone;
-  FCharDone = 0;
   if (DoKeyPress(Message)) {
+    FCharDone = 0;
     Message.Result = 1;
     return;
   }
-  if (!detail::IsAlive(this) || Message.Msg == WM_SYSCHAR) return;
+  if (!detail::IsAlive(this)) return;
+  FCharDone = done;
+  EditCharMessage(Message);
+}
+
+void TCustomEdit::EditCharMessage(TWMKey& Message) {
+  Char done = FCharDone;
+  FCharDone = 0;
+  if (Message.Msg == WM_SYSCHAR) return;
   Char ch = static_cast<Char>(Message.CharCode);
   if (done != 0 && ch == done) return;
   EditChar(ch);

@@ -230,7 +230,7 @@ void TCustomEdit::PaintWindow(TCanvas* DC) {
 }
 
 bool TCustomEdit::SelectionShown() const {
-  return SelLength() > 0 && (Focused() || !FHideSelection);
+  return SelLength() > 0 && (ShowsFocus() || !FHideSelection);
 }
 
 void TCustomEdit::PaintBorder(TCanvas& C) {
@@ -325,7 +325,7 @@ void TCustomEdit::Paint() {
   for (int i = first; i < static_cast<int>(lines.size()) && i < first + count; ++i) {
     PaintLine(C, lines[i], area.Top + (i - first) * lh, shown);
   }
-  if (Focused() && Enabled()) PaintCaret(C);
+  if (ShowsFocus() && Enabled()) PaintCaret(C);
   C.SetDeviceClip(saved);
 }
 

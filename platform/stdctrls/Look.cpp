@@ -52,11 +52,11 @@ void DrawCheckMark(TCanvas& C, int X, int Y, TColor Color) {
 
 }  // namespace
 
-void DrawCheckBox(TCanvas& C, int X, int Y, int State, bool Enabled) {
+void DrawCheckBox(TCanvas& C, int X, int Y, int State, bool Enabled, bool Pushed) {
   TRect box = Bounds(X, Y, 13, 13);
   DrawSunkenBorder(C, box);
   C.Brush()->SetStyle(bsSolid);
-  C.Brush()->SetColor(State == 2 || !Enabled ? clBtnFace : clWindow);
+  C.Brush()->SetColor(State == 2 || !Enabled || Pushed ? clBtnFace : clWindow);
   C.FillRect(Rect(X + 2, Y + 2, X + 11, Y + 11));
   if (State == 0) return;
   TColor mark = State == 2 || !Enabled ? clBtnShadow : clWindowText;

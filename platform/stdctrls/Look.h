@@ -19,8 +19,9 @@ void DrawEdge(TCanvas& C, const TRect& R, TColor TopLeft, TColor BottomRight);
 // A raised (or, when Down, pressed) push-button frame inside R, two pixels wide.
 void DrawButtonFrame(TCanvas& C, const TRect& R, bool Down);
 // The 13 × 13 box of a check box at (X, Y) with a check mark when
-// State is 1 and a grayed mark when it is 2.
-void DrawCheckBox(TCanvas& C, int X, int Y, int State, bool Enabled);
+// State is 1 and a grayed mark when it is 2; a pushed box has a face-colored
+// inside.
+void DrawCheckBox(TCanvas& C, int X, int Y, int State, bool Enabled, bool Pushed = false);
 // A down-pointing filled triangle centred in R (drop-down buttons).
 void DrawDownArrow(TCanvas& C, const TRect& R, TColor Color);
 // A plain scroll bar in R: track, and a thumb covering the fraction

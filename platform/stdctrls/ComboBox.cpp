@@ -1,0 +1,522 @@
+// TCustomComboBox and its edit field.
+#include <algorithm>
+
+#include "platform/Menus.h"
+#include "platform/StdCtrls.h"
+#include "platform/Streaming.h"
+#include "platform/SysUtils.h"
+#include "platform/controls/Internal.h"
+#include "platform/stdctrls/Look.h"
+
+namespace vcl {
+
+// The edit field of a csDropDown combo box. It never takes the focus: the
+// combo box keeps it and forwards its keys, and the field shows caret and
+// selection while the combo box is focused.
+class TComboEdit : public TCustomEdit {
+ public:
+  explicit TComboEdit(TCustomComboBox* Combo) : TCustomEdit(nullptr), FCombo(Combo) {
+    SetAutoSize(false);
+    SetAutoSelect(false);
+    SetBorderStyle(bsNone);
+    SetTabStop(false);
+  }
+  bool CanFocus() const override { return false; }
+  void ForwardKey(TWMKey& Message) { EditKeyMessage(Message); }
+  void ForwardChar(TWMKey& Message) { EditCharMessage(Message); }
+
+ protected:
+  bool ShowsFocus() const override { return FCombo->Focused(); }
+  void Change() override {
+    TCustomEdit::Change();
+    FCombo->EditTextChanged();
+  }
+  void WMLButtonDown(TWMMouse& Message) override {
+    if (!FCombo->Focused() && FCombo->CanFocus()) {
+      FCombo->FClickFocus = true;
+      FCombo->SetFocus();
+      FCombo->FClickFocus = false;
+    }
+    TCustomEdit::WMLButtonDown(Message);
+  }
+
+ private:
+  TCustomComboBox* FCombo;
+};
+
+namespace {
+
+constexpr int ButtonWidth = 17;
+
+int IndexOfExact(TStrings& Items, const String& S) {
+  for (int i = 0; i < Items.Count(); ++i) {
+    if (Items.Strings(i) == S) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+TCustomComboBox::TCustomComboBox(TComponent* AOwner)
+    : TWinControl(AOwner), FItems(std::make_unique<TStringList>()) {
+  SetControlStyle(TControlStyle{csCaptureMouse, csSetCaption, csDoubleClicks, csOpaque});
+  SetParentColor(false);
+  SetColor(clWindow);
+  SetTabStop(true);
+  FItems->SetOnChange([this](TObject*) { ItemsChanged(); });
+  FEdit = std::make_unique<TComboEdit>(this);
+  FEdit->SetParent(this);
+  FEdit->SetParentColor(true);
+  SetBounds(Left(), Top(), 145, 21);
+}
+
+TCustomComboBox::~TCustomComboBox() {
+  FEdit.reset();  // leaves its parent while the parent still exists
+}
+
+// ---------------------------------------------------------------- items and text
+
+TStrings* TCustomComboBox::Items() { return FItems.get(); }
+
+void TCustomComboBox::SetItems(TStrings* Value) { FItems->Assign(Value); }
+
+void TCustomComboBox::ItemsChanged() {
+  if (FItemIndex >= FItems->Count()) FItemIndex = -1;
+  if (FStyle != csDropDown) {
+    TWinControl::SetText(FItemIndex >= 0 ? FItems->Strings(FItemIndex) : String());
+  } else if (FItems->Count() == 0) {
+    FUpdatingText = true;
+    FEdit->SetText(String());
+    FUpdatingText = false;
+  }
+  Invalidate();
+}
+
+void TCustomComboBox::SetItemIndex(int Value) {
+  if (Value < -1 || Value >= FItems->Count()) Value = -1;
+  FItemIndex = Value;
+  String text = Value >= 0 ? FItems->Strings(Value) : String();
+  FUpdatingText = true;
+  if (FStyle == csDropDown) FEdit->SetText(text);
+  TWinControl::SetText(text);
+  FUpdatingText = false;
+  Invalidate();
+}
+
+// Free text in the edit field; in the list styles the item of that text
+// (none when there is no such item).
+void TCustomComboBox::SetText(const String& Value) {
+  if (FStyle != csDropDown) {
+    SetItemIndex(FItems->IndexOf(Value));
+    return;
+  }
+  FUpdatingText = true;
+  FEdit->SetText(Value);
+  TWinControl::SetText(Value);
+  FUpdatingText = false;
+  FItemIndex = IndexOfExact(*FItems, Value);
+  Invalidate();
+}
+
+void TCustomComboBox::EditTextChanged() {
+  TWinControl::SetText(FEdit->Text());
+  if (FUpdatingText) return;
+  FItemIndex = IndexOfExact(*FItems, FEdit->Text());
+  Change();
+}
+
+void TCustomComboBox::AddItem(const String& Item, TObject* AObject) {
+  FItems->AddObject(Item, AObject);
+}
+
+void TCustomComboBox::Clear() {
+  FItems->Clear();
+  SetItemIndex(-1);
+}
+
+bool TCustomComboBox::Sorted() const { return FItems->Sorted(); }
+
+void TCustomComboBox::SetSorted(bool Value) { FItems->SetSorted(Value); }
+
+int TCustomComboBox::MaxLength() const { return FEdit->MaxLength(); }
+
+void TCustomComboBox::SetMaxLength(int Value) { FEdit->SetMaxLength(Value); }
+
+int TCustomComboBox::SelStart() const { return FStyle == csDropDown ? FEdit->SelStart() : 0; }
+
+void TCustomComboBox::SetSelStart(int Value) {
+  if (FStyle == csDropDown) FEdit->SetSelStart(Value);
+}
+
+int TCustomComboBox::SelLength() const { return FStyle == csDropDown ? FEdit->SelLength() : 0; }
+
+void TCustomComboBox::SetSelLength(int Value) {
+  if (FStyle == csDropDown) FEdit->SetSelLength(Value);
+}
+
+String TCustomComboBox::SelText() const {
+  return FStyle == csDropDown ? FEdit->SelText() : String();
+}
+
+void TCustomComboBox::SelectAll() {
+  if (FStyle == csDropDown) FEdit->SelectAll();
+}
+
+// ---------------------------------------------------------------- style and size
+
+void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
+  if (FStyle == Value) return;
+  FStyle = Value;
+  FEdit->SetVisible(Value == csDropDown);
+  if (Value == csDropDown) {
+    FUpdatingText = true;
+    FEdit->SetText(Text());
+    FUpdatingText = false;
+  } else {
+    SetItemIndex(FItemIndex);
+  }
+  if (OwnerDrawn()) SetHeight(FItemHeight + 6);
+  PlaceEdit();
+  Invalidate();
+}
+
+void TCustomComboBox::SetItemHeight(int Value) {
+  if (Value <= 0 || Value == FItemHeight) return;
+  FItemHeight = Value;
+  if (OwnerDrawn()) SetHeight(Value + 6);
+  Invalidate();
+}
+
+TRect TCustomComboBox::ButtonRect() const {
+  int b = Ctl3D() ? 2 : 1;
+  int left = std::max(b, Width() - b - ButtonWidth);
+  return Rect(left, b, std::max(left, Width() - b), std::max(b, Height() - b));
+}
+
+TRect TCustomComboBox::ItemRect() const {
+  int b = Ctl3D() ? 2 : 1;
+  TRect r = Rect(b + 1, b + 1, ButtonRect().Left - 1, Height() - b - 1);
+  if (r.Right < r.Left) r.Right = r.Left;
+  if (r.Bottom < r.Top) r.Bottom = r.Top;
+  return r;
+}
+
+void TCustomComboBox::PlaceEdit() {
+  TRect r = ItemRect();
+  FEdit->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+}
+
+void TCustomComboBox::SizeChanged(int DeltaWidth, int DeltaHeight) {
+  TWinControl::SizeChanged(DeltaWidth, DeltaHeight);
+  PlaceEdit();
+}
+
+void TCustomComboBox::CMFontChanged(TMessage& Message) {
+  TWinControl::CMFontChanged(Message);
+  PlaceEdit();
+  Invalidate();
+}
+
+void TCustomComboBox::CMEnabledChanged(TMessage& Message) {
+  TWinControl::CMEnabledChanged(Message);
+  FEdit->SetEnabled(Enabled());
+  Invalidate();
+}
+
+// ---------------------------------------------------------------- events
+
+void TCustomComboBox::Change() {
+  if (FOnChange) FOnChange(this);
+}
+
+void TCustomComboBox::Select() {
+  if (FOnSelect) FOnSelect(this);
+  else Change();
+}
+
+void TCustomComboBox::DropDown() {
+  if (FOnDropDown) FOnDropDown(this);
+}
+
+void TCustomComboBox::CloseUp() {
+  if (FOnCloseUp) FOnCloseUp(this);
+}
+
+void TCustomComboBox::SelectItemByUser(int Index) {
+  SetItemIndex(Index);
+  if (FStyle == csDropDown) FEdit->SelectAll();
+  Click();
+  if (!detail::IsAlive(this)) return;
+  Select();
+}
+
+// ---------------------------------------------------------------- the list
+
+std::unique_ptr<TBitmap> TCustomComboBox::RenderItem(int Index, int Width) {
+  auto bmp = std::make_unique<TBitmap>(std::max(1, Width), FItemHeight);
+  TCanvas dc;
+  dc.Attach(bmp->Surface(), {0, 0}, Rect(0, 0, bmp->Width(), bmp->Height()));
+  detail::PaintScope scope(this, FCanvas, dc);
+  TOwnerDrawState state;
+  if (!Enabled()) state << odDisabled;
+  PrepareItemCanvas(FCanvas, state);
+  DrawItem(Index, Rect(0, 0, bmp->Width(), bmp->Height()), state);
+  return bmp;
+}
+
+// The items as a popup menu below the control; the one picked is selected
+// once the menu has closed.
+void TCustomComboBox::ShowList() {
+  if (FDroppedDown) return;
+  DropDown();
+  if (!detail::IsAlive(this)) return;
+  FDroppedDown = true;
+  SetMouseCapture(false);
+  Invalidate();
+  int picked = -1;
+  {
+    TPopupMenu menu(nullptr);
+    menu.SetPopupComponent(this);
+    for (int i = 0; i < FItems->Count(); ++i) {
+      auto* item = new TMenuItem(&menu);
+      item->SetCaption(StringReplace(FItems->Strings(i), u"&", u"&&", {rfReplaceAll}));
+      item->SetRadioItem(true);
+      item->SetChecked(i == FItemIndex);
+      if (OwnerDrawn()) {
+        std::unique_ptr<TBitmap> picture = RenderItem(i, Width());
+        item->SetBitmap(picture.get());
+      }
+      item->SetOnClick([&picked, i](TObject*) { picked = i; });
+      menu.Items()->Add(item);
+    }
+    TPoint at = ClientToScreen(Point(0, Height()));
+    menu.Popup(at.X, at.Y);
+  }
+  if (!detail::IsAlive(this)) return;
+  FDroppedDown = false;
+  Invalidate();
+  if (picked >= 0 && picked < FItems->Count()) {
+    SelectItemByUser(picked);
+    if (!detail::IsAlive(this)) return;
+  }
+  CloseUp();
+}
+
+void TCustomComboBox::SetDroppedDown(bool Value) {
+  if (Value) ShowList();
+}
+
+// ---------------------------------------------------------------- keys and mouse
+
+void TCustomComboBox::WMGetDlgCode(TMessage& Message) {
+  Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+  if (FStyle == csDropDown) Message.Result |= DLGC_HASSETSEL;
+}
+
+// Keys that move the selection or drop the list down.
+bool TCustomComboBox::ListKey(std::uint16_t Key, TShiftState Shift) {
+  bool alt = GetKeyState(VK_MENU) < 0;
+  if ((Key == VK_F4 && !alt) || (alt && (Key == VK_DOWN || Key == VK_UP))) {
+    ShowList();
+    return true;
+  }
+  if (alt || Shift.Contains(ssCtrl)) return false;
+  bool list = FStyle != csDropDown;
+  int last = FItems->Count() - 1;
+  int target = FItemIndex;
+  int page = std::max(1, FDropDownCount - 1);
+  switch (Key) {
+    case VK_UP: target = std::max(0, FItemIndex - 1); break;
+    case VK_DOWN: target = std::min(last, FItemIndex + 1); break;
+    case VK_LEFT: if (!list) return false; target = std::max(0, FItemIndex - 1); break;
+    case VK_RIGHT: if (!list) return false; target = std::min(last, FItemIndex + 1); break;
+    case VK_HOME: if (!list) return false; target = 0; break;
+    case VK_END: if (!list) return false; target = last; break;
+    case VK_PRIOR: target = std::max(0, FItemIndex - page); break;
+    case VK_NEXT: target = std::min(last, std::max(0, FItemIndex) + page); break;
+    default: return false;
+  }
+  if (last >= 0 && target != FItemIndex) SelectItemByUser(target);
+  return true;
+}
+
+void TCustomComboBox::WMKeyDown(TWMKey& Message) {
+  if (DoKeyDown(Message)) {
+    Message.Result = 1;
+    return;
+  }
+  if (!detail::IsAlive(this)) return;
+  if (ListKey(Message.CharCode, KeyDataToShiftState(Message.KeyData))) {
+    Message.Result = 1;
+    return;
+  }
+  if (detail::IsAlive(this) && FStyle == csDropDown) FEdit->ForwardKey(Message);
+}
+
+// The next item (after the selected one, wrapping around) whose text
+// starts with the typed character.
+void TCustomComboBox::SearchItem(Char Ch) {
+  int n = FItems->Count();
+  for (int k = 1; k <= n; ++k) {
+    int i = (std::max(FItemIndex, -1) + k + n) % n;
+    const String s = FItems->Strings(i);
+    if (!s.empty() && UpCase(s[0]) == UpCase(Ch)) {
+      if (i != FItemIndex) SelectItemByUser(i);
+      return;
+    }
+  }
+}
+
+void TCustomComboBox::WMChar(TWMKey& Message) {
+  if (DoKeyPress(Message)) {
+    Message.Result = 1;
+    return;
+  }
+  if (!detail::IsAlive(this) || Message.Msg == WM_SYSCHAR) return;
+  if (FStyle == csDropDown) {
+    FEdit->ForwardChar(Message);
+    return;
+  }
+  Char ch = static_cast<Char>(Message.CharCode);
+  if (ch >= 32) SearchItem(ch);
+}
+
+// A press takes the focus; on the button (or anywhere in the list
+// styles) it drops the list down.
+void TCustomComboBox::WMLButtonDown(TWMMouse& Message) {
+  if (!Focused() && CanFocus()) {
+    FClickFocus = true;
+    try {
+      SetFocus();
+    } catch (const EInvalidOperation&) {
+      // Shown outside a form that can take the focus: the list still opens.
+    }
+    FClickFocus = false;
+    if (!detail::IsAlive(this)) return;
+  }
+  TWinControl::WMLButtonDown(Message);
+  if (!detail::IsAlive(this) || !Enabled()) return;
+  if (FStyle != csDropDown || ButtonRect().Contains(Message.Pos())) ShowList();
+}
+
+void TCustomComboBox::DoEnter() {
+  if (FStyle == csDropDown && !FClickFocus) FEdit->SelectAll();
+  TWinControl::DoEnter();
+}
+
+void TCustomComboBox::WMSetFocus(TMessage& Message) {
+  TWinControl::WMSetFocus(Message);
+  Invalidate();
+  FEdit->Invalidate();
+}
+
+void TCustomComboBox::WMKillFocus(TMessage& Message) {
+  TWinControl::WMKillFocus(Message);
+  Invalidate();
+  FEdit->Invalidate();
+}
+
+// ---------------------------------------------------------------- painting
+
+TCanvas* TCustomComboBox::Canvas() { return PrepareCanvas(FCanvas); }
+
+void TCustomComboBox::PaintWindow(TCanvas* DC) {
+  detail::PaintScope scope(this, FCanvas, *DC);
+  Paint();
+}
+
+void TCustomComboBox::PrepareItemCanvas(TCanvas& C, TOwnerDrawState State) {
+  C.Font()->Assign(Font());
+  C.Brush()->SetStyle(bsSolid);
+  C.Brush()->SetColor(Color());
+  if (State.Contains(odSelected)) {
+    C.Brush()->SetColor(clHighlight);
+    C.Font()->SetColor(clHighlightText);
+  }
+  if (State.Contains(odDisabled)) C.Font()->SetColor(clGrayText);
+}
+
+void TCustomComboBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
+  if (FOnDrawItem) {
+    FOnDrawItem(this, Index, Rect, State);
+    return;
+  }
+  TCanvas* c = Canvas();
+  c->FillRect(Rect);
+  if (Index >= 0 && Index < FItems->Count()) c->TextOut(Rect.Left + 2, Rect.Top, FItems->Strings(Index));
+}
+
+void TCustomComboBox::PaintButton(TCanvas& C) {
+  TRect button = ButtonRect();
+  C.Brush()->SetStyle(bsSolid);
+  C.Brush()->SetColor(clBtnFace);
+  C.FillRect(button);
+  look::DrawButtonFrame(C, button, FDroppedDown);
+  TRect arrow = button;
+  if (FDroppedDown) arrow.Offset(1, 1);
+  look::DrawDownArrow(C, arrow, Enabled() ? clBtnText : clGrayText);
+}
+
+void TCustomComboBox::PaintShownItem(TCanvas& C) {
+  TRect r = ItemRect();
+  if (r.IsEmpty()) return;
+  bool focused = Focused() && !FDroppedDown;
+  TOwnerDrawState state{odComboBoxEdit};
+  if (focused) state << odSelected << odFocused;
+  if (!Enabled()) state << odDisabled;
+  PrepareItemCanvas(C, state);
+  if (OwnerDrawn() && FItemIndex >= 0) {
+    DrawItem(FItemIndex, r, state);
+  } else {
+    C.FillRect(r);
+    if (FItemIndex >= 0) {
+      int y = r.Top + (r.Height() - C.TextHeight(u"Wg")) / 2;
+      C.TextRect(r, r.Left + 2, y, FItems->Strings(FItemIndex));
+    }
+  }
+  if (focused) C.DrawFocusRect(r);
+}
+
+void TCustomComboBox::Paint() {
+  TCanvas& C = FCanvas;
+  C.Brush()->SetStyle(bsSolid);
+  C.Brush()->SetColor(Color());
+  C.FillRect(ClientRect());
+  if (Ctl3D()) look::DrawSunkenBorder(C, ClientRect());
+  else look::DrawFlatBorder(C, ClientRect(), clWindowFrame);
+  PaintButton(C);
+  if (FStyle != csDropDown) PaintShownItem(C);
+}
+
+// ---------------------------------------------------------------- form files
+
+namespace {
+
+bool RegisterComboBoxes() {
+  RegisterEnum<TComboBoxStyle>({u"csDropDown", u"csSimple", u"csDropDownList",
+                                u"csOwnerDrawFixed", u"csOwnerDrawVariable"});
+  RegisterClass<TCustomComboBox, TWinControl>(u"TCustomComboBox")
+      .Color(u"Color", &TControl::Color, &TControl::SetColor, clWindow)
+      .Stored([](const TControl& c) { return !c.ParentColor(); })
+      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
+      .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
+      .Property(u"Style", &TCustomComboBox::Style, &TCustomComboBox::SetStyle, csDropDown)
+      .Property(u"DropDownCount", &TCustomComboBox::DropDownCount,
+                &TCustomComboBox::SetDropDownCount, 8)
+      .Property(u"ItemHeight", &TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight, 16)
+      .Property(u"MaxLength", &TCustomComboBox::MaxLength, &TCustomComboBox::SetMaxLength, 0)
+      .Property(u"Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted, false)
+      .Strings(u"Items", [](TCustomComboBox& c) { return c.Items(); })
+      .Property(u"ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex, -1)
+      .Property(u"Text", &TControl::Text, &TCustomComboBox::SetText)
+      .Event(u"OnChange").Event(u"OnSelect").Event(u"OnDropDown").Event(u"OnCloseUp")
+      .Event(u"OnDrawItem");
+  RegisterClass<TComboBox, TCustomComboBox>(u"TComboBox");
+  return true;
+}
+
+const bool registered = RegisterComboBoxes();
+
+}  // namespace
+
+}  // namespace vcl
