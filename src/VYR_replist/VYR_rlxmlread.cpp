@@ -498,35 +498,30 @@ using TFileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // ---------------------------------------------------------------- TRLData
 
-bool TRLData::ReadFromXMLStream(vcl::TStream* InStream, const vcl::String& DataID) {
-  const vcl::String who = rlio::ComponentPrefix(*this) + u"report stream: ";
-  rlio::TStreamSource source(InStream, who);
+bool TRLData::ReadXml(rlio::TByteSource& Source, const vcl::String& DataID, const vcl::String& Who) {
   TRLContent content;
   vcl::String id;
-  if (!ReadReport(source, {DataID, who, FMaxReadCells, this, FOnPercentDone}, content, id)) return false;
+  if (!ReadReport(Source, {DataID, Who, FMaxReadCells, this, FOnPercentDone}, content, id)) return false;
   TakeContent(content, id);
   return true;
 }
 
+bool TRLData::ReadFromXMLStream(vcl::TStream* InStream, const vcl::String& DataID) {
+  const vcl::String who = rlio::ComponentPrefix(*this) + u"report stream: ";
+  rlio::TStreamSource source(InStream, who);
+  return ReadXml(source, DataID, who);
+}
+
 bool TRLData::ReadFromXMLString(const vcl::String& InString, const vcl::String& DataID) {
-  const vcl::String who = rlio::ComponentPrefix(*this) + u"report text: ";
   const std::string bytes = vcl::ToUTF8(InString);
   rlio::TMemorySource source(bytes);
-  TRLContent content;
-  vcl::String id;
-  if (!ReadReport(source, {DataID, who, FMaxReadCells, this, FOnPercentDone}, content, id)) return false;
-  TakeContent(content, id);
-  return true;
+  return ReadXml(source, DataID, rlio::ComponentPrefix(*this) + u"report text: ");
 }
 
 bool TRLData::ReadFromOpenXMLFile(std::FILE* InFile, const vcl::String& DataID) {
   const vcl::String who = rlio::ComponentPrefix(*this) + u"report file: ";
   rlio::TFileSource source(InFile, who);
-  TRLContent content;
-  vcl::String id;
-  if (!ReadReport(source, {DataID, who, FMaxReadCells, this, FOnPercentDone}, content, id)) return false;
-  TakeContent(content, id);
-  return true;
+  return ReadXml(source, DataID, who);
 }
 
 bool TRLData::LoadFromXMLFile(const vcl::String& FName, const vcl::String& DataID) {
@@ -534,11 +529,7 @@ bool TRLData::LoadFromXMLFile(const vcl::String& FName, const vcl::String& DataI
   TFileHandle file(rlio::OpenForReading(FName, prefix), &std::fclose);
   const vcl::String who = prefix + u"report file " + rlio::Quoted(FName) + u": ";
   rlio::TFileSource source(file.get(), who);
-  TRLContent content;
-  vcl::String id;
-  if (!ReadReport(source, {DataID, who, FMaxReadCells, this, FOnPercentDone}, content, id)) return false;
-  TakeContent(content, id);
-  return true;
+  return ReadXml(source, DataID, who);
 }
 
 // ---------------------------------------------------------------- validity

@@ -174,28 +174,30 @@ void WriteReport(TTextOut& Out, TRLData& D, bool CreateHeader, const vcl::String
 
 }  // namespace
 
+void TRLData::WriteXml(rlio::TByteSink& Sink, bool CreateHeader, const vcl::String& DataID,
+                       const vcl::String& Who) {
+  TTextOut out(Sink);
+  WriteReport(out, *this, CreateHeader, DataID.empty() ? FDataID : DataID, Who);
+}
+
 void TRLData::WriteToXMLStream(vcl::TStream* OutStream, bool CreateHeader, const vcl::String& DataID) {
   const vcl::String who = rlio::ComponentPrefix(*this);
   if (OutStream == nullptr) throw EVYRRLDataError(who + u"no stream to write the report to");
   rlio::TStreamSink sink(OutStream, who);
-  TTextOut out(sink);
-  WriteReport(out, *this, CreateHeader, DataID.empty() ? FDataID : DataID, who);
+  WriteXml(sink, CreateHeader, DataID, who);
 }
 
 void TRLData::WriteToOpenXMLFile(std::FILE* OutFile, bool CreateHeader, const vcl::String& DataID) {
   const vcl::String who = rlio::ComponentPrefix(*this);
   if (OutFile == nullptr) throw EVYRRLDataError(who + u"no open file to write the report to");
   rlio::TFileSink sink(OutFile, who);
-  TTextOut out(sink);
-  WriteReport(out, *this, CreateHeader, DataID.empty() ? FDataID : DataID, who);
+  WriteXml(sink, CreateHeader, DataID, who);
 }
 
 void TRLData::SaveAsXMLFile(const vcl::String& FName, const vcl::String& DataID) {
   const vcl::String who = rlio::ComponentPrefix(*this);
   rlio::TSafeFile file(FName, who);
-  TTextOut out(file);
-  WriteReport(out, *this, true, DataID.empty() ? FDataID : DataID,
-              who + u"report file " + rlio::Quoted(FName) + u": ");
+  WriteXml(file, true, DataID, who + u"report file " + rlio::Quoted(FName) + u": ");
   file.Commit();
 }
 
