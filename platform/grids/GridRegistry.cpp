@@ -16,7 +16,14 @@ bool RegisterGrids() {
   RegisterEnum<TScrollStyle>({u"ssNone", u"ssHorizontal", u"ssVertical", u"ssBoth"});
   const TGridOptions options{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
                              goRangeSelect};
+  // What every grid publishes; the rest is published by each kind of grid.
   RegisterClass<TCustomGrid, TCustomControl>(u"TCustomGrid")
+      .Color(u"Color", &TControl::Color, &TControl::SetColor, clWindow)
+      .Stored([](const TCustomGrid& g) { return !g.ParentColor(); })
+      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
+      .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
+  RegisterClass<TCustomDrawGrid, TCustomGrid>(u"TCustomDrawGrid");
+  RegisterClass<TDrawGrid, TCustomDrawGrid>(u"TDrawGrid")
       .Property(u"ColCount", &TCustomGrid::ColCount, &TCustomGrid::SetColCount, 5)
       .Property(u"RowCount", &TCustomGrid::RowCount, &TCustomGrid::SetRowCount, 5)
       .Property(u"FixedCols", &TCustomGrid::FixedCols, &TCustomGrid::SetFixedCols, 1)
@@ -28,19 +35,13 @@ bool RegisterGrids() {
       .Property(u"DefaultDrawing", &TCustomGrid::DefaultDrawing, &TCustomGrid::SetDefaultDrawing,
                 true)
       .Color(u"FixedColor", &TCustomGrid::FixedColor, &TCustomGrid::SetFixedColor, clBtnFace)
-      .Color(u"Color", &TControl::Color, &TControl::SetColor, clWindow)
-      .Stored([](const TCustomGrid& g) { return !g.ParentColor(); })
-      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
       .Property(u"GridLineWidth", &TCustomGrid::GridLineWidth, &TCustomGrid::SetGridLineWidth, 1)
       .Property(u"Options", &TCustomGrid::Options, &TCustomGrid::SetOptions, options)
       .Property(u"ScrollBars", &TCustomGrid::ScrollBars, &TCustomGrid::SetScrollBars, ssBoth)
       .Property(u"BorderStyle", &TCustomGrid::BorderStyle, &TCustomGrid::SetBorderStyle, bsNone)
-      .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
-  RegisterClass<TCustomDrawGrid, TCustomGrid>(u"TCustomDrawGrid")
       .Event(u"OnDrawCell").Event(u"OnSelectCell").Event(u"OnGetEditText")
       .Event(u"OnGetEditMask").Event(u"OnSetEditText").Event(u"OnTopLeftChanged")
       .Event(u"OnColumnMoved").Event(u"OnRowMoved");
-  RegisterClass<TDrawGrid, TCustomDrawGrid>(u"TDrawGrid");
   return true;
 }
 

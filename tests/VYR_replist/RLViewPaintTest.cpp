@@ -96,11 +96,12 @@ TEST_F(PaintTest, CheckBoxesShowTheirOutlineAndTick) {
   EXPECT_EQ(At(shot, b.X + 4, b.Y + 9), shadow);
   EXPECT_NE(At(shot, b.X + 9, b.Y + 9), ink);       // unchecked: no tick
   EXPECT_EQ(At(shot, c.X + 4, c.Y + 9), shadow);    // marker only, empty boxes shown
-  EXPECT_NE(At(shot, d.X + 4, d.Y + 9), shadow);    // an empty cell has no box
+  EXPECT_EQ(At(shot, d.X + 4, d.Y + 9), shadow);    // so has a cell never written
   View->SetShowEmptyCheckBoxes(false);
   shot = Shot();
   EXPECT_NE(At(shot, c.X + 4, c.Y + 9), shadow);
-  EXPECT_EQ(At(shot, b.X + 4, b.Y + 9), shadow);
+  EXPECT_NE(At(shot, d.X + 4, d.Y + 9), shadow);
+  EXPECT_EQ(At(shot, b.X + 4, b.Y + 9), shadow);    // a cell with text keeps its box
 }
 
 TEST_F(PaintTest, ReadOnlyCheckMarksShowTheTickWithoutTheBox) {
@@ -228,8 +229,16 @@ TEST_F(PaintTest, AnEmptyListShowsItsMessageCentred) {
   EXPECT_GT(inkRows(line1 + t, line1 + 2 * t), 3);
   EXPECT_EQ(inkRows(21, line1), 0);
   EXPECT_EQ(inkRows(line1 + 2 * t, h), 0);
-  int x1 = (View->Width() - TextWidth(u"found")) / 2;
-  EXPECT_EQ(At(shot, x1 - 1, line1 + t + t / 2), View->Color());
+  int left = View->Width(), right = 0;  // the ink of the second line is centred
+  for (int y = line1 + t; y < line1 + 2 * t; ++y) {
+    for (int x = 0; x < View->Width(); ++x) {
+      if (At(shot, x, y) != clRed) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  }
+  EXPECT_NEAR((left + right) / 2, View->Width() / 2, 3);
+  EXPECT_EQ(At(shot, 5, line1 + t), ColorToRGB(View->Color()));
 }
 
 TEST_F(PaintTest, TheInterRowIndicatorLiesOnTheLineAboveItsRow) {
@@ -260,7 +269,8 @@ TEST_F(PaintTest, SuppressedPaintingDrawsNothingUntilResumed) {
   EXPECT_EQ(renders, 0);
   View->SetSuppressPaint(false);
   headless::Snapshot(View);
-  EXPECT_EQ(renders, 24);  // eight rows of three data cells
+  EXPECT_GE(renders, 24);  // eight rows of three data cells
+  EXPECT_EQ(renders % 24, 0);
 }
 
 TEST_F(PaintTest, AMillionRowsPaintOnlyTheVisibleCells) {
