@@ -229,7 +229,9 @@ enum TFloatFormat : std::uint8_t { ffGeneral, ffExponent, ffFixed, ffNumber, ffC
 //              Precision digits
 //   ffNumber   as ffFixed with thousand separators
 //   ffCurrency money per CurrencyString/CurrencyFormat/NegCurrFormat
-// NaN and infinities are written "NAN", "INF", "-INF".
+// Digits are rounded half away from zero on the value's 18-digit decimal
+// form (so 2.675 with two decimals is "2.68"); a value shown as zero gets
+// no sign. NaN and infinities are written "NAN", "INF", "-INF".
 String FloatToStrF(double Value, TFloatFormat Format, int Precision, int Digits);
 String FloatToStrF(double Value, TFloatFormat Format, int Precision, int Digits,
                    const TFormatSettings& Settings);
