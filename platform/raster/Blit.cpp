@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/raster/Halftone.h"
+
 namespace vcl::raster {
 
 namespace {
@@ -81,15 +83,6 @@ struct Axis {
     From = ClampSrc(SPos + k * SLen / DLen);
     To = std::max(From + 1, ClampSrc(SPos + (k + 1) * SLen / DLen - 1) + 1);
   }
-  // Area weights of the source pixels under D; they add up to SLen.
-  void Taps(int D, std::vector<std::pair<int, int>>& Out) const {
-    const std::int64_t k = Step(D);
-    const std::int64_t a = k * SLen, b = a + SLen;
-    for (std::int64_t j = a / DLen; j * DLen < b; ++j) {
-      const std::int64_t w = std::min(b, (j + 1) * DLen) - std::max(a, j * DLen);
-      if (w > 0) Out.emplace_back(ClampSrc(SPos + j), static_cast<int>(w));
-    }
-  }
 };
 
 // Normalises a signed rectangle: returns true when the axis mirrors.
@@ -110,11 +103,15 @@ void KeepValid(const Axis& A, int& From, int& To) {
 class Stretcher {
  public:
   Stretcher(const Source& S, const Axis& X, const Axis& Y, int X0, int X1, int Mode)
-      : FS(S), FX(X), FY(Y), FX0(X0), FN(X1 - X0), FMode(Mode), FLine(static_cast<std::size_t>(FN)) {
+      : FS(S), FX(X), FY(Y), FX0(X0), FN(X1 - X0), FMode(Mode), FLine(static_cast<std::size_t>(FN)),
+        FYWeights(Y.SPos, Y.SLen, Y.DLen, Y.Lo, Y.Hi) {
     FXMap.resize(static_cast<std::size_t>(FN));
     for (int i = 0; i < FN; ++i) FXMap[static_cast<std::size_t>(i)] = FX.Nearest(FX0 + i);
     FScaled = FX.SLen != FX.DLen || FY.SLen != FY.DLen;
-    if (FMode == kHalftone && FScaled) BuildTaps();
+    if (FMode == kHalftone && FScaled) {
+      FHalve = Halves(FX) && Halves(FY);
+      if (!FHalve) BuildTaps();
+    }
   }
 
   // The source pixels for destination row Y, visible columns only.
@@ -125,52 +122,37 @@ class Stretcher {
       for (int i = 0; i < FN; ++i) FLine[static_cast<std::size_t>(i)] = row[FXMap[static_cast<std::size_t>(i)]];
       return FLine.data();
     }
-    if (FMode == kHalftone) Average(Y);
+    if (FHalve) Halve(Y);
+    else if (FMode == kHalftone) Average(Y);
     else Fold(Y, FMode == kBlackOnWhite);
     return FLine.data();
   }
 
  private:
+  // An axis shrunk to exactly half, unmirrored, reading only inside the
+  // source: the 2 × 2 fast path applies.
+  static bool Halves(const Axis& A) {
+    return A.SLen == 2 * A.DLen && !A.Mirror && A.SPos >= A.Lo && A.SPos + A.SLen <= A.Hi;
+  }
+  void Halve(int Y) {
+    const int sy = FY.SPos + 2 * static_cast<int>(FY.Step(Y));
+    const int sx = FX.SPos + 2 * static_cast<int>(FX.Step(FX0));
+    HalveRows(FS.Row(sy) + sx, FS.Row(sy + 1) + sx, FLine.data(), FN);
+  }
   void BuildTaps() {
-    std::vector<std::pair<int, int>> taps;
+    const AreaWeights xw(FX.SPos, FX.SLen, FX.DLen, FX.Lo, FX.Hi);
     for (int i = 0; i < FN; ++i) {
       FTapStart.push_back(FTaps.size());
-      taps.clear();
-      FX.Taps(FX0 + i, taps);
-      FTaps.insert(FTaps.end(), taps.begin(), taps.end());
+      xw.Taps(FX.Step(FX0 + i), FTaps);
     }
     FTapStart.push_back(FTaps.size());
+    FDen = std::uint64_t{xw.Total()} * FYWeights.Total();
   }
-
-  // HALFTONE: each destination pixel is the area-weighted mean of the
-  // source pixels it covers, rounded to nearest.
+  // HALFTONE in general: area-weighted means, rounded to nearest.
   void Average(int Y) {
-    std::vector<std::pair<int, int>> rows;
-    FY.Taps(Y, rows);
-    FSum.assign(static_cast<std::size_t>(FN) * 3, 0);
-    for (const auto& [sy, wy] : rows) {
-      const Pixel* row = FS.Row(sy);
-      for (int i = 0; i < FN; ++i) {
-        std::uint64_t r = 0, g = 0, b = 0;
-        for (std::size_t t = FTapStart[static_cast<std::size_t>(i)]; t < FTapStart[static_cast<std::size_t>(i) + 1]; ++t) {
-          const Pixel p = row[FTaps[t].first];
-          const std::uint64_t w = static_cast<std::uint64_t>(FTaps[t].second);
-          r += ((p >> 16) & 0xFF) * w;
-          g += ((p >> 8) & 0xFF) * w;
-          b += (p & 0xFF) * w;
-        }
-        std::uint64_t* s = &FSum[static_cast<std::size_t>(i) * 3];
-        s[0] += r * static_cast<std::uint64_t>(wy);
-        s[1] += g * static_cast<std::uint64_t>(wy);
-        s[2] += b * static_cast<std::uint64_t>(wy);
-      }
-    }
-    const std::uint64_t den = static_cast<std::uint64_t>(FX.SLen) * static_cast<std::uint64_t>(FY.SLen);
-    for (int i = 0; i < FN; ++i) {
-      const std::uint64_t* s = &FSum[static_cast<std::size_t>(i) * 3];
-      const auto c = [&](int k) { return static_cast<Pixel>((s[k] + den / 2) / den); };
-      FLine[static_cast<std::size_t>(i)] = (c(0) << 16) | (c(1) << 8) | c(2);
-    }
+    FRows.clear();
+    FYWeights.Taps(FY.Step(Y), FRows);
+    AverageRows({FS.Bits, FS.Stride}, FRows, FTaps, FTapStart, FDen, FLine.data(), FSum);
   }
 
   // BLACKONWHITE / WHITEONBLACK: the pixels a shrink drops are combined
@@ -194,11 +176,13 @@ class Stretcher {
   const Axis& FX;
   const Axis& FY;
   int FX0, FN, FMode;
-  bool FScaled = false;
+  bool FScaled = false, FHalve = false;
   std::vector<Pixel> FLine;
   std::vector<int> FXMap;
-  std::vector<std::pair<int, int>> FTaps;
+  AreaWeights FYWeights;
+  std::vector<std::pair<int, std::uint32_t>> FTaps, FRows;
   std::vector<std::size_t> FTapStart;
+  std::uint64_t FDen = 1;
   std::vector<std::uint64_t> FSum;
 };
 

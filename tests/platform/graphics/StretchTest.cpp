@@ -317,3 +317,52 @@ TEST_F(FastPaths, NearestStretchMatchesThePixelCentreRule) {
     }
   }
 }
+
+namespace {
+
+// The area average by its definition: destination pixel (x, y) covers the
+// source rectangle [x·SW/DW, (x+1)·SW/DW) × [y·SH/DH, (y+1)·SH/DH); each
+// source pixel counts with the area it shares, the mean rounded to nearest.
+TColor AreaMean(TBitmap& Src, const TRect& S, int DW, int DH, int X, int Y) {
+  std::uint64_t sum[3] = {0, 0, 0}, total = 0;
+  for (int sy = 0; sy < S.Height(); ++sy) {
+    const std::int64_t hy = std::max<std::int64_t>(0, std::min<std::int64_t>((Y + 1) * S.Height(), (sy + 1) * DH) -
+                                                      std::max<std::int64_t>(Y * S.Height(), sy * DH));
+    for (int sx = 0; sx < S.Width() && hy > 0; ++sx) {
+      const std::int64_t wx = std::max<std::int64_t>(0, std::min<std::int64_t>((X + 1) * S.Width(), (sx + 1) * DW) -
+                                                        std::max<std::int64_t>(X * S.Width(), sx * DW));
+      const TColor p = Src.Canvas()->Pixels(S.Left + sx, S.Top + sy);
+      for (int c = 0; c < 3; ++c) sum[c] += ((p >> (8 * c)) & 0xFF) * static_cast<std::uint64_t>(wx * hy);
+      total += static_cast<std::uint64_t>(wx * hy);
+    }
+  }
+  TColor r = 0;
+  for (int c = 0; c < 3; ++c) r |= static_cast<TColor>((sum[c] + total / 2) / total) << (8 * c);
+  return r;
+}
+
+}  // namespace
+
+TEST_F(FastPaths, HalftoneMatchesTheAreaMeanForAnyRatio) {
+  for (int round = 0; round < 120; ++round) {
+    TBitmap src(24, 20);
+    Randomize(src);
+    // Every third round halves exactly, the case with its own fast path.
+    const bool halve = round % 3 == 0;
+    const TRect s(Rand(0, 6), Rand(0, 6), Rand(10, 24), Rand(10, 20));
+    const int dw = halve ? s.Width() / 2 : Rand(1, 30), dh = halve ? s.Height() / 2 : Rand(1, 30);
+    const TRect sr = halve ? Bounds(s.Left, s.Top, 2 * dw, 2 * dh) : s;
+    TBitmap dst(dw + 2, dh + 2);
+    SetStretchBltMode(dst.Canvas()->Handle(), HALFTONE);
+    StretchBlt(dst.Canvas()->Handle(), 1, 1, dw, dh, src.Canvas()->Handle(), sr.Left, sr.Top,
+               sr.Width(), sr.Height(), SRCCOPY);
+    for (int y = 0; y < dh; ++y) {
+      for (int x = 0; x < dw; ++x) {
+        ASSERT_EQ(dst.Canvas()->Pixels(x + 1, y + 1), AreaMean(src, sr, dw, dh, x, y))
+            << "round " << round << " at " << x << "," << y;
+      }
+    }
+    EXPECT_EQ(dst.Canvas()->Pixels(0, 0), clWhite);
+    EXPECT_EQ(dst.Canvas()->Pixels(dw + 1, dh + 1), clWhite);
+  }
+}
