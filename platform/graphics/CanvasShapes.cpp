@@ -1,7 +1,10 @@
 // The canvas figures: rectangles, rounded rectangles, ellipses, arcs, pies,
 // chords, and flood fill.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 #include "platform/graphics/CanvasAccess.h"
 #include "platform/raster/Flood.h"
@@ -35,6 +38,50 @@ void FillWithoutPen(TCanvas& C, const raster::Target& T, const TRect& Box, int C
   }
 }
 
+double WrapAngle(double A) {
+  constexpr double kTwoPi = 2 * std::numbers::pi;
+  A = std::fmod(A, kTwoPi);
+  return A < 0 ? A + kTwoPi : A;
+}
+
+// A styled one-pixel pen along a curved outline: the outline pixels, taken
+// counter-clockwise around the box centre from the angle From, follow the
+// pen's rhythm. Figures up to kWalkAll pixels a side are walked whole, so
+// that clipping never shifts the rhythm.
+class StyledRing {
+ public:
+  static constexpr int kWalkAll = 4096;
+  StyledRing(const TRect& Box, double From)
+      : FCx((Box.Left + Box.Right) / 2.0), FCy((Box.Top + Box.Bottom) / 2.0), FFrom(From) {}
+  static bool WalkAll(const TRect& Box) { return Box.Width() <= kWalkAll && Box.Height() <= kWalkAll; }
+  void Add(int Y, int X0, int X1) {
+    for (int x = X0; x < X1; ++x) FPixels.push_back({Key(x, Y), TPoint(x, Y)});
+  }
+  void Paint(const raster::Target& T, const raster::LinePen& Pen, std::int64_t Phase) {
+    std::sort(FPixels.begin(), FPixels.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < FPixels.size(); ++i) {
+      const TPoint p = FPixels[i].second;
+      if (!T.Clip.Contains(p)) continue;
+      raster::Pixel& d = T.Row(p.Y)[p.X];
+      if (Pen.Dash.On(Phase + static_cast<std::int64_t>(i))) d = raster::Rop2(Pen.Mode, Pen.Color, d);
+      else if (Pen.OpaqueGaps) d = raster::Rop2(Pen.Mode, Pen.Gap, d);
+    }
+  }
+
+ private:
+  double Key(int X, int Y) const { return WrapAngle(std::atan2(FCy - Y - 0.5, X + 0.5 - FCx) - FFrom); }
+  double FCx, FCy, FFrom;
+  std::vector<std::pair<double, TPoint>> FPixels;
+};
+
+// The rows a figure's outline is walked over: all of them for a styled
+// pen on a figure small enough, else those inside the clip.
+std::pair<int, int> OutlineRows(const raster::Target& T, int Top, int Bottom, bool Whole) {
+  if (Whole) return {Top, Bottom};
+  return {std::max(Top, T.Clip.Top), std::min(Bottom, T.Clip.Bottom)};
+}
+
 // A rectangle, rounded rectangle or ellipse in a device box: the interior
 // with the brush, then the outline with the pen.
 void PaintFigure(TCanvas& C, const TRect& Box, int CornerW, int CornerH) {
@@ -45,15 +92,22 @@ void PaintFigure(TCanvas& C, const TRect& Box, int CornerW, int CornerH) {
     FillWithoutPen(C, t, Box, CornerW, CornerH);
     return;
   }
+  const raster::LinePen line = A::LinePen(C);
+  const bool styled = line.Styled && (CornerW > 1 || CornerH > 1);
+  StyledRing styledRing(Box, 0);
   const raster::Fill pen = A::PenFill(C);
   const raster::Fill brush = A::BrushFill(C, C.Pen()->Mode());
   const bool filled = A::BrushVisible(C);
   const raster::Outlined figure(Box, CornerW, CornerH, A::PenWidth(C), A::InsideFrame(C));
-  const int top = std::max(figure.Top(), t.Clip.Top);
-  const int bottom = std::min(figure.Bottom(), t.Clip.Bottom);
-  const raster::SpanFn ring = [&](int y, int x0, int x1) { ClippedSpan(t, y, x0, x1, pen); };
+  const auto [top, bottom] =
+      OutlineRows(t, figure.Top(), figure.Bottom(), styled && StyledRing::WalkAll(Box));
+  const raster::SpanFn ring = [&](int y, int x0, int x1) {
+    if (styled) styledRing.Add(y, x0, x1);
+    else ClippedSpan(t, y, x0, x1, pen);
+  };
   const raster::SpanFn inner = [&](int y, int x0, int x1) { ClippedSpan(t, y, x0, x1, brush); };
   for (int y = top; y < bottom; ++y) figure.Row(y, ring, filled ? inner : nullptr);
+  if (styled) styledRing.Paint(t, line, 0);
 }
 
 // The angular part of an ellipse inside a device box, counter-clockwise
@@ -67,7 +121,7 @@ class Sector {
       : FCx((Box.Left + Box.Right) / 2.0), FCy((Box.Top + Box.Bottom) / 2.0),
         FRx((Box.Width() - 1) / 2.0), FRy((Box.Height() - 1) / 2.0) {
     FStart = Direction(Start.X - FCx, FCy - Start.Y);
-    FSweep = Wrap(Direction(End.X - FCx, FCy - End.Y) - FStart);
+    FSweep = WrapAngle(Direction(End.X - FCx, FCy - End.Y) - FStart);
     FFull = FSweep < 1e-12;
     FSx = std::cos(FStart);
     FSy = std::sin(FStart);
@@ -100,6 +154,7 @@ class Sector {
     return near(FSx, FSy) || near(FEx, FEy);
   }
   TPoint Centre() const { return FCentre; }
+  double StartAngle() const { return FStart; }
   TPoint StartPoint() const { return FStartPoint; }
   TPoint EndPoint() const { return FEndPoint; }
   bool Full() const { return FFull; }
@@ -114,11 +169,6 @@ class Sector {
 
  private:
   static double Direction(double Dx, double Dy) { return std::atan2(Dy, Dx); }
-  static double Wrap(double A) {
-    constexpr double kTwoPi = 2 * std::numbers::pi;
-    A = std::fmod(A, kTwoPi);
-    return A < 0 ? A + kTwoPi : A;
-  }
   // The pixel nearest to a pixel-centre position; a position halfway
   // between pixels takes the one inside the sector, so that radials hug it.
   TPoint Nearest(double X, double Y) const {
@@ -182,21 +232,44 @@ void AddStraightParts(raster::SpanSet& Outline, const Sector& S, ArcKind Kind, i
   }
 }
 
+// The straight parts with a styled one-pixel pen.
+void StrokeStraightParts(const raster::Target& T, const Sector& S, ArcKind Kind,
+                         const raster::LinePen& Pen) {
+  if (S.Full()) return;
+  std::int64_t phase = 0;
+  if (Kind == ArcKind::Pie) {
+    raster::ThinLine(T, S.EndPoint().X, S.EndPoint().Y, S.Centre().X, S.Centre().Y, Pen, phase);
+    raster::ThinLine(T, S.Centre().X, S.Centre().Y, S.StartPoint().X, S.StartPoint().Y, Pen, phase);
+  } else if (Kind == ArcKind::Chord) {
+    raster::ThinLine(T, S.EndPoint().X, S.EndPoint().Y, S.StartPoint().X, S.StartPoint().Y, Pen, phase);
+  }
+}
+
 void PaintArc(TCanvas& C, const TRect& Box, TPoint Start, TPoint End, ArcKind Kind) {
   if (Box.IsEmpty()) return;
   const raster::Target t = A::Begin(C);
   if (t.Empty()) return;
   const Sector sector(Box, Start, End);
   const int width = A::PenWidth(C);
+  const raster::LinePen line = A::LinePen(C);
+  StyledRing styledRing(Box, sector.StartAngle());
   const raster::Outlined figure(Box, kFull, kFull, width, A::InsideFrame(C));
   raster::SpanSet outline(t.Clip);
   const raster::Fill brush = A::BrushFill(C, C.Pen()->Mode());
+  const bool whole = line.Styled && StyledRing::WalkAll(Box);
   const raster::SpanFn ring = [&](int y, int x0, int x1) {
-    for (int x = std::max(x0, t.Clip.Left); x < std::min(x1, t.Clip.Right); ++x) {
-      if (sector.ContainsOutline(x, y)) outline.Add(y, x, x + 1);
+    if (!whole) {
+      x0 = std::max(x0, t.Clip.Left);
+      x1 = std::min(x1, t.Clip.Right);
+    }
+    for (int x = x0; x < x1; ++x) {
+      if (!sector.ContainsOutline(x, y)) continue;
+      if (line.Styled) styledRing.Add(y, x, x + 1);
+      else outline.Add(y, x, x + 1);
     }
   };
   const raster::SpanFn inner = [&](int y, int x0, int x1) {
+    if (y < t.Clip.Top || y >= t.Clip.Bottom) return;
     if (Kind == ArcKind::Chord) {
       FillRuns(t, y, x0, x1, [&](int x) { return sector.OnArcSide(x, y); }, brush);
     } else {
@@ -204,11 +277,16 @@ void PaintArc(TCanvas& C, const TRect& Box, TPoint Start, TPoint End, ArcKind Ki
     }
   };
   const bool filled = Kind != ArcKind::Arc && A::BrushVisible(C);
-  const int top = std::max(figure.Top(), t.Clip.Top);
-  const int bottom = std::min(figure.Bottom(), t.Clip.Bottom);
+  const auto [top, bottom] = OutlineRows(t, figure.Top(), figure.Bottom(), whole);
   for (int y = top; y < bottom; ++y) figure.Row(y, ring, filled ? inner : nullptr);
+  if (!A::PenVisible(C)) return;
+  if (line.Styled) {
+    styledRing.Paint(t, line, 0);
+    StrokeStraightParts(t, sector, Kind, line);
+    return;
+  }
   AddStraightParts(outline, sector, Kind, width);
-  if (A::PenVisible(C)) outline.Paint(t, A::PenFill(C));
+  outline.Paint(t, A::PenFill(C));
 }
 
 }  // namespace

@@ -336,3 +336,37 @@ TEST(OddBoxArcs, ReachThePixelsTheirRadialsPointAt) {
   EXPECT_EQ(q[2] + q[3], 0);
   EXPECT_EQ(CountIf(*b, [](int x, int, TColor p) { return p == clBlack && x < 10; }), 0);
 }
+
+TEST(StyledCurves, DottedEllipseAlternatesAlongTheOutline) {
+  auto solid = MakeBitmap(40, 30);
+  solid->Canvas()->Brush()->SetStyle(bsClear);
+  solid->Canvas()->Ellipse(2, 2, 38, 28);
+  const int outline = CountColor(*solid, clBlack);
+  auto b = MakeBitmap(40, 30, clRed);
+  b->Canvas()->Pen()->SetStyle(psDot);
+  b->Canvas()->Brush()->SetStyle(bsClear);
+  b->Canvas()->Ellipse(2, 2, 38, 28);
+  // Three on, three off: about half of the same outline, gaps untouched.
+  const int dots = CountColor(*b, clBlack);
+  EXPECT_NEAR(dots, outline / 2, 3);
+  EXPECT_EQ(dots + CountIf(*b, [&](int x, int y, TColor p) {
+              return p == clRed && solid->Canvas()->Pixels(x, y) == clBlack;
+            }), outline);
+  EXPECT_EQ(CountIf(*b, [&](int x, int y, TColor p) {
+              return p == clBlack && solid->Canvas()->Pixels(x, y) != clBlack;
+            }), 0);
+}
+
+TEST(StyledCurves, ClippingDoesNotShiftTheRhythm) {
+  auto whole = MakeBitmap(40, 40);
+  whole->Canvas()->Pen()->SetStyle(psDash);
+  whole->Canvas()->Arc(0, 0, 40, 40, 40, 20, 0, 20);
+  auto part = MakeBitmap(40, 40);
+  part->Canvas()->Pen()->SetStyle(psDash);
+  part->Canvas()->IntersectClip(TRect(20, 0, 40, 20));
+  part->Canvas()->Arc(0, 0, 40, 40, 40, 20, 0, 20);
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 20; x < 40; ++x) ASSERT_EQ(part->Canvas()->Pixels(x, y), whole->Canvas()->Pixels(x, y));
+  }
+  EXPECT_GT(CountColor(*part, clBlack), 5);
+}
