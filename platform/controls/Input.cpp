@@ -301,20 +301,22 @@ TWinControl* KeyTarget() {
 }
 
 // CN_xxx first (the control may take the key), then the WM_xxx message.
-void SendKey(UINT Msg, WPARAM Code, std::int32_t Data) {
+// True when CN_xxx took it.
+bool SendKey(UINT Msg, WPARAM Code, std::int32_t Data) {
   TWinControl* target = KeyTarget();
-  if (target == nullptr) return;
-  if (detail::Deliver(target, CN_BASE + Msg, Code, Data) != 0) return;
-  if (KeyTarget() != target) return;  // the focus moved away meanwhile
+  if (target == nullptr) return false;
+  if (detail::Deliver(target, CN_BASE + Msg, Code, Data) != 0) return true;
+  if (KeyTarget() != target) return false;  // the focus moved away meanwhile
   detail::Deliver(target, Msg, Code, Data);
+  return false;
 }
 
 }  // namespace
 
-void KeyDown(std::uint16_t Key, TShiftState Shift) {
+bool KeyDown(std::uint16_t Key, TShiftState Shift) {
   SetModifiers(Shift);
   SetKeyStateDown(Key, true);
-  SendKey(WM_KEYDOWN, Key, KeyData(false));
+  return SendKey(WM_KEYDOWN, Key, KeyData(false));
 }
 
 void KeyUp(std::uint16_t Key, TShiftState Shift) {

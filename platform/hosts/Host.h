@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -61,6 +62,20 @@ class THost {
   // Shows the color dialog; true when a color was accepted.
   virtual bool ExecuteColorDialog(TColorDialog& Dialog) = 0;
 
+  // ---- drop-downs
+  // Shows Popup (a windowed control without parent, such as the list of a
+  // combo box, placed at its Left and Top in screen coordinates) above
+  // every window, with the mouse input going to it; a press anywhere
+  // outside it calls Dismiss, which should hide it. Returns at once. The
+  // defaults do nothing: on a host without a screen the control stays an
+  // in-memory window that input can be injected into.
+  virtual void ShowDropDown(TWinControl& Popup, std::function<void()> Dismiss) {
+    (void)Popup;
+    (void)Dismiss;
+  }
+  // Takes a drop-down off the screen (before it is hidden or freed).
+  virtual void HideDropDown(TWinControl& Popup) { (void)Popup; }
+
   // ---- odds and ends
   virtual void SetCursor(TCursor Cursor) = 0;
   virtual bool HasClipboardText() = 0;
@@ -100,7 +115,10 @@ void MouseLeave(TControl* Control);
 // ScreenPos is the pointer position on the screen.
 void MouseWheel(TControl* Target, TShiftState Shift, int WheelDelta, TPoint ScreenPos);
 // Keys and characters go to the focused control (key preview by its form).
-void KeyDown(std::uint16_t Key, TShiftState Shift);
+// KeyDown returns true when the control took the key as a command (a
+// dialog key such as Tab or a default button's Enter): the character the
+// key would type is then not delivered.
+bool KeyDown(std::uint16_t Key, TShiftState Shift);
 void KeyUp(std::uint16_t Key, TShiftState Shift);
 void KeyPress(char16_t Char);
 // Makes the next press a single click whatever came before it.
