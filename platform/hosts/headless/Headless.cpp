@@ -226,6 +226,8 @@ void KeyUp(TControl* Ctl, std::uint16_t Key, TShiftState Shift) {
   Settle();
 }
 
+// A key taken as a command at the notification step (Tab moving the focus,
+// Enter pressing a default button) types no character, as on the system.
 void Type(TControl* Ctl, const String& Text) {
   for (char16_t c : Text) {
     if (!detail::IsAlive(Ctl)) return;
@@ -237,10 +239,14 @@ void Type(TControl* Ctl, const String& Text) {
     }
     TShiftState shift = k.Shift ? TShiftState{ssShift} : TShiftState{};
     if (k.Shift) KeyDown(Ctl, VK_SHIFT, shift);
-    KeyDown(Ctl, k.Key, shift);
-    KeyPress(Ctl, ch);
-    KeyUp(Ctl, k.Key, shift);
-    if (k.Shift) KeyUp(Ctl, VK_SHIFT, {});
+    if (!FocusFor(Ctl)) return;
+    bool taken = input::KeyDown(k.Key, shift);
+    Settle();
+    if (!taken && detail::IsAlive(Ctl)) KeyPress(Ctl, ch);
+    // The releases go wherever the focus is now (Tab may have moved it).
+    input::KeyUp(k.Key, shift);
+    if (k.Shift) input::KeyUp(VK_SHIFT, {});
+    Settle();
   }
 }
 

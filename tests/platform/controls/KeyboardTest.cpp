@@ -207,6 +207,27 @@ TEST_F(KeyboardTest, TypeSendsDownPressUpWithShiftAroundShiftedCharacters) {
   EXPECT_GE(GetKeyState(VK_SHIFT), 0);
 }
 
+TEST_F(KeyboardTest, AKeyTakenAsACommandTypesNoCharacter) {
+  auto* p0 = new TFillControl(form.get(), clWhite);
+  auto* p1 = new TFillControl(form.get(), clWhite);
+  for (auto* p : {p0, p1}) {
+    p->SetParent(form.get());
+    p->SetTabStop(true);
+  }
+  p0->SetTabOrder(0);
+  p1->SetTabOrder(1);
+  EventLog l;
+  WireKeys(p0, l, "p0");
+  WireKeys(p1, l, "p1");
+  headless::Type(p0, u"a\t");
+  EXPECT_TRUE(p1->Focused());  // Tab moved on and typed nothing
+  EXPECT_EQ(l.Joined(), "p0:enter p0:keydown65 p0:pressa p0:keyup65 p0:exit p1:enter p1:keyup9");
+  // A control that wants Tab gets the key and its character.
+  log.Clear();
+  headless::Type(e1, u"\t");
+  EXPECT_EQ(log.Count("e1:press\t"), 1);
+}
+
 TEST_F(KeyboardTest, HidingDisablingOrFreeingTheFocusedControlMovesTheFocusAway) {
   e1->SetFocus();
   e1->SetVisible(false);
