@@ -59,8 +59,6 @@ void TCustomGrid::SetRowCount(int Value) {
   ChangeSize(ColCount(), Value);
 }
 
-// New fixed counts put the view, the current cell and the anchor back to
-// the first scrolling cell, as the framework does.
 void TCustomGrid::SetFixedCols(int Value) {
   if (Value == FFixedCols) return;
   if (Value < 0) IndexOutOfRange();
@@ -68,12 +66,7 @@ void TCustomGrid::SetFixedCols(int Value) {
     throw EInvalidGridOperation(u"Fixed column count must be less than column count");
   }
   FFixedCols = Value;
-  FTopLeft = {FFixedCols, FFixedRows};
-  FCurrent = FTopLeft;
-  FAnchor = FCurrent;
-  if (FOptions.Contains(goRowSelect)) FAnchor.X = ColCount() - 1;
-  UpdateEdit();
-  Invalidate();
+  Initialize();
 }
 
 void TCustomGrid::SetFixedRows(int Value) {
@@ -83,6 +76,12 @@ void TCustomGrid::SetFixedRows(int Value) {
     throw EInvalidGridOperation(u"Fixed row count must be less than row count");
   }
   FFixedRows = Value;
+  Initialize();
+}
+
+// New fixed counts put the view, the current cell and the anchor back to
+// the first scrolling cell, as the framework does.
+void TCustomGrid::Initialize() {
   FTopLeft = {FFixedCols, FFixedRows};
   FCurrent = FTopLeft;
   FAnchor = FCurrent;
@@ -227,10 +226,6 @@ void TCustomGrid::SetBorderStyle(TBorderStyle Value) {
   FBorderStyle = Value;
   UpdateEdit();
   Invalidate();
-}
-
-void TCustomGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
 void TCustomGrid::SizeChanged(int DeltaWidth, int DeltaHeight) {

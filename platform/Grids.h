@@ -223,8 +223,6 @@ class TCustomGrid : public TCustomControl {
   void SetEditorMode(bool Value);
   TInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
 
-  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
-
  protected:
   // Draws a cell. ARect is CellRect; AState holds gdFixed for fixed cells,
   // gdSelected inside the selection and gdFocused for the current cell of
@@ -312,6 +310,7 @@ class TCustomGrid : public TCustomControl {
   int CellAtPos(const TGridAxisDrawInfo& Axis, const grids::TGridAxis& Sizes, int Pos) const;
   int MaxFirstCell(const TGridAxisDrawInfo& Axis, const grids::TGridAxis& Sizes, int Last) const;
   void ChangeSize(int NewColCount, int NewRowCount);
+  void Initialize();
   void ClampTopLeft();
   void ClampCurrent();
   void SelectionMoved(const TGridRect& OldSel);
