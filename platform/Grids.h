@@ -497,6 +497,7 @@ class TInplaceEditList : public TInplaceEdit {
   void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void DoExit() override;
+  void CMVisibleChanged(TMessage& Message) override;
   virtual void EditButtonClick();
   TRect ButtonRect() const;
 

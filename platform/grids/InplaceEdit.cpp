@@ -342,6 +342,12 @@ void TInplaceEditList::DoExit() {
   TInplaceEdit::DoExit();
 }
 
+// A hidden editor takes its list along.
+void TInplaceEditList::CMVisibleChanged(TMessage& Message) {
+  if (!Visible() && FListVisible) CloseUp(false);
+  TInplaceEdit::CMVisibleChanged(Message);
+}
+
 // The list opens below the editor (above it when the window has no room
 // below), as wide as the editor, DropDownRows items high at most.
 void TInplaceEditList::DropDown() {

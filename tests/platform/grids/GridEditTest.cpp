@@ -166,6 +166,20 @@ TEST_F(EditTest, TheListButtonAndAClickOnAnItem) {
   headless::Click(popup, 5, 1 + h + h / 2);
   EXPECT_FALSE(list->ListVisible());
   EXPECT_EQ(list->Text(), u"two");
+  // Escape closes an open list first, the editor only then.
+  headless::Click(list, button.Left + 3, 3);
+  ASSERT_TRUE(list->ListVisible());
+  headless::KeyDown(list, VK_ESCAPE);
+  EXPECT_FALSE(list->ListVisible());
+  EXPECT_TRUE(Grid->EditorMode());
+  // Closing the editor takes an open list along.
+  headless::Click(list, button.Left + 3, 3);
+  ASSERT_TRUE(list->ListVisible());
+  Grid->SetEditorMode(false);
+  EXPECT_FALSE(list->ListVisible());
+  EXPECT_FALSE(popup->Visible());
+  ASSERT_EQ(Grid->Stored.size(), 1u);
+  EXPECT_EQ(Grid->Stored[0].second, u"two");
 }
 
 TEST_F(EditTest, AnEllipsisButtonFiresItsEvent) {
