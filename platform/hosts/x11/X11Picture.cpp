@@ -64,6 +64,8 @@ TPictureSink::TPictureSink(Display* Dpy, bool TryShm) : FDisplay(Dpy) {
             FVisual->green_mask == 0xFF00 && FVisual->blue_mask == 0xFF &&
             BitsPerPixel(Dpy, FDepth) == 32;
   FShmAllowed = TryShm && FDirect && XShmQueryExtension(Dpy);
+  // Tried at once, so that whether pictures go through it is known.
+  if (FShmAllowed) EnsureShm(256, 256);
 }
 
 TPictureSink::~TPictureSink() {

@@ -235,6 +235,77 @@ void TUser::Resize(Window W, int Width, int Height) {
   XFlush(FDisplay);
 }
 
+// ---------------------------------------------------------------- child programs
+
+TChild::TChild(std::vector<std::string> Argv) {
+  int in[2], out[2];
+  if (pipe(in) != 0) return;
+  if (pipe(out) != 0) {
+    close(in[0]);
+    close(in[1]);
+    return;
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+  posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  for (int fd : {in[0], in[1], out[0], out[1]}) posix_spawn_file_actions_addclose(&actions, fd);
+  std::vector<std::string> env{"DISPLAY=" + DisplayName(), "PATH=/usr/local/bin:/usr/bin:/bin"};
+  std::vector<char*> argv, envp;
+  for (auto& a : Argv) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  for (auto& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) FPid = pid;
+  posix_spawn_file_actions_destroy(&actions);
+  close(in[0]);
+  close(out[1]);
+  FIn = in[1];
+  FOut = out[0];
+  fcntl(FOut, F_SETFL, fcntl(FOut, F_GETFL) | O_NONBLOCK);
+}
+
+TChild::~TChild() {
+  CloseInput();
+  if (FPid > 0 && FExitCode < 0) {
+    kill(FPid, SIGTERM);
+    waitpid(FPid, nullptr, 0);
+  }
+  if (FOut >= 0) close(FOut);
+}
+
+void TChild::Write(const std::string& Bytes) {
+  std::size_t done = 0;
+  while (FIn >= 0 && done < Bytes.size()) {
+    ssize_t n = write(FIn, Bytes.data() + done, Bytes.size() - done);
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+}
+
+void TChild::CloseInput() {
+  if (FIn >= 0) close(FIn);
+  FIn = -1;
+}
+
+bool TChild::Poll() {
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = FOut >= 0 ? read(FOut, buffer, sizeof buffer) : 0;
+    if (n <= 0) break;
+    FOutput.append(buffer, static_cast<std::size_t>(n));
+  }
+  if (FPid <= 0) return true;
+  if (FExitCode >= 0) return true;
+  int status = 0;
+  if (waitpid(FPid, &status, WNOHANG) != FPid) return false;
+  FExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+  Poll();  // what it wrote last
+  return true;
+}
+
 // ---------------------------------------------------------------- scripts and waiting
 
 TScript::TScript(std::vector<Step> Steps, unsigned IntervalMs) : FSteps(std::move(Steps)) {
@@ -250,8 +321,14 @@ TScript::~TScript() {
   vcl::DeallocateHWnd(FWindow);
 }
 
+// In short slices: what is waited for may come from outside the display
+// (a child program ending), which would not wake the loop.
 bool WaitFor(const std::function<bool()>& Done, int TimeoutMs) {
-  return vcl::x11::ProcessUntil(Done, TimeoutMs);
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimeoutMs);
+  while (!vcl::x11::ProcessUntil(Done, 20)) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+  }
+  return true;
 }
 
 bool ShowAndWait(vcl::TCustomForm& Form) {

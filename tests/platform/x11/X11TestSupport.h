@@ -80,6 +80,30 @@ class TScript {
   std::size_t FNext = 0;
 };
 
+// A program run for a test (xclip), with its standard input and output
+// on pipes; the output is collected while the test's loop runs.
+class TChild {
+ public:
+  // Argv[0] is looked up on the PATH; DISPLAY is the session's.
+  explicit TChild(std::vector<std::string> Argv);
+  ~TChild();  // ends the program if it still runs
+  TChild(const TChild&) = delete;
+  TChild& operator=(const TChild&) = delete;
+  bool Started() const { return FPid > 0; }
+  void Write(const std::string& Bytes);
+  void CloseInput();
+  // Collects what the program wrote; true once it has ended.
+  bool Poll();
+  int ExitCode() const { return FExitCode; }
+  const std::string& Output() const { return FOutput; }
+
+ private:
+  int FPid = -1;
+  int FIn = -1, FOut = -1;
+  int FExitCode = -1;
+  std::string FOutput;
+};
+
 // Runs the message loop until Done (at most TimeoutMs); true when done.
 bool WaitFor(const std::function<bool()>& Done, int TimeoutMs = 5000);
 // Shows the form and waits until its window is on the screen and painted.
