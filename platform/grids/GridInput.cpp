@@ -201,9 +201,11 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
   if (Button == mbLeft && !Shift.Contains(ssDouble) && ScrollBarMouseDown(X, Y)) return;
   X -= BorderWidth();
   Y -= BorderWidth();
-  if (!ComponentState().Contains(csDesigning) && (CanFocus() || GetParentForm(this) == nullptr)) {
-    if (FocusedControl() != this) SetFocus();
-    if (!IsActiveControl()) {
+  // A press focuses the grid; when another control keeps the focus (its
+  // OnExit refused to let go), the press does nothing more.
+  if (!ComponentState().Contains(csDesigning)) {
+    if (CanFocus() && FocusedControl() != this) SetFocus();
+    if (!IsActiveControl() && GetParentForm(this) != nullptr) {
       SetMouseCapture(false);
       return;
     }
