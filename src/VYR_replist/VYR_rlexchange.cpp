@@ -1,5 +1,9 @@
 // The store's exchanges besides report XML: clipboard text, HTML table
 // export, CSV export and import, and reading the lines of a text file.
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -37,33 +41,35 @@ std::u16string_view Visible(std::u16string_view Stored, bool CheckCol) {
 
 void TRLData::CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                               bool UseTabs) {
+  if (UseTabs) {
+    CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, vcl::String(u"\t"));
+    return;
+  }
   const TSpan cols = Clamp(LeftCol, RightCol, 0, FNrOfCols);
   const TSpan rows = Clamp(TopRow, BottomRow, 1, FNrOfRows);
-  // Field widths: the longest stored text (marker included) and the name.
-  std::vector<std::size_t> width(static_cast<std::size_t>(cols.Count()), 0);
-  for (int c = cols.First; !UseTabs && c <= cols.Last; ++c) {
-    std::size_t& w = width[static_cast<std::size_t>(c - cols.First)];
+  // Fields one wider than the longest stored text (marker included) or the
+  // name; a text is never longer than its field, so it is only padded.
+  std::vector<std::size_t> field;
+  std::size_t line = 1;
+  for (int c = cols.First; c <= cols.Last; ++c) {
+    std::size_t w = AddHeader ? GetColName(c).size() : 0;
     for (int r = rows.First; r <= rows.Last; ++r) w = std::max(w, Strings->StringView(c, r).size());
-    if (AddHeader) w = std::max(w, GetColName(c).size());
-    w = std::min<std::size_t>(w, 255);
+    field.push_back(std::min<std::size_t>(w, 255) + 1);
+    line += field.back();
   }
   vcl::String text;
-  auto field = [&](int c, std::u16string_view s) {
-    if (UseTabs) {
-      text.append(s);
-      if (c < cols.Last) text += u'\t';
-      return;
-    }
-    const std::size_t w = width[static_cast<std::size_t>(c - cols.First)] + 1;
-    text.append(s.substr(0, w));
-    if (s.size() < w) text.append(w - s.size(), u' ');
+  text.reserve(line * (static_cast<std::size_t>(rows.Count()) + 1) + 1);
+  auto put = [&](std::size_t i, std::u16string_view s) {
+    text.append(s);
+    text.append(field[i] - s.size(), u' ');
   };
   if (AddHeader) {
-    for (int c = cols.First; c <= cols.Last; ++c) field(c, GetColName(c));
+    for (int c = cols.First; c <= cols.Last; ++c) put(static_cast<std::size_t>(c - cols.First), GetColName(c));
     text += u"\n\n";
   }
   for (int r = rows.First; r <= rows.Last; ++r) {
-    for (int c = cols.First; c <= cols.Last; ++c) field(c, Visible(Strings->StringView(c, r), IsCheckCol(c)));
+    for (int c = cols.First; c <= cols.Last; ++c)
+      put(static_cast<std::size_t>(c - cols.First), Visible(Strings->StringView(c, r), IsCheckCol(c)));
     text += u'\n';
   }
   vcl::Clipboard()->SetAsText(text);
@@ -73,7 +79,15 @@ void TRLData::CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomR
                               const vcl::String& Separator) {
   const TSpan cols = Clamp(LeftCol, RightCol, 0, FNrOfCols);
   const TSpan rows = Clamp(TopRow, BottomRow, 1, FNrOfRows);
+  // The length first, so that the text is built without reallocation.
+  std::size_t length = 2 + static_cast<std::size_t>(rows.Count() + 1) *
+                               (1 + Separator.size() * static_cast<std::size_t>(cols.Count()));
+  for (int c = cols.First; c <= cols.Last; ++c) {
+    length += GetColName(c).size();
+    for (int r = rows.First; r <= rows.Last; ++r) length += Strings->StringView(c, r).size();
+  }
   vcl::String text;
+  text.reserve(length);
   if (AddHeader) {
     for (int c = cols.First; c <= cols.Last; ++c) {
       if (c > cols.First) text += Separator;
@@ -218,30 +232,84 @@ void TRLData::ExportHTMLTable(const vcl::String& FName, int LoC, int LoR, int Hi
 
 namespace {
 
-// One field: quoted (inner quotes doubled) when it holds the delimiter, a
-// quote or a line break, or starts with U+FEFF (which a reader would take for
-// a byte order mark at the start of the file). At most 6 bytes per unit
-// plus 2.
-char* CsvField(char* P, std::u16string_view S, char16_t Delimiter) {
-  bool quote = !S.empty() && S[0] == 0xFEFF;
-  for (char16_t c : S) {
-    if (c == Delimiter || c == u'"' || c == u'\n' || c == u'\r') {
-      quote = true;
-      break;
+// How fields are written for one delimiter. A field is quoted (inner
+// quotes doubled) when it holds the delimiter, a quote or a line break, or
+// starts with U+FEFF (which a reader would take for a byte order mark at
+// the start of the file).
+class TCsvWriter {
+ public:
+  explicit TCsvWriter(char16_t Delimiter) : FDelim(Delimiter) {
+    for (char16_t c = 0; c < 128; ++c) FPlain[c] = c != Delimiter && c != u'"' && c != u'\n' && c != u'\r';
+  }
+
+  // One record; a record of one empty field is written as "" so that it is
+  // not read back as a blank line.
+  void Record(rlio::TTextOut& Out, const std::vector<std::u16string_view>& Fields) const {
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+      const std::u16string_view s = Fields[i];
+      char* p = Out.Room(s.size() * 6 + 4);
+      if (i > 0) *p++ = static_cast<char>(FDelim);
+      if (Fields.size() == 1 && s.empty()) p = PutAscii(p, "\"\"");
+      Out.Advance(Field(p, s));
     }
+    Out.Ascii("\r\n");
   }
-  if (!quote) return rlio::EncodeUtf8(P, S);
-  *P++ = '"';
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= S.size(); ++i) {
-    if (i < S.size() && S[i] != u'"') continue;
-    P = rlio::EncodeUtf8(P, S.substr(start, i - start));
-    if (i < S.size()) P = PutAscii(P, "\"\"");
-    start = i + 1;
+
+  // At most 6 bytes per unit plus 2.
+  char* Field(char* P, std::u16string_view S) const {
+    // Plain ASCII texts, the usual case, are copied in one pass.
+    const std::size_t n = CopyPlain(P, S);
+    return n == S.size() ? P + n : Special(P, S);
   }
-  *P++ = '"';
-  return P;
-}
+
+ private:
+  // Copies the leading run of plain ASCII units (no delimiter, quote or line
+  // break) to P, eight at a time where the processor allows; returns its
+  // length.
+  std::size_t CopyPlain(char* P, std::u16string_view S) const {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
+    const __m128i delim = _mm_set1_epi16(static_cast<short>(FDelim));
+    const __m128i quote = _mm_set1_epi16(u'"');
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    for (; i + 8 <= S.size(); i += 8) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(S.data() + i));
+      const __m128i ascii = _mm_cmpeq_epi16(_mm_and_si128(v, high), _mm_setzero_si128());
+      const __m128i special = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, delim), _mm_cmpeq_epi16(v, quote)),
+                                           _mm_or_si128(_mm_cmpeq_epi16(v, lf), _mm_cmpeq_epi16(v, cr)));
+      if (_mm_movemask_epi8(_mm_andnot_si128(special, ascii)) != 0xFFFF) break;
+      _mm_storel_epi64(reinterpret_cast<__m128i*>(P + i), _mm_packus_epi16(v, v));
+    }
+#endif
+    for (; i < S.size(); ++i) {
+      const char16_t c = S[i];
+      if (c >= 128 || !FPlain[c]) break;
+      P[i] = static_cast<char>(c);
+    }
+    return i;
+  }
+
+  char* Special(char* P, std::u16string_view S) const {
+    bool quote = !S.empty() && S[0] == 0xFEFF;
+    for (std::size_t i = 0; i < S.size() && !quote; ++i) quote = S[i] < 128 && !FPlain[S[i]];
+    if (!quote) return rlio::EncodeUtf8(P, S);
+    *P++ = '"';
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= S.size(); ++i) {
+      if (i < S.size() && S[i] != u'"') continue;
+      P = rlio::EncodeUtf8(P, S.substr(start, i - start));
+      if (i < S.size()) P = PutAscii(P, "\"\"");
+      start = i + 1;
+    }
+    *P++ = '"';
+    return P;
+  }
+
+  char16_t FDelim;
+  bool FPlain[128];
+};
 
 }  // namespace
 
@@ -249,33 +317,26 @@ int TRLData::ExportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool 
                        bool IncludeCommonHeader, int FirstCol, int FirstRow, int LastCol, int LastRow) {
   const TSpan cols = Clamp(FirstCol, LastCol, 0, FNrOfCols);
   const TSpan rows = cols.Count() == 0 ? TSpan{1, 0} : Clamp(FirstRow, LastRow, 1, FNrOfRows);
-  const char16_t delim = CSVDelimiterChar(Delimiter);
+  const TCsvWriter csv(CSVDelimiterChar(Delimiter));
   rlio::TSafeFile file(FName, rlio::ComponentPrefix(*this));
   rlio::TTextOut out(file);
-  // A record of one empty field is written as "" so that it is not read
-  // back as a blank line.
-  auto record = [&](auto&& TextOf) {
-    for (int c = cols.First; c <= cols.Last; ++c) {
-      std::u16string_view s = TextOf(c);
-      char* p = out.Room(s.size() * 6 + 4);
-      if (c > cols.First) *p++ = static_cast<char>(delim);
-      if (cols.Count() == 1 && s.empty()) p = PutAscii(p, "\"\"");
-      out.Advance(CsvField(p, s, delim));
-    }
-    out.Ascii("\r\n");
-  };
-  if (IncludeCommonHeader) {
-    char* p = out.Room(FCommonHeader.size() * 6 + 4);
-    p = FCommonHeader.empty() ? PutAscii(p, "\"\"") : CsvField(p, FCommonHeader, delim);
-    out.Advance(PutAscii(p, "\r\n"));
-  }
+  if (IncludeCommonHeader) csv.Record(out, {FCommonHeader});
   std::vector<vcl::String> names;
-  for (int c = cols.First; IncludeColHeaders && c <= cols.Last; ++c) names.push_back(GetColName(c));
-  if (IncludeColHeaders && cols.Count() > 0)
-    record([&](int c) { return std::u16string_view(names[static_cast<std::size_t>(c - cols.First)]); });
+  std::vector<std::u16string_view> fields;
+  std::vector<bool> check;
+  for (int c = cols.First; c <= cols.Last; ++c) {
+    names.push_back(GetColName(c));
+    check.push_back(IsCheckCol(c));
+  }
+  if (IncludeColHeaders && cols.Count() > 0) csv.Record(out, {names.begin(), names.end()});
   rlio::TProgress progress(this, FOnPercentDone, rows.Count());
+  fields.resize(static_cast<std::size_t>(cols.Count()));
   for (int r = rows.First; r <= rows.Last; ++r) {
-    record([&](int c) { return Visible(Strings->StringView(c, r), IsCheckCol(c)); });
+    for (int c = cols.First; c <= cols.Last; ++c) {
+      const auto i = static_cast<std::size_t>(c - cols.First);
+      fields[i] = Visible(Strings->StringView(c, r), check[i]);
+    }
+    csv.Record(out, fields);
     progress.Tick();
   }
   out.Flush();
