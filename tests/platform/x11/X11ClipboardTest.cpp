@@ -1,6 +1,7 @@
 // The clipboard is the display's CLIPBOARD selection: another client
 // (xclip) reads what the program copies and gives it what it pastes,
 // small texts at once and large ones in INCR pieces.
+#if VYR_HAVE_X11  // the X11 host is built (VYR_WITH_X11)
 #include <gtest/gtest.h>
 
 #include "platform/Clipbrd.h"
@@ -194,3 +195,5 @@ TEST_F(X11ClipboardTest, ClearedClipboardHoldsNoText) {
 }
 
 }  // namespace
+
+#endif  // VYR_HAVE_X11

@@ -1,6 +1,7 @@
 // Real input on a virtual display: XTest presses, moves and keys reach the
 // controls as the framework's input (typing, toggling, selecting, double
 // clicks, the wheel, enter and leave, capture, focus).
+#if VYR_HAVE_X11  // the X11 host is built (VYR_WITH_X11)
 #include <gtest/gtest.h>
 
 #include "platform/Buttons.h"
@@ -256,3 +257,5 @@ TEST_F(X11InputTest, FocusFollowsTheWindow) {
 }
 
 }  // namespace
+
+#endif  // VYR_HAVE_X11

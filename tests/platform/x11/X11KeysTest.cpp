@@ -4,6 +4,7 @@
 // captions with their '&' keys.
 #include <gtest/gtest.h>
 
+#if VYR_HAVE_X11  // the X11 host is built (VYR_WITH_X11)
 #include "platform/WinapiMessages.h"
 #include "platform/hosts/x11/X11Keys.h"
 #include "platform/hosts/x11/X11Menu.h"
@@ -136,3 +137,9 @@ TEST(X11KeysTest, MenuCaptionsAndTheirKeys) {
 }
 
 }  // namespace
+
+#else
+
+TEST(X11Host, NotBuilt) { GTEST_SKIP() << "built without the X11 host (VYR_WITH_X11=OFF)"; }
+
+#endif  // VYR_HAVE_X11

@@ -1,6 +1,7 @@
 // The message loop on the X11 host: timers come from the loop's wait in
 // due order, ProcessMessages takes input that has arrived, and the small
 // operations (bell, cursor, screen, double-click time) reach the display.
+#if VYR_HAVE_X11  // the X11 host is built (VYR_WITH_X11)
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -139,3 +140,5 @@ TEST_F(X11LoopTest, HourglassShowsTheWatch) {
 #endif
 
 }  // namespace
+
+#endif  // VYR_HAVE_X11

@@ -2,6 +2,7 @@
 // drop-downs (override-redirect windows with the pointer grabbed), modal
 // forms (their own loop, the other forms blocked) and the color dialog.
 // The user acts from timer-driven scripts, which go on inside those loops.
+#if VYR_HAVE_X11  // the X11 host is built (VYR_WITH_X11)
 #include <gtest/gtest.h>
 
 #include "platform/Dialogs.h"
@@ -292,3 +293,5 @@ TEST_F(X11PopupTest, ColorDialogSwatchesByKeyboardAndCancel) {
 }
 
 }  // namespace
+
+#endif  // VYR_HAVE_X11

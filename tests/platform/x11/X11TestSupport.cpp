@@ -1,3 +1,4 @@
+#if VYR_HAVE_X11  // the X11 host is built (VYR_WITH_X11)
 #include "X11TestSupport.h"
 
 #include <fcntl.h>
@@ -339,3 +340,5 @@ bool ShowAndWait(vcl::TCustomForm& Form) {
 std::uint32_t PixelAt(const vcl::TBitmap& B, int X, int Y) { return B.ScanLine(Y)[X] & 0xFFFFFF; }
 
 }  // namespace x11test
+
+#endif  // VYR_HAVE_X11

@@ -1,6 +1,7 @@
 // Form windows on a virtual display: what is shown matches the headless
 // rendering of the same form, exposes and resizes repaint, the close
 // button closes, pictures go through shared memory or the wire alike.
+#if VYR_HAVE_X11  // the X11 host is built (VYR_WITH_X11)
 #include <gtest/gtest.h>
 
 #include "platform/Forms.h"
@@ -216,3 +217,5 @@ TEST_F(X11WindowTest, PicturesArriveThroughEveryPath) {
 }
 
 }  // namespace
+
+#endif  // VYR_HAVE_X11
