@@ -6,6 +6,7 @@
 #include "platform/Streaming.h"
 #include "platform/controls/Internal.h"
 #include "platform/stdctrls/Look.h"
+#include "platform/stdctrls/Shared.h"
 
 namespace vcl {
 
@@ -32,14 +33,7 @@ void TButtonControl::SetPressed(bool Value) {
 }
 
 void TButtonControl::WMLButtonDown(TWMMouse& Message) {
-  if (!Focused() && CanFocus()) {
-    try {
-      SetFocus();
-    } catch (const EInvalidOperation&) {
-      // A control outside a focusable form is still pressed.
-    }
-    if (!detail::IsAlive(this)) return;
-  }
+  if (!stdctrls::FocusOnClick(this)) return;
   FMouseDown = true;
   SetPressed(true);
   TWinControl::WMLButtonDown(Message);

@@ -7,6 +7,7 @@
 #include "platform/SysUtils.h"
 #include "platform/controls/Internal.h"
 #include "platform/stdctrls/Look.h"
+#include "platform/stdctrls/Shared.h"
 
 namespace vcl {
 
@@ -384,16 +385,9 @@ void TCustomComboBox::WMChar(TWMKey& Message) {
 // A press takes the focus; on the button (or anywhere in the list
 // styles) it drops the list down.
 void TCustomComboBox::WMLButtonDown(TWMMouse& Message) {
-  if (!Focused() && CanFocus()) {
-    FClickFocus = true;
-    try {
-      SetFocus();
-    } catch (const EInvalidOperation&) {
-      // Shown outside a form that can take the focus: the list still opens.
-    }
-    FClickFocus = false;
-    if (!detail::IsAlive(this)) return;
-  }
+  FClickFocus = true;
+  if (!stdctrls::FocusOnClick(this)) return;
+  FClickFocus = false;
   TWinControl::WMLButtonDown(Message);
   if (!detail::IsAlive(this) || !Enabled()) return;
   if (FStyle != csDropDown || ButtonRect().Contains(Message.Pos())) ShowList();
@@ -495,11 +489,8 @@ namespace {
 bool RegisterComboBoxes() {
   RegisterEnum<TComboBoxStyle>({u"csDropDown", u"csSimple", u"csDropDownList",
                                 u"csOwnerDrawFixed", u"csOwnerDrawVariable"});
-  RegisterClass<TCustomComboBox, TWinControl>(u"TCustomComboBox")
-      .Color(u"Color", &TControl::Color, &TControl::SetColor, clWindow)
-      .Stored([](const TControl& c) { return !c.ParentColor(); })
-      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
-      .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
+  auto combo = RegisterClass<TCustomComboBox, TWinControl>(u"TCustomComboBox");
+  stdctrls::WindowColored(combo)
       .Property(u"Style", &TCustomComboBox::Style, &TCustomComboBox::SetStyle, csDropDown)
       .Property(u"DropDownCount", &TCustomComboBox::DropDownCount,
                 &TCustomComboBox::SetDropDownCount, 8)

@@ -6,6 +6,7 @@
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 #include "platform/Streaming.h"
+#include "platform/stdctrls/Shared.h"
 #include "platform/SysUtils.h"
 
 namespace vcl {
@@ -337,11 +338,8 @@ namespace {
 
 bool RegisterEdits() {
   RegisterEnum<TEditCharCase>({u"ecNormal", u"ecUpperCase", u"ecLowerCase"});
-  RegisterClass<TCustomEdit, TWinControl>(u"TCustomEdit")
-      .Color(u"Color", &TControl::Color, &TControl::SetColor, clWindow)
-      .Stored([](const TControl& c) { return !c.ParentColor(); })
-      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
-      .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
+  auto edit = RegisterClass<TCustomEdit, TWinControl>(u"TCustomEdit");
+  stdctrls::WindowColored(edit)
       .Property(u"Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
       .Property(u"ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true)
       .Property(u"BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle, bsSingle)

@@ -11,6 +11,7 @@
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "platform/controls/Internal.h"
+#include "platform/stdctrls/Shared.h"
 
 namespace vcl {
 
@@ -233,16 +234,9 @@ void TCustomEdit::EditChar(Char Ch) {
 // A press takes the focus (without AutoSelect) and places the caret; Shift
 // extends the selection; holding the button and moving selects.
 void TCustomEdit::WMLButtonDown(TWMMouse& Message) {
-  if (!Focused() && CanFocus()) {
-    FClickFocus = true;
-    try {
-      SetFocus();
-    } catch (const EInvalidOperation&) {
-      // A window that cannot take the focus is still edited by the mouse.
-    }
-    FClickFocus = false;
-    if (!detail::IsAlive(this)) return;
-  }
+  FClickFocus = true;
+  if (!stdctrls::FocusOnClick(this)) return;
+  FClickFocus = false;
   TShiftState shift = KeysToShiftState(Message.Keys);
   FDesiredX = -1;
   MoveCaret(IndexAtPoint(Message.XPos, Message.YPos), shift.Contains(ssShift));

@@ -6,6 +6,7 @@
 #include "platform/SysUtils.h"
 #include "platform/controls/Internal.h"
 #include "platform/stdctrls/Look.h"
+#include "platform/stdctrls/Shared.h"
 
 namespace vcl {
 
@@ -156,14 +157,7 @@ void TCustomListBox::WMChar(TWMKey& Message) {
 }
 
 void TCustomListBox::WMLButtonDown(TWMMouse& Message) {
-  if (!Focused() && CanFocus()) {
-    try {
-      SetFocus();
-    } catch (const EInvalidOperation&) {
-      // Outside a focusable form the click still selects.
-    }
-    if (!detail::IsAlive(this)) return;
-  }
+  if (!stdctrls::FocusOnClick(this)) return;
   int index = ItemAtPos(Message.Pos(), true);
   bool onBar = ScrollBarShown() && Message.XPos >= ItemRect(0).Right;
   if (onBar) {
@@ -249,11 +243,8 @@ namespace {
 bool RegisterListBoxes() {
   RegisterEnum<TListBoxStyle>({u"lbStandard", u"lbOwnerDrawFixed", u"lbOwnerDrawVariable",
                                u"lbVirtual", u"lbVirtualOwnerDraw"});
-  RegisterClass<TCustomListBox, TWinControl>(u"TCustomListBox")
-      .Color(u"Color", &TControl::Color, &TControl::SetColor, clWindow)
-      .Stored([](const TControl& c) { return !c.ParentColor(); })
-      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
-      .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
+  auto list = RegisterClass<TCustomListBox, TWinControl>(u"TCustomListBox");
+  stdctrls::WindowColored(list)
       .Property(u"Style", &TCustomListBox::Style, &TCustomListBox::SetStyle, lbStandard)
       .Property(u"ItemHeight", [](TCustomListBox& l) { return l.ItemHeight(); },
                 &TCustomListBox::SetItemHeight)

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/controls/Internal.h"
+#include "platform/stdctrls/Shared.h"
+
 namespace vcl::look {
 
 void DrawEdge(TCanvas& C, const TRect& R, TColor TopLeft, TColor BottomRight) {
@@ -93,3 +96,19 @@ void DrawScrollBar(TCanvas& C, const TRect& R, bool Vertical, int Position, int 
 }
 
 }  // namespace vcl::look
+
+// ---------------------------------------------------------------- focus
+
+namespace vcl::stdctrls {
+
+bool FocusOnClick(TWinControl* Control) {
+  if (Control->Focused() || !Control->CanFocus()) return true;
+  try {
+    Control->SetFocus();
+  } catch (const EInvalidOperation&) {
+    // The form cannot take the focus now; the click still works.
+  }
+  return detail::IsAlive(Control);
+}
+
+}  // namespace vcl::stdctrls
