@@ -73,8 +73,20 @@ inline String UTF8ToString(std::string_view S) { return FromUTF8(S); }
 
 // ---------------------------------------------------------------- settings
 
-// How numbers, money and dates are written and read. Name arrays are
-// indexed from 0: LongMonthNames[0] is "January", LongDayNames[0] "Sunday".
+// A fixed list of names indexed from 1, as the framework's month and day
+// name arrays are: LongMonthNames[1] is "January", LongDayNames[1] "Sunday".
+template <std::size_t N>
+struct TNameList {
+  std::array<String, N> Items;
+  String& operator[](int Index) { return Items.at(static_cast<std::size_t>(Index - 1)); }
+  const String& operator[](int Index) const {
+    return Items.at(static_cast<std::size_t>(Index - 1));
+  }
+  static constexpr int Low() { return 1; }
+  static constexpr int High() { return static_cast<int>(N); }
+};
+
+// How numbers, money and dates are written and read.
 struct TFormatSettings {
   Char DecimalSeparator = u'.';
   Char ThousandSeparator = u',';  // 0 writes no separator
@@ -91,14 +103,14 @@ struct TFormatSettings {
   String LongTimeFormat = u"h:mm:ss AMPM";
   String TimeAMString = u"AM";
   String TimePMString = u"PM";
-  std::array<String, 12> ShortMonthNames{u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
-                                         u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
-  std::array<String, 12> LongMonthNames{u"January",   u"February", u"March",    u"April",
-                                        u"May",       u"June",     u"July",     u"August",
-                                        u"September", u"October",  u"November", u"December"};
-  std::array<String, 7> ShortDayNames{u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
-  std::array<String, 7> LongDayNames{u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
-                                     u"Thursday", u"Friday", u"Saturday"};
+  TNameList<12> ShortMonthNames{{u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun", u"Jul", u"Aug",
+                                 u"Sep", u"Oct", u"Nov", u"Dec"}};
+  TNameList<12> LongMonthNames{{u"January", u"February", u"March", u"April", u"May", u"June",
+                                u"July", u"August", u"September", u"October", u"November",
+                                u"December"}};
+  TNameList<7> ShortDayNames{{u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"}};
+  TNameList<7> LongDayNames{{u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday",
+                             u"Friday", u"Saturday"}};
   // A two-digit year is placed within this many years before the current
   // year and 100 - this many after it; 0 puts it in the current century.
   int TwoDigitYearCenturyWindow = 50;

@@ -112,7 +112,7 @@ class TDateWriter {
       Result += Number(FMonth, N == 1 ? 0 : 2);
     } else if (valid) {
       Result +=
-          N == 3 ? FSettings.ShortMonthNames[FMonth - 1] : FSettings.LongMonthNames[FMonth - 1];
+          N == 3 ? FSettings.ShortMonthNames[FMonth] : FSettings.LongMonthNames[FMonth];
     }
   }
 
@@ -121,7 +121,7 @@ class TDateWriter {
       Result += Number(FDay, N == 1 ? 0 : 2);
     } else if (N <= 4) {
       Result +=
-          N == 3 ? FSettings.ShortDayNames[FDayOfWeek - 1] : FSettings.LongDayNames[FDayOfWeek - 1];
+          N == 3 ? FSettings.ShortDayNames[FDayOfWeek] : FSettings.LongDayNames[FDayOfWeek];
     } else {
       Append(N == 5 ? FSettings.ShortDateFormat : FSettings.LongDateFormat, Depth + 1);
     }

@@ -35,7 +35,7 @@ TEST_F(DateTextTest, NamesAndSeparators) {
   FormatSettings.DateSeparator = u'-';
   FormatSettings.TimeSeparator = u'.';
   EXPECT_EQ(FormatDateTime(u"d/m/yyyy h:nn", dt), u"5-3-2024 14.07");
-  FormatSettings.LongDayNames[2] = u"Dienstag";
+  FormatSettings.LongDayNames[3] = u"Dienstag";  // 1 is Sunday
   EXPECT_EQ(FormatDateTime(u"dddd", dt), u"Dienstag");
 }
 
