@@ -28,7 +28,12 @@ namespace {
 
 String KeyName(std::uint16_t Key) {
   if ((Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z')) return String(1, static_cast<char16_t>(Key));
-  if (Key >= VK_F1 && Key <= VK_F12) return u"F" + FromUTF8(std::to_string(Key - VK_F1 + 1));
+  if (Key >= VK_F1 && Key <= VK_F12) {
+    // Built by appending: gcc 12 warns falsely (-Wrestrict) on literal + string at -O3.
+    String name = u"F";
+    name += FromUTF8(std::to_string(Key - VK_F1 + 1));
+    return name;
+  }
   switch (Key) {
     case VK_BACK: return u"BkSp";
     case VK_TAB: return u"Tab";
