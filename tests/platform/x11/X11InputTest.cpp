@@ -4,6 +4,7 @@
 #if VYR_HAVE_X11  // the X11 host is built (VYR_WITH_X11)
 #include <gtest/gtest.h>
 
+#include "VYR_NumIO/VYR_NumIO.h"
 #include "platform/Buttons.h"
 #include "platform/Forms.h"
 #include "platform/Grids.h"
@@ -75,10 +76,13 @@ struct Controls {
   TSpeedButton* Toggle = new TSpeedButton(Form.get());
   TProbe* Probe = new TProbe(Form.get());
   TDrawGrid* Grid = new TDrawGrid(Form.get());
+  vyr::TNumIO* Number = new vyr::TNumIO(Form.get());
 
   Controls() {
     Form->SetBounds(60, 50, 380, 300);
-    for (TControl* c : std::initializer_list<TControl*>{First, Second, Toggle, Probe, Grid}) c->SetParent(Form.get());
+    for (TControl* c : std::initializer_list<TControl*>{First, Second, Toggle, Probe, Grid, Number}) {
+      c->SetParent(Form.get());
+    }
     First->SetBounds(10, 10, 121, 21);
     Second->SetBounds(10, 40, 121, 21);
     Toggle->SetBounds(150, 10, 23, 22);
@@ -87,6 +91,11 @@ struct Controls {
     Probe->SetBounds(200, 10, 120, 80);
     Probe->SetTabStop(true);
     Grid->SetBounds(10, 110, 330, 125);
+    Number->SetBounds(10, 70, 121, 21);
+    Number->SetInputFormat(vyr::itInt);
+    Number->SetRangeLow(-100);
+    Number->SetRangeHigh(100);
+    Number->SetText(u"");
   }
 };
 
@@ -123,6 +132,20 @@ TEST_F(X11InputTest, TypedNumberLandsInTheClickedEdit) {
   // Backspace is a key and a character: it deletes once.
   User().Tap(XK_BackSpace);
   EXPECT_TRUE(x11test::WaitFor([&] { return C.First->Text() == u"12."; })) << ToUTF8(C.First->Text());
+}
+
+// The numeric field checks every key: a letter and a number out of its
+// range are refused, the digits before stay.
+TEST_F(X11InputTest, NumericFieldTakesANumberAndRefusesTheRest) {
+  ClickOn(C.Number, 60, 10);
+  ASSERT_TRUE(x11test::WaitFor([&] { return C.Number->Focused(); }));
+  User().Type(U"-42a");
+  ASSERT_TRUE(x11test::WaitFor([&] { return C.Number->Text() == u"-42"; })) << ToUTF8(C.Number->Text());
+  User().Type(U"7");  // -427 lies outside -100..100
+  User().Tap(XK_Home);  // comes after the refused key
+  ASSERT_TRUE(x11test::WaitFor([&] { return C.Number->SelStart() == 0; }));
+  EXPECT_EQ(C.Number->Text(), u"-42");
+  EXPECT_EQ(C.Number->Value(), -42.0);
 }
 
 TEST_F(X11InputTest, TabMovesTheFocusWithoutTypingATab) {
