@@ -48,6 +48,10 @@ class TReportListView : public vcl::TCustomDrawGrid {
   void SetNrOfColumns(int Value);
   int NrOfRows() const { return FRLData->NrOfRows(); }
   void SetNrOfRows(int Value);
+  // The store's names of the same setters, so code written against the store
+  // works on the view unchanged.
+  void SetNrCols(int Value) { SetNrOfColumns(Value); }
+  void SetNrRows(int Value) { SetNrOfRows(Value); }
 
   // ------------------------------------------------------------ colors
   vcl::TColor ColorHigh() const { return FHiLgtColor; }
@@ -165,6 +169,12 @@ class TReportListView : public vcl::TCustomDrawGrid {
   double AsNumber(int ACol, int ARow) const;
   vcl::String DefaultValue(int ACol, int ARow) const { return FRLData->GetCellDefaultValue(ACol, ARow); }
 
+  // The store's accessor names of the cell properties, with the view's behaviour.
+  vcl::String GetElem(int ACol, int ARow) { return Elem(ACol, ARow); }
+  bool GetElemChecked(int ACol, int ARow) const { return ElemChecked(ACol, ARow); }
+  double GetAsNumber(int ACol, int ARow) const { return AsNumber(ACol, ARow); }
+  vcl::String GetCellDefaultValue(int ACol, int ARow) const { return DefaultValue(ACol, ARow); }
+
   // ------------------------------------------------------------ columns (1-based)
   vcl::String Header(int ColNr) const { return FRLData->GetColName(ColNr); }
   void SetHeader(int ColNr, const vcl::String& Value);
@@ -174,6 +184,14 @@ class TReportListView : public vcl::TCustomDrawGrid {
   void SetColumnCheckMode(int ColNr, TCheckMode Value);
   bool IsCheckedColumn(int ColNr) const { return FRLData->GetCheckedCol(ColNr); }
   void SetIsCheckedColumn(int ColNr, bool Value);
+  // The store's accessor names of the column properties, with the view's behaviour.
+  vcl::String GetColName(int ColNr) const { return Header(ColNr); }
+  void SetColName(int ColNr, const vcl::String& Value) { SetHeader(ColNr, Value); }
+  vcl::String GetColumnFormat(int ColNr) const { return ColumnFormat(ColNr); }
+  TCheckMode GetColCheckMode(int ColNr) const { return ColumnCheckMode(ColNr); }
+  void SetColCheckMode(int ColNr, TCheckMode Value) { SetColumnCheckMode(ColNr, Value); }
+  bool GetCheckedCol(int ColNr) const { return IsCheckedColumn(ColNr); }
+  void SetCheckedCol(int ColNr, bool Value) { SetIsCheckedColumn(ColNr, Value); }
   vcl::TAlignment ColumnAlignment(int ColNr) const;
   void SetColumnAlignment(int ColNr, vcl::TAlignment Value);
   bool ColumnEditable(int ColNr) const;

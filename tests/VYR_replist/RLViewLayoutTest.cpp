@@ -200,5 +200,23 @@ TEST_F(LayoutTest, ExpandAndFitFillTheClientWidth) {
             std::max(View->ClientWidth() - 10 - View->ColWidths(1) - View->ColWidths(2), 16));
 }
 
+TEST_F(LayoutTest, TheStoresAccessorNamesBehaveAsTheViews) {
+  int changes = 0;
+  View->SetOnChange([&](TObject*) { ++changes; });
+  View->SetColName(2, u"Price");
+  EXPECT_EQ(View->Header(2), u"Price");
+  EXPECT_EQ(changes, 1);  // the view's setter, not the store's, ran
+  View->SetCheckedCol(1, true);
+  EXPECT_EQ(View->GetColCheckMode(1), vyr::cmBox);
+  View->SetElem(1, 1, u"abc");
+  View->SetElemChecked(1, 1, true);
+  EXPECT_EQ(View->GetElem(1, 1), u"abc");
+  EXPECT_TRUE(View->GetElemChecked(1, 1));
+  View->SetNrRows(7);
+  EXPECT_EQ(View->RowCount(), 8);  // the grid followed, as with SetNrOfRows
+  View->SetNrCols(3);
+  EXPECT_EQ(View->ColCount(), 3);
+}
+
 }  // namespace
 }  // namespace rlviewtest
