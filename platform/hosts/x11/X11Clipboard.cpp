@@ -138,21 +138,11 @@ void TX11Clipboard::Answer(const XSelectionRequestEvent& R) {
 bool TX11Clipboard::Provide(const XSelectionRequestEvent& R, Atom Target, Atom Property) {
   Display* d = FHost.Dpy();
   const TAtoms& a = FHost.Atoms();
-  if (Target == a.Targets) {
-    std::vector<long> targets{static_cast<long>(a.Targets), static_cast<long>(a.Timestamp)};
-    if (FText) {
-      for (Atom t : {a.Utf8String, a.TextPlainUtf8, a.Text, static_cast<Atom>(XA_STRING)}) {
-        targets.push_back(static_cast<long>(t));
-      }
-    }
-    XChangeProperty(d, R.requestor, Property, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(targets.data()), static_cast<int>(targets.size()));
-    return true;
-  }
-  if (Target == a.Timestamp) {
-    long time = static_cast<long>(FOwnedSince);
-    XChangeProperty(d, R.requestor, Property, XA_INTEGER, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(&time), 1);
+  if (Target == a.Targets || Target == a.Timestamp) {
+    std::vector<long> values{static_cast<long>(FOwnedSince)};
+    if (Target == a.Targets) values = Targets();
+    XChangeProperty(d, R.requestor, Property, Target == a.Targets ? XA_ATOM : XA_INTEGER, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(values.data()), static_cast<int>(values.size()));
     return true;
   }
   if (!FText) return false;
@@ -167,23 +157,41 @@ bool TX11Clipboard::Provide(const XSelectionRequestEvent& R, Atom Target, Atom P
   } else {
     return false;  // MULTIPLE and formats we do not have
   }
-  if (data.size() <= MaxPiece(d)) {
-    XChangeProperty(d, R.requestor, Property, type, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(data.data()), static_cast<int>(data.size()));
+  if (data.size() > MaxPiece(d)) {
+    StartTransfer(R.requestor, Property, type, std::move(data));
     return true;
   }
-  // Too large for one request: announce the size, then give it in pieces.
-  auto t = std::make_unique<Transfer>();
-  t->Requestor = R.requestor;
-  t->Property = Property;
-  t->Type = type;
-  t->Data = std::move(data);
-  t->Started = FHost.Now();
-  XSelectInput(d, R.requestor, PropertyChangeMask);
-  long size = static_cast<long>(t->Data.size());
-  XChangeProperty(d, R.requestor, Property, a.Incr, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&size), 1);
-  FTransfers.push_back(std::move(t));
+  XChangeProperty(d, R.requestor, Property, type, 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(data.data()), static_cast<int>(data.size()));
   return true;
+}
+
+std::vector<long> TX11Clipboard::Targets() const {
+  const TAtoms& a = FHost.Atoms();
+  std::vector<long> targets{static_cast<long>(a.Targets), static_cast<long>(a.Timestamp)};
+  if (FText) {
+    for (Atom t : {a.Utf8String, a.TextPlainUtf8, a.Text, static_cast<Atom>(XA_STRING)}) {
+      targets.push_back(static_cast<long>(t));
+    }
+  }
+  return targets;
+}
+
+// Too large for one request: the size is announced (INCR), and the pieces
+// follow as the requestor deletes the property.
+void TX11Clipboard::StartTransfer(::Window Requestor, Atom Property, Atom Type, std::string Data) {
+  Display* d = FHost.Dpy();
+  auto t = std::make_unique<Transfer>();
+  t->Requestor = Requestor;
+  t->Property = Property;
+  t->Type = Type;
+  t->Data = std::move(Data);
+  t->Started = FHost.Now();
+  XSelectInput(d, Requestor, PropertyChangeMask);
+  long size = static_cast<long>(t->Data.size());
+  XChangeProperty(d, Requestor, Property, FHost.Atoms().Incr, 32, PropModeReplace,
+                  reinterpret_cast<unsigned char*>(&size), 1);
+  FTransfers.push_back(std::move(t));
 }
 
 void TX11Clipboard::ContinueTransfer(const XPropertyEvent& P) {

@@ -102,6 +102,8 @@ class TX11Clipboard {
   void Own();
   void Answer(const XSelectionRequestEvent& R);
   bool Provide(const XSelectionRequestEvent& R, Atom Target, Atom Property);
+  std::vector<long> Targets() const;
+  void StartTransfer(::Window Requestor, Atom Property, Atom Type, std::string Data);
   void ContinueTransfer(const XPropertyEvent& P);
   // Asks the owner for Target; the bytes and their type, or nothing.
   bool Request(Atom Target, std::string& Bytes, Atom& Type);
@@ -144,6 +146,7 @@ class TX11Popups {
 
   DropDown* FindDropDown(::Window W);
   bool HandleDropDown(XEvent& E);
+  void PressOnDropDown(TWinControl* Control, const XButtonEvent& E);
   void Grab(::Window W, bool Keyboard);
   void Ungrab();
 

@@ -102,37 +102,46 @@ void TX11Host::OnCrossing(TFormWindow& W, const XCrossingEvent& E) {
   }
 }
 
+namespace {
+
+// The text a key press typed (UTF-8) and the keysym it produced: through
+// the window's input method, or without one as Latin-1 bytes or the
+// keysym's own character.
+std::string TypedText(XIC Ic, XKeyEvent& E, KeySym& Effective) {
+  std::string text(32, '\0');
+  Effective = NoSymbol;
+  if (Ic == nullptr) {
+    int n = XLookupString(&E, text.data(), static_cast<int>(text.size()), &Effective, nullptr);
+    std::string latin1(text.data(), static_cast<std::size_t>(std::max(n, 0)));
+    text = ToUTF8(FromLatin1(latin1));
+    return text.empty() ? ToUTF8(KeysymText(Effective)) : text;
+  }
+  Status status = 0;
+  int n = Xutf8LookupString(Ic, &E, text.data(), static_cast<int>(text.size()), &Effective, &status);
+  if (status == XBufferOverflow) {
+    text.assign(static_cast<std::size_t>(n), '\0');
+    n = Xutf8LookupString(Ic, &E, text.data(), n, &Effective, &status);
+  }
+  bool chars = status == XLookupChars || status == XLookupBoth;
+  text.resize(chars ? static_cast<std::size_t>(std::max(n, 0)) : 0);
+  return text;
+}
+
+}  // namespace
+
 void TX11Host::OnKey(TFormWindow& W, XKeyEvent& E) {
   TShiftState shift = ShiftStateOf(E.state);
   KeySym base = XLookupKeysym(&E, 0);
+  KeySym effective = NoSymbol;
   if (E.type == KeyRelease) {
-    KeySym effective = NoSymbol;
     XLookupString(&E, nullptr, 0, &effective, nullptr);
     std::uint16_t key = VirtualKeyOf(base, effective);
     if (key != 0) input::KeyUp(key, WithOwnModifier(shift, key, false));
     return;
   }
-  std::string text(32, '\0');
-  KeySym effective = NoSymbol;
-  if (W.Ic != nullptr) {
-    Status status = 0;
-    int n = Xutf8LookupString(W.Ic, &E, text.data(), static_cast<int>(text.size()), &effective, &status);
-    if (status == XBufferOverflow) {
-      text.assign(static_cast<std::size_t>(n), '\0');
-      n = Xutf8LookupString(W.Ic, &E, text.data(), n, &effective, &status);
-    }
-    text.resize(status == XLookupChars || status == XLookupBoth ? static_cast<std::size_t>(std::max(n, 0)) : 0);
-  } else {
-    // No input method: Latin-1 bytes, or the keysym's own character.
-    int n = XLookupString(&E, text.data(), static_cast<int>(text.size()), &effective, nullptr);
-    std::string latin1(text.data(), static_cast<std::size_t>(std::max(n, 0)));
-    text = ToUTF8(FromLatin1(latin1));
-    if (text.empty()) text = ToUTF8(KeysymText(effective));
-  }
+  std::string text = TypedText(W.Ic, E, effective);
   std::uint16_t key = VirtualKeyOf(base, effective);
-  bool taken = false;
-  if (key != 0) taken = input::KeyDown(key, WithOwnModifier(shift, key, true));
-  if (taken) return;
+  if (key != 0 && input::KeyDown(key, WithOwnModifier(shift, key, true))) return;  // taken as a command
   for (char16_t c : TypedCharacters(text, shift)) DeliverCharacter(c);
 }
 

@@ -148,22 +148,70 @@ void TX11Popups::MenuRun::Layout(Level& L) {
   L.Picture.SetSize(width, y + 2);
 }
 
+namespace {
+
+void PaintSeparator(TCanvas& C, const TRect& R) {
+  int mid = (R.Top + R.Bottom) / 2;
+  C.Pen()->SetColor(clBtnShadow);
+  C.MoveTo(R.Left + 2, mid);
+  C.LineTo(R.Right - 2, mid);
+}
+
+// The gutter: a check mark (a dot for radio items) or the item's picture.
+void PaintGutter(TCanvas& C, TMenuItem* Item, const TRect& R, TColor Ink) {
+  int mid = (R.Top + R.Bottom) / 2;
+  if (Item->Checked()) {
+    C.Pen()->SetColor(Ink);
+    C.Brush()->SetStyle(bsSolid);
+    C.Brush()->SetColor(Ink);
+    int cx = R.Left + kGutter / 2;
+    if (Item->RadioItem()) {
+      C.Ellipse(cx - 3, mid - 3, cx + 4, mid + 4);
+    } else {
+      C.Pen()->SetWidth(2);
+      C.Polyline({TPoint(cx - 4, mid), TPoint(cx - 1, mid + 3), TPoint(cx + 5, mid - 3)});
+      C.Pen()->SetWidth(1);
+    }
+  } else if (Item->HasBitmap()) {
+    TBitmap* picture = Item->Bitmap();
+    C.Draw(R.Left + (kGutter - picture->Width()) / 2, mid - picture->Height() / 2, picture);
+  }
+}
+
+// Caption (bold for the default item), shortcut at the right, and the
+// arrow of a sub-menu.
+void PaintTexts(TCanvas& C, TMenuItem* Item, const TRect& R, TColor Ink, int TextHeight) {
+  int mid = (R.Top + R.Bottom) / 2;
+  int top = mid - TextHeight / 2;
+  C.Brush()->SetStyle(bsClear);
+  C.Font()->SetColor(Ink);
+  C.Font()->SetStyle(Item->Default() ? TFontStyles{fsBold} : TFontStyles{});
+  C.TextOut(R.Left + kGutter + 6, top, MenuCaptionText(Item->Caption()));
+  String shortcut = ShortCutToText(Item->ShortCut());
+  if (!shortcut.empty()) C.TextOut(R.Right - kArrowArea - C.TextWidth(shortcut), top, shortcut);
+  if (Item->Count() == 0) return;
+  C.Pen()->SetColor(Ink);
+  C.Brush()->SetStyle(bsSolid);
+  C.Brush()->SetColor(Ink);
+  int ax = R.Right - 11;
+  C.Polygon({TPoint(ax, mid - 4), TPoint(ax + 4, mid), TPoint(ax, mid + 4)});
+}
+
+}  // namespace
+
 void TX11Popups::MenuRun::Paint(Level& L) {
   TCanvas& c = *L.Picture.Canvas();
-  const int w = L.Picture.Width(), h = L.Picture.Height();
+  const TRect all = Rect(0, 0, L.Picture.Width(), L.Picture.Height());
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(clMenu);
-  c.FillRect(Rect(0, 0, w, h));
+  c.FillRect(all);
   c.Brush()->SetColor(clBtnShadow);
-  c.FrameRect(Rect(0, 0, w, h));
+  c.FrameRect(all);
   for (std::size_t i = 0; i < L.Items.size(); ++i) {
     TMenuItem* item = L.Items[i];
     const TRect& r = L.Rects[i];
     if (item->IsLine()) {
-      int mid = (r.Top + r.Bottom) / 2;
-      c.Pen()->SetColor(clBtnShadow);
-      c.MoveTo(r.Left + 2, mid);
-      c.LineTo(r.Right - 2, mid);
+      PaintSeparator(c, r);
       continue;
     }
     bool lit = static_cast<int>(i) == L.Highlight;
@@ -178,36 +226,8 @@ void TX11Popups::MenuRun::Paint(Level& L) {
       continue;
     }
     TColor ink = !item->Enabled() ? clGrayText : lit ? clHighlightText : clMenuText;
-    int mid = (r.Top + r.Bottom) / 2;
-    if (item->Checked()) {
-      c.Pen()->SetColor(ink);
-      c.Brush()->SetColor(ink);
-      int cx = r.Left + kGutter / 2;
-      if (item->RadioItem()) {
-        c.Ellipse(cx - 3, mid - 3, cx + 4, mid + 4);
-      } else {
-        c.Pen()->SetWidth(2);
-        c.Polyline({TPoint(cx - 4, mid), TPoint(cx - 1, mid + 3), TPoint(cx + 5, mid - 3)});
-        c.Pen()->SetWidth(1);
-      }
-    } else if (item->HasBitmap()) {
-      TBitmap* picture = item->Bitmap();
-      c.Draw(r.Left + (kGutter - picture->Width()) / 2, mid - picture->Height() / 2, picture);
-    }
-    c.Brush()->SetStyle(bsClear);
-    c.Font()->SetColor(ink);
-    c.Font()->SetStyle(item->Default() ? TFontStyles{fsBold} : TFontStyles{});
-    int textTop = mid - L.TextHeight / 2;
-    c.TextOut(r.Left + kGutter + 6, textTop, MenuCaptionText(item->Caption()));
-    String shortcut = ShortCutToText(item->ShortCut());
-    if (!shortcut.empty()) c.TextOut(r.Right - kArrowArea - c.TextWidth(shortcut), textTop, shortcut);
-    if (item->Count() > 0) {
-      c.Pen()->SetColor(ink);
-      c.Brush()->SetStyle(bsSolid);
-      c.Brush()->SetColor(ink);
-      int ax = r.Right - 11;
-      c.Polygon({TPoint(ax, mid - 4), TPoint(ax + 4, mid), TPoint(ax, mid + 4)});
-    }
+    PaintGutter(c, item, r, ink);
+    PaintTexts(c, item, r, ink, L.TextHeight);
   }
 }
 

@@ -126,46 +126,49 @@ void TX11Popups::Refresh() {
   }
 }
 
+// A press in the drop-down goes to its control; anywhere else (another of
+// our windows, or outside them all, reported to the grab window) the
+// innermost drop-down is dismissed and the press is used up.
+void TX11Popups::PressOnDropDown(TWinControl* Control, const XButtonEvent& E) {
+  TPoint p{E.x, E.y};
+  if (Control == nullptr || !Control->ClientRect().Contains(p)) {
+    auto dismiss = FDropDowns.back()->Dismiss;
+    if (dismiss) dismiss();
+    return;
+  }
+  TShiftState shift = ShiftStateOf(E.state);
+  if (E.button == Button4 || E.button == Button5) {
+    input::MouseWheel(Control, shift, E.button == Button4 ? 120 : -120, Control->ClientToScreen(p));
+  } else if (E.button <= Button3) {
+    input::MouseDown(Control, ButtonOf(E.button), shift, p);
+  }
+}
+
 bool TX11Popups::HandleDropDown(XEvent& E) {
   DropDown* d = FindDropDown(E.xany.window);
   TWinControl* c = d != nullptr ? d->Control : nullptr;
   if (c != nullptr && !detail::IsAlive(c)) return true;  // Refresh will take its window down
+  if (E.type == ButtonPress) {
+    PressOnDropDown(c, E.xbutton);
+    return true;
+  }
+  if (c == nullptr) return false;  // our other windows' events are theirs
   switch (E.type) {
-    case ButtonPress: {
-      TPoint p{E.xbutton.x, E.xbutton.y};
-      if (c == nullptr || !c->ClientRect().Contains(p)) {
-        // Outside: the innermost drop-down is dismissed, the press used up.
-        auto dismiss = FDropDowns.back()->Dismiss;
-        if (dismiss) dismiss();
-        return true;
-      }
-      if (E.xbutton.button == Button4 || E.xbutton.button == Button5) {
-        input::MouseWheel(c, ShiftStateOf(E.xbutton.state), E.xbutton.button == Button4 ? 120 : -120,
-                          c->ClientToScreen(p));
-      } else if (E.xbutton.button <= Button3) {
-        input::MouseDown(c, ButtonOf(E.xbutton.button), ShiftStateOf(E.xbutton.state), p);
-      }
-      return true;
-    }
     case ButtonRelease:
-      if (c != nullptr && E.xbutton.button <= Button3) {
+      if (E.xbutton.button <= Button3) {
         input::MouseUp(c, ButtonOf(E.xbutton.button), ShiftStateOf(E.xbutton.state), {E.xbutton.x, E.xbutton.y});
       }
-      return c != nullptr;
-    case MotionNotify:
-      if (c != nullptr) input::MouseMove(c, ShiftStateOf(E.xmotion.state), {E.xmotion.x, E.xmotion.y});
-      return c != nullptr;
-    case LeaveNotify:
-      if (c != nullptr) input::MouseLeave(c);
-      return c != nullptr;
+      break;
+    case MotionNotify: input::MouseMove(c, ShiftStateOf(E.xmotion.state), {E.xmotion.x, E.xmotion.y}); break;
+    case LeaveNotify: input::MouseLeave(c); break;
     case Expose:
-      if (c != nullptr && c->BackBuffer() != nullptr) {
+      if (c->BackBuffer() != nullptr) {
         FHost.PutPicture(d->Id, *c->BackBuffer(), Bounds(E.xexpose.x, E.xexpose.y, E.xexpose.width, E.xexpose.height));
       }
-      return c != nullptr;
-    default:
-      return c != nullptr;  // the window's other events are nobody else's
+      break;
+    default: break;
   }
+  return true;
 }
 
 void TX11Popups::CursorChanged(::Cursor C) {

@@ -77,10 +77,11 @@ struct Controls {
   TProbe* Probe = new TProbe(Form.get());
   TDrawGrid* Grid = new TDrawGrid(Form.get());
   vyr::TNumIO* Number = new vyr::TNumIO(Form.get());
+  TMemo* Notes = new TMemo(Form.get());  // last in tab order, takes tabs
 
   Controls() {
     Form->SetBounds(60, 50, 380, 300);
-    for (TControl* c : std::initializer_list<TControl*>{First, Second, Toggle, Probe, Grid, Number}) {
+    for (TControl* c : std::initializer_list<TControl*>{First, Second, Toggle, Probe, Grid, Number, Notes}) {
       c->SetParent(Form.get());
     }
     First->SetBounds(10, 10, 121, 21);
@@ -96,6 +97,8 @@ struct Controls {
     Number->SetRangeLow(-100);
     Number->SetRangeHigh(100);
     Number->SetText(u"");
+    Notes->SetBounds(10, 240, 330, 40);
+    Notes->SetWantTabs(true);
   }
 };
 
@@ -155,6 +158,13 @@ TEST_F(X11InputTest, TabMovesTheFocusWithoutTypingATab) {
   ASSERT_TRUE(x11test::WaitFor([&] { return C.Second->Focused(); }));
   User().Tap(XK_Tab, {XK_Shift_L});
   ASSERT_TRUE(x11test::WaitFor([&] { return C.First->Focused(); }));
+  // Backwards from the first control to the memo that takes tabs: the Tab
+  // that moved the focus does not land in it.
+  User().Tap(XK_Tab, {XK_Shift_L});
+  ASSERT_TRUE(x11test::WaitFor([&] { return C.Notes->Focused(); }));
+  User().Tap(XK_x);
+  ASSERT_TRUE(x11test::WaitFor([&] { return !C.Notes->Text().empty(); }));
+  EXPECT_EQ(C.Notes->Text(), u"x");
   EXPECT_EQ(C.First->Text(), u"");
   EXPECT_EQ(C.Second->Text(), u"");
 }

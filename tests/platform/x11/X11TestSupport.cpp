@@ -36,6 +36,20 @@ SessionState& State() {
   return state;
 }
 
+// A line from a pipe, waiting at most TimeoutMs (without its end when late).
+std::string ReadLine(int Fd, int TimeoutMs) {
+  std::string line;
+  pollfd p{Fd, POLLIN, 0};
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimeoutMs);
+  while (line.empty() || line.back() != '\n') {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    char c = 0;
+    if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0 || read(Fd, &c, 1) != 1) break;
+    line += c;
+  }
+  return line;
+}
+
 // Starts Xvfb on a free display it picks itself and reads the display's
 // number from it. The server ends by itself when its last client leaves
 // (-terminate), so it never outlives this process.
@@ -63,16 +77,7 @@ std::string StartXvfb(int Depth, std::string& Failure) {
     Failure = "Xvfb cannot be run: " + std::string(std::strerror(rc));
     return {};
   }
-  std::string number;
-  pollfd p{fds[0], POLLIN, 0};
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (number.empty() || number.back() != '\n') {
-    int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                    deadline - std::chrono::steady_clock::now()).count());
-    char c = 0;
-    if (left <= 0 || poll(&p, 1, left) <= 0 || read(fds[0], &c, 1) != 1) break;
-    number += c;
-  }
+  std::string number = ReadLine(fds[0], 10000);
   close(fds[0]);
   if (number.empty() || number.back() != '\n') {
     Failure = "Xvfb did not start";
