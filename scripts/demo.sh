@@ -14,3 +14,6 @@ echo "demo: wrote out/showcase.png"
 if [[ -x "$build/tools/showcase_window" ]]; then
   "$build"/tools/showcase_window --host=headless out/showcase_window.png
 fi
+if [[ -x "$build/tools/demo_reportlist" ]]; then
+  "$build"/tools/demo_reportlist out/reportlist.png
+fi

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "VYR_NumIO/VYR_NumIO.h"
+#include "VYR_replist/VYR_replist.h"
 #include "VYR_repsbut/VYR_repsbut.h"
 #include "platform/Buttons.h"
 #include "platform/Clipbrd.h"
@@ -45,14 +46,15 @@ class TShowcase {
   TShowcase() : FForm(std::make_unique<TForm>(nullptr)) {
     FForm->SetCaption(u"vyrguipack showcase");
     FForm->SetPosition(poScreenCenter);
-    FForm->SetBounds(0, 0, 660, 430);
+    FForm->SetBounds(0, 0, 1080, 430);
     BuildNumbers();
     BuildText();
     BuildChoices();
     BuildGrid();
+    BuildReport();
     BuildMenu();
     FStatus = MakeLabel(u"Right-click anywhere for the menu.", 12, 400);
-    FClock = MakeLabel(u"", 560, 400);
+    FClock = MakeLabel(u"", 980, 400);
     FClockWindow = AllocateHWnd([this](TMessage& M) {
       if (M.Msg == WM_TIMER) Tick();
     });
@@ -211,6 +213,40 @@ class TShowcase {
     c->TextOut(x, R.Top + (R.Height() - c->TextHeight(text)) / 2, text);
   }
 
+  // A report list of planets: click a row to select it, click a box to
+  // check it, click a header to sort by that column.
+  void BuildReport() {
+    struct Planet { const char16_t* Name; double Distance, Diameter; int Moons; };
+    static const Planet planets[] = {
+        {u"Mercury", 0.39, 4879, 0}, {u"Venus", 0.72, 12104, 0}, {u"Earth", 1.00, 12756, 1},
+        {u"Mars", 1.52, 6792, 2},    {u"Jupiter", 5.20, 142984, 95}, {u"Saturn", 9.54, 120536, 146},
+        {u"Uranus", 19.2, 51118, 28}, {u"Neptune", 30.1, 49528, 16}};
+    FReport = new vyr::TReportListView(FForm.get());
+    FReport->SetParent(FForm.get());
+    FReport->SetBounds(655, 14, 410, 370);
+    FReport->SetSuppressPaint(true);
+    FReport->SetNrOfColumns(5);
+    const char16_t* heads[] = {u"Planet", u"AU", u"Diameter km", u"Moons", u"Seen"};
+    for (int c = 1; c <= 5; ++c) FReport->SetHeader(c, heads[c - 1]);
+    for (int c = 2; c <= 4; ++c) FReport->SetColumnAlignment(c, taRightJustify);
+    FReport->SetColumnCheckMode(5, vyr::cmBox);
+    FReport->SetNrOfRows(8);
+    for (int r = 1; r <= 8; ++r) {
+      const Planet& p = planets[r - 1];
+      FReport->SetElem(1, r, p.Name);
+      FReport->SetElem(2, r, FormatFloat(u"0.00", p.Distance));
+      FReport->SetElem(3, r, IntToStr(static_cast<int>(p.Diameter)));
+      FReport->SetElem(4, r, IntToStr(p.Moons));
+      FReport->SetElemChecked(5, r, r <= 6);  // the planets seen without a telescope
+    }
+    FReport->SetRowColPattern(2);
+    FReport->FitAllColWidths(1, true, 10, 160, 40);
+    FReport->SetOnCheckedChange([this](TObject*, bool& State, int, int Row) {
+      Say(FReport->Elem(1, Row) + (State ? u" checked" : u" unchecked"));
+    });
+    FReport->SetSuppressPaint(false);
+  }
+
   void BuildMenu() {
     auto* menu = new TPopupMenu(FForm.get());
     auto add = [menu](TMenuItem* Parent, const String& Caption, TNotifyEvent OnClick) {
@@ -247,6 +283,7 @@ class TShowcase {
   TEdit* FEdit = nullptr;
   TShape* FShape = nullptr;
   TDrawGrid* FGrid = nullptr;
+  vyr::TReportListView* FReport = nullptr;
   TLabel* FStatus = nullptr;
   TLabel* FClock = nullptr;
   HWND FClockWindow = nullptr;
