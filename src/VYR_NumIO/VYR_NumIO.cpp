@@ -5,7 +5,8 @@
 //      before the last good text's point (when that point is not first); a
 //      second point in T, or no point in either text, puts it just after
 //      the last good text's point.
-//   2. T is converted (ConvertNumString). A number inside RangeLow ..
+//   2. T is converted (ConvertNumString; in itFixPoint with a comma-only
+//      separator the point the rewrite writes is read as well). A number inside RangeLow ..
 //      RangeHigh, or 0, is accepted: T becomes the last good text, OnChange
 //      fires, and in itFixPoint the text is rewritten with exactly
 //      FixPointDecPlaces decimals.
@@ -123,6 +124,16 @@ void TNumIO::Change() {
   CheckText();
 }
 
+// The fixed-point rewrite always writes a point, so in a comma-only mode
+// the check also reads the point: otherwise the field would refuse every
+// later edit of the text it wrote itself.
+bool TNumIO::CheckConvert(const String& T, double& Value) const {
+  if (FInFormat == itFixPoint && numio::ResolveReadSep(FDecPSep) == dsComma) {
+    return numio::ConvertEditText(T, itFixPoint, dsBoth, Value);
+  }
+  return ConvertNumString(T, Value);
+}
+
 bool TNumIO::InRange(double V) const { return (V >= FMinimum && V <= FMaximum) || V == 0.0; }
 
 void TNumIO::FixPointCaret(const String& T, int& Caret) const {
@@ -140,7 +151,7 @@ void TNumIO::CheckText() {
   int caret = SelStart();
   if (FInFormat == itFixPoint) FixPointCaret(t, caret);
   double value = 0.0;
-  if (ConvertNumString(t, value) && InRange(value)) {
+  if (CheckConvert(t, value) && InRange(value)) {
     FOldText = t;
     vcl::TCustomEdit::Change();
     if (FInFormat == itFixPoint) ReplaceText(numio::WriteEditValue(value, itFixPoint, FFixPDecPl), caret);

@@ -68,6 +68,7 @@ class TNumIO : public vcl::TCustomEdit {
  private:
   // Steps of the change check (see VYR_NumIO.cpp).
   void CheckText();
+  bool CheckConvert(const vcl::String& T, double& Value) const;
   void FixPointCaret(const vcl::String& T, int& Caret) const;
   bool InRange(double V) const;
   void ReplaceText(const vcl::String& R, int Caret);
