@@ -212,8 +212,11 @@ bool IsInstanceOfClassOf(const vcl::TPersistent& Object, const vcl::TPersistent&
 
 }  // namespace
 
+// Only a TNumIO's Assign takes a TNumIO: handing this field to an ancestor
+// class's Assign would come straight back here (endless recursion), so such
+// a destination gets the inherited refusal instead.
 void TNumIO::AssignTo(vcl::TPersistent* Dest) {
-  if (Dest != nullptr && IsInstanceOfClassOf(*this, *Dest)) {
+  if (dynamic_cast<TNumIO*>(Dest) != nullptr && IsInstanceOfClassOf(*this, *Dest)) {
     Dest->Assign(this);
     return;
   }

@@ -161,6 +161,27 @@ TEST_F(NumIOPropertiesTest, AssignCopiesFormatRangeSeparatorAndBeepButNotDecimal
   EXPECT_THROW(num->AssignTo(&plain), EConvertError);
 }
 
+// A field of a derived class assigns itself to a plain field; a field
+// handed to an ancestor class (which cannot take it) or to a derived class
+// is refused with the framework's error, never an endless hand-over.
+TEST_F(NumIOPropertiesTest, AssignToTakesAFieldOfTheDestinationsClassOnly) {
+  struct TDerivedNumIO : TNumIO {
+    using TNumIO::TNumIO;
+  };
+  auto* derived = new TDerivedNumIO(form.get());
+  derived->SetInputFormat(itBin);
+  derived->SetBeep(true);
+  derived->AssignTo(num);
+  EXPECT_EQ(num->InputFormat(), itBin);
+  EXPECT_TRUE(num->Beep());
+  EXPECT_THROW(num->AssignTo(derived), EConvertError);
+  TCustomEdit ancestor(nullptr);
+  EXPECT_THROW(num->AssignTo(&ancestor), EConvertError);
+  TComponent component(nullptr);
+  EXPECT_THROW(num->AssignTo(&component), EConvertError);
+  EXPECT_THROW(num->Assign(&component), EConvertError);
+}
+
 TEST_F(NumIOPropertiesTest, FormFilesKeepTheRangeAsWritten) {
   num->SetName(u"Num1");
   num->SetInputFormat(itFloat);
