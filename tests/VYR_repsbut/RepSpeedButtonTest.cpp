@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "VYR_repsbut/VYR_repsbut.h"
 #include "platform/Forms.h"
@@ -204,6 +205,60 @@ TEST_F(RepSpeedButtonTest, DisablingOrFreeingTheHeldButtonStopsIt) {
   delete button;
   headless::Advance(1000);
   EXPECT_EQ(repeats, 0);
+}
+
+// A descendant's RepeatClickEvent runs on each tick, before the handler.
+TEST_F(RepSpeedButtonTest, EachTickCallsRepeatClickEventBeforeTheHandler) {
+  struct TTracingButton : TRepSpeedButton {
+    using TRepSpeedButton::TRepSpeedButton;
+    std::string* Trace = nullptr;
+    void RepeatClickEvent(TObject* Sender) override {
+      EXPECT_EQ(Sender, this);
+      *Trace += "E";
+    }
+  };
+  std::string trace;
+  auto* traced = new TTracingButton(form.get());
+  traced->Trace = &trace;
+  traced->SetParent(form.get());
+  traced->SetBounds(50, 10, 23, 22);
+  traced->SetOnRepeatClick([&](TObject*) { trace += "H"; });
+  headless::MouseDown(traced, mbLeft, {}, 5, 5);
+  headless::Advance(500 + 200);
+  EXPECT_EQ(trace, "EHEH");
+  headless::MouseUp(traced, mbLeft, {}, 5, 5);
+}
+
+// A handler assigned while the button is held ends the start delay: the
+// next tick comes one repeat interval later.
+TEST_F(RepSpeedButtonTest, AHandlerAssignedWhileHeldSwitchesToTheRepeatPhase) {
+  Press();
+  headless::Advance(100);
+  button->SetOnRepeatClick([this](TObject*) { repeats += 100; });
+  EXPECT_FALSE(button->IsStart());
+  headless::Advance(199);
+  EXPECT_EQ(repeats, 0);
+  headless::Advance(1);
+  EXPECT_EQ(repeats, 100);
+}
+
+// The pointer leaving (as the host reports it) ends the repetition like a
+// release, and the button does not count it as a click.
+TEST_F(RepSpeedButtonTest, TheLeaveMessageStopsAHeldButton) {
+  Press();
+  headless::Advance(500);
+  EXPECT_EQ(repeats, 1);
+  headless::MouseLeave(button);
+  EXPECT_FALSE(button->TimerEnabled());
+  headless::Advance(1000);
+  EXPECT_EQ(repeats, 1);
+  EXPECT_EQ(clicks, 0);
+  // A fresh press starts over with the start delay.
+  Press();
+  headless::Advance(499);
+  EXPECT_EQ(repeats, 1);
+  headless::Advance(1);
+  EXPECT_EQ(repeats, 2);
 }
 
 TEST_F(RepSpeedButtonTest, FormFilesKeepTheIntervals) {
