@@ -11,17 +11,21 @@ namespace vyr {
 
 namespace {
 
-// 1-based position just behind the first occurrence of Needle (ASCII,
-// lower case) in Text ignoring letter case; 0 when it does not occur.
-int PosBehind(std::u16string_view Text, std::u16string_view Needle) {
-  if (Text.size() < Needle.size()) return 0;
+// Whether Text contains Needle (ASCII, lower case) ignoring letter case.
+bool ContainsFolded(std::u16string_view Text, std::u16string_view Needle) {
+  if (Text.size() < Needle.size()) return false;
   for (std::size_t i = 0; i + Needle.size() <= Text.size(); ++i) {
     bool hit = true;
     for (std::size_t k = 0; k < Needle.size() && hit; ++k) hit = FoldCaseChar(Text[i + k]) == Needle[k];
-    if (hit) return static_cast<int>(i + Needle.size()) + 1;
+    if (hit) return true;
   }
-  return 0;
+  return false;
 }
+
+// The generated forms are written "rix" N and "$pwd$" N at the start of the
+// tail, so N is read from the tail's fourth and sixth character.
+constexpr int kRixDigitsAt = 4;
+constexpr int kPwdLengthAt = 6;
 
 // Row as exactly Digits upper-case hex digits of its 32-bit pattern.
 vcl::String HexDigitsOf(int Row, int Digits) {
@@ -44,9 +48,8 @@ vcl::String DecimalDigitsOf(int Row, int Digits) {
 // The value of a numeric field: generated from the row for the "rix" form,
 // else the tail itself.
 vcl::String NumericDefault(char16_t Type, const vcl::String& Tail, int Row) {
-  int at = PosBehind(Tail, u"rix");
-  if (at == 0) return Tail;
-  int n = ReadIntFromText(Tail, at);
+  if (!ContainsFolded(Tail, u"rix")) return Tail;
+  const int n = ReadIntFromText(Tail, kRixDigitsAt);
   switch (Type) {
     case u'e':
     case u'f': return strff(Row, 1, std::clamp(n, 0, RLCellMaxLen));
@@ -108,8 +111,8 @@ vcl::String TRLData::GetCellDefaultValue(int ACol, int ARow) const {
     case u'h':
     case u'i': return NumericDefault(parts.TypeLetter, tail, ARow);
     case u's': {
-      int at = PosBehind(tail, u"$pwd$");
-      return at == 0 ? tail : InventPassword(ReadIntFromText(tail, at));
+      if (!ContainsFolded(tail, u"$pwd$")) return tail;
+      return InventPassword(ReadIntFromText(tail, kPwdLengthAt));
     }
     default: return {};
   }

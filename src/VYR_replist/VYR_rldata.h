@@ -200,6 +200,13 @@ class TRLData : public vcl::TComponent {
                        const char16_t* Separator) {
     CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, vcl::String(Separator));
   }
+  // The same for a narrow (UTF-8) literal, which would otherwise be taken
+  // for UseTabs = true.
+  void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                       const char* Separator) {
+    CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader,
+                    vcl::FromUTF8(Separator != nullptr ? Separator : ""));
+  }
 
   // Report XML (docs/report-formats.md). The writers put one report with
   // the id DataID (the store's DataID when empty) at the stream's or file's
