@@ -204,6 +204,31 @@ TEST_F(NumIOPropertiesTest, FormFilesKeepTheRangeAsWritten) {
   EXPECT_EQ(read->DecPlaceSep(), dsPoint);
 }
 
+// Every property and event the field publishes can be stored in a form file.
+TEST_F(NumIOPropertiesTest, TheFieldPublishesItsOwnAndTheEditsProperties) {
+  for (const char16_t* name :
+       {u"InputFormat", u"FixPointDecPlaces", u"RangeLow", u"RangeHigh", u"DecPlaceSep", u"Beep",
+        u"Anchors", u"Align", u"AutoSelect", u"AutoSize", u"BorderStyle", u"Color", u"Ctl3D",
+        u"ParentCtl3D", u"Cursor", u"Enabled", u"Font", u"Height", u"HelpContext",
+        u"HideSelection", u"Hint", u"Left", u"ReadOnly", u"Name", u"ParentColor", u"ParentFont",
+        u"ParentShowHint", u"PopupMenu", u"ShowHint", u"TabOrder", u"TabStop", u"Tag", u"Text",
+        u"Top", u"Visible", u"Width", u"OnChange", u"OnClick", u"OnDblClick", u"OnEnter",
+        u"OnExit", u"OnKeyDown", u"OnKeyPress", u"OnKeyUp", u"OnMouseDown", u"OnMouseMove",
+        u"OnMouseUp"}) {
+    EXPECT_NE(FindPropInfo(*ClassInfoOf(*num), name), nullptr) << ToUTF8(name);
+  }
+  num->SetName(u"Num2");
+  num->SetHelpContext(77);
+  num->SetReadOnly(true);
+  num->SetAutoSelect(false);
+  std::unique_ptr<TComponent> back(ReadComponentFromText(WriteComponentToText(num)));
+  auto* read = dynamic_cast<TNumIO*>(back.get());
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->HelpContext(), 77);
+  EXPECT_TRUE(read->ReadOnly());
+  EXPECT_FALSE(read->AutoSelect());
+}
+
 TEST_F(NumIOPropertiesTest, AStoredTextOutsideTheStoredRangeIsRefusedWhenLoaded) {
   String text =
       u"object N: TNumIO\n  InputFormat = itInt\n  Text = '50'\n  RangeLow = 1\n"
