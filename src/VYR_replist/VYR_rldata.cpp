@@ -161,10 +161,10 @@ void TRLData::SetMarker(int ACol, int ARow, char16_t Marker) {
   Strings->SetString(ACol, ARow, WithMarker(s, Marker));
 }
 
-// Unchecks the checked cells of a column (empty cells stay empty).
+// Unchecks every cell of a column, disabled rows included, as
+// SetAllCheckmarksOfCol does: an empty cell becomes the blank marker.
 void TRLData::UncheckColumn(int ColNr) {
-  for (int r = 1; r <= FNrOfRows; ++r)
-    if (IsChecked(ColNr, r)) SetMarker(ColNr, r, kUnchecked);
+  for (int r = 1; r <= FNrOfRows; ++r) SetMarker(ColNr, r, kUnchecked);
 }
 
 void TRLData::SetElemChecked(int ACol, int ARow, bool Value) {

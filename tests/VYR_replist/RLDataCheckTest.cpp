@@ -130,9 +130,9 @@ TEST(RLDataWholeColumn, SetAllAppliesByMode) {
   d->SetColCheckMode(2, cmRadio);
   d->SetAllCheckmarksOfCol(1, true);
   EXPECT_EQ(Stored(*d, 1), (V{u"Xa", u"X"}));
-  d->SetElemChecked(2, 1, true);
+  d->SetElemChecked(2, 1, true);  // unchecks the column first: row 2 gets a blank
   d->SetAllCheckmarksOfCol(2, true);  // radio: checking all is refused
-  EXPECT_EQ(Stored(*d, 2), (V{u"Xb", u""}));
+  EXPECT_EQ(Stored(*d, 2), (V{u"Xb", u" "}));
   d->SetAllCheckmarksOfCol(3, true);  // plain column: untouched
   d->SetAllCheckmarksOfCol(3, false);
   EXPECT_EQ(Stored(*d, 3), (V{u"c", u""}));

@@ -64,6 +64,36 @@ TEST(RLDataDefaults, PasswordsAreNewEachTime) {
   EXPECT_EQ(DefaultOf(u"[s][100]$pwd$", 1), u"");
 }
 
+TEST(RLDataDefaults, RowDigitCountIsReadFromTheFourthCharacterOfTheTail) {
+  // Text behind the count does not disturb it; blanks before it are skipped.
+  EXPECT_EQ(DefaultOf(u"[i][80]rix3 digits", 7), u"007");
+  EXPECT_EQ(DefaultOf(u"[f][80]RIX 2", 7), u"7.00");
+  EXPECT_EQ(DefaultOf(u"[h][80]Rix+4", 10), u"000A");
+  // "rix" further in still makes a generated value, but the count is read
+  // at the fourth character: here "x3" gives no digits, so one digit.
+  EXPECT_EQ(DefaultOf(u"[i][80]xrix3", 7), u"7");
+  EXPECT_EQ(DefaultOf(u"[e][80]Nr rix", 12), u"12");
+  // A negative count is no count: one digit.
+  EXPECT_EQ(DefaultOf(u"[i][80]rix-3", 42), u"2");
+}
+
+TEST(RLDataDefaults, PasswordLengthIsReadFromTheSixthCharacterOfTheTail) {
+  EXPECT_EQ(DefaultOf(u"[s][100]$Pwd$12 characters", 1).size(), 12u);
+  // The marker further in: the sixth character is no number, so the
+  // password is empty.
+  EXPECT_EQ(DefaultOf(u"[s][100]a $pwd$8", 1), u"");
+  EXPECT_EQ(DefaultOf(u"[#s][100]$pwd$  5", 1).size(), 5u);
+}
+
+TEST(RLDataDefaults, ListsAndDatesTakeTheirTail) {
+  EXPECT_EQ(DefaultOf(u"[l:5][100]first|second", 1), u"first");
+  EXPECT_EQ(DefaultOf(u"[c][100]|empty first", 1), u"");
+  EXPECT_EQ(DefaultOf(u"[c][100]", 1), u"");
+  EXPECT_EQ(DefaultOf(u"[d dd.MM.yyyy hh:nn][120]24.12.2024 18:00", 3), u"24.12.2024 18:00");
+  // A tail holding a further "]" keeps everything behind the width part.
+  EXPECT_EQ(DefaultOf(u"[s][100]a]b", 1), u"a]b");
+}
+
 TEST(RLDataDefaults, OutOfRangeColumnGivesNothing) {
   TRLData d(nullptr);
   EXPECT_EQ(d.GetCellDefaultValue(5, 1), u"");

@@ -1,7 +1,7 @@
 // Rules of the report data store that the other store tests leave out:
-// the fixed places of the generated default forms, number reading, check
-// modes seen through IsCheckedColumn, what Assign takes over of the event
-// handlers, separators given as narrow literals, and the public types.
+// number reading, check modes seen through IsCheckedColumn and radio
+// columns, what Assign takes over of the event handlers, separators given
+// as narrow literals, and the public types.
 #include <gtest/gtest.h>
 
 #include <type_traits>
@@ -12,55 +12,6 @@
 using namespace vyr;
 using namespace rltest;
 using V = std::vector<String>;
-
-namespace {
-
-String DefaultOf(const String& Format, int Row) {
-  TRLData d(nullptr);
-  d.SetNrRows(1);
-  d.SetColumnFormat(1, Format);
-  return d.GetCellDefaultValue(1, Row);
-}
-
-bool IsLetterOrDigit(char16_t C) {
-  return (C >= u'0' && C <= u'9') || (C >= u'a' && C <= u'z') || (C >= u'A' && C <= u'Z');
-}
-
-}  // namespace
-
-// ---------------------------------------------------------------- defaults
-
-TEST(RLDataDefaults, RowDigitCountIsReadFromTheFourthCharacterOfTheTail) {
-  // Text behind the count does not disturb it; blanks before it are skipped.
-  EXPECT_EQ(DefaultOf(u"[i][80]rix3 digits", 7), u"007");
-  EXPECT_EQ(DefaultOf(u"[f][80]RIX 2", 7), u"7.00");
-  EXPECT_EQ(DefaultOf(u"[h][80]Rix+4", 10), u"000A");
-  // "rix" further in still makes a generated value, but the count is read
-  // at the fourth character: here "x3" gives no digits, so one digit.
-  EXPECT_EQ(DefaultOf(u"[i][80]xrix3", 7), u"7");
-  EXPECT_EQ(DefaultOf(u"[e][80]Nr rix", 12), u"12");
-  // A negative count is no count: one digit.
-  EXPECT_EQ(DefaultOf(u"[i][80]rix-3", 42), u"2");
-}
-
-TEST(RLDataDefaults, PasswordLengthIsReadFromTheSixthCharacterOfTheTail) {
-  const String pwd = DefaultOf(u"[s][100]$Pwd$12 characters", 1);
-  ASSERT_EQ(pwd.size(), 12u);
-  for (char16_t c : pwd) EXPECT_TRUE(IsLetterOrDigit(c)) << int(c);
-  // The marker further in: the sixth character is no number, so the
-  // password is empty.
-  EXPECT_EQ(DefaultOf(u"[s][100]a $pwd$8", 1), u"");
-  EXPECT_EQ(DefaultOf(u"[#s][100]$pwd$  5", 1).size(), 5u);
-}
-
-TEST(RLDataDefaults, ListsAndDatesTakeTheirTail) {
-  EXPECT_EQ(DefaultOf(u"[l:5][100]first|second", 1), u"first");
-  EXPECT_EQ(DefaultOf(u"[c][100]|empty first", 1), u"");
-  EXPECT_EQ(DefaultOf(u"[c][100]", 1), u"");
-  EXPECT_EQ(DefaultOf(u"[d dd.MM.yyyy hh:nn][120]24.12.2024 18:00", 3), u"24.12.2024 18:00");
-  // A tail holding a further "]" keeps everything behind the width part.
-  EXPECT_EQ(DefaultOf(u"[s][100]a]b", 1), u"a]b");
-}
 
 // ---------------------------------------------------------------- numbers
 
@@ -113,6 +64,29 @@ TEST(RLDataModes, IsCheckedColumnMeansABoxColumn) {
   d->SetCheckedCol(1, true);
   EXPECT_EQ(d->Strings->GetString(1, 1), u"Xa");
   EXPECT_EQ(d->Strings->GetString(1, 2), u" b");
+}
+
+TEST(RLDataModes, CheckingARadioCellUnchecksTheColumnAsSetAllDoes) {
+  auto d = MakeStore(1, 4);
+  d->SetColCheckMode(1, cmRadio);
+  d->SetElem(1, 2, u"two");
+  d->Strings->SetString(1, 4, u"Yfour");  // checked under another marker
+  d->Strings->SetRowAttrib(4, RLRowDisabled);
+  d->SetElemChecked(1, 3, true);
+  // Every other cell now carries the blank marker, as after
+  // SetAllCheckmarksOfCol(1, False); the disabled row too.
+  std::vector<String> stored;
+  for (int r = 1; r <= 4; ++r) stored.push_back(d->Strings->GetString(1, r));
+  EXPECT_EQ(stored, (V{u" ", u" two", u"X", u" four"}));
+  auto same = MakeStore(1, 4);
+  same->SetColCheckMode(1, cmRadio);
+  same->SetElem(1, 2, u"two");
+  same->Strings->SetString(1, 4, u"Yfour");
+  same->SetAllCheckmarksOfCol(1, false);
+  for (int r : {1, 2, 4}) {
+    EXPECT_EQ(same->Strings->GetString(1, r), stored[static_cast<std::size_t>(r) - 1]) << r;
+  }
+  EXPECT_EQ(d->FirstCheckedElemInCol(1), 3);
 }
 
 TEST(RLDataModes, ColumnZeroIsNeverACheckColumn) {
