@@ -8,7 +8,6 @@
 namespace numiotest {
 namespace {
 
-using vyr::itDynamic;
 using vyr::itFixPoint;
 using vyr::itFloat;
 using vyr::itInt;
