@@ -169,11 +169,13 @@ class TStringArray : public vcl::TComponent {
 };
 
 // A field of bits numbered from 0. Bits outside the field read False and
-// ignore writes.
-class TBitFld : public vcl::TObject {
+// ignore writes. Like every component it may be given an owner, which then
+// frees it; without one it belongs to its creator.
+class TBitFld : public vcl::TComponent {
  public:
-  TBitFld() = default;
-  explicit TBitFld(int Size) { SetSize(Size); }
+  TBitFld() : TComponent(nullptr) {}
+  explicit TBitFld(int Size) : TComponent(nullptr) { SetSize(Size); }
+  explicit TBitFld(vcl::TComponent* AOwner, int Size = 0) : TComponent(AOwner) { SetSize(Size); }
 
   int Size() const { return FSize; }
   // New number of bits (below 0 counts as 0); bits that remain keep their

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "companion/basepack/VYR_vyrbase.h"
+#include "platform/Classes.h"
 
 namespace vyr {
 
@@ -121,10 +122,14 @@ class TMatrix : public TBasicMatrix<double> {
   void SetElem(int ACol, int ARow, double Value) { Set(ACol, ARow, Value); }
 };
 
-// A matrix of integers.
-class TIntMatrix : public TBasicMatrix<int> {
+// A matrix of integers. Like every component it may be given an owner,
+// which then frees it; without one it belongs to its creator.
+class TIntMatrix : public vcl::TComponent, public TBasicMatrix<int> {
  public:
-  explicit TIntMatrix(int NrColumns = 0, int NrRows = 0) : TBasicMatrix(NrColumns, NrRows) {}
+  explicit TIntMatrix(int NrColumns = 0, int NrRows = 0)
+      : TComponent(nullptr), TBasicMatrix(NrColumns, NrRows) {}
+  TIntMatrix(vcl::TComponent* AOwner, int NrColumns, int NrRows)
+      : TComponent(AOwner), TBasicMatrix(NrColumns, NrRows) {}
   int GetVal(int ACol, int ARow) const { return Get(ACol, ARow); }
   void SetVal(int ACol, int ARow, int Value) { Set(ACol, ARow, Value); }
   // New row count; the columns stay.
