@@ -108,8 +108,11 @@ void PolygonSpans(std::span<const TPoint> Points, const TRect& Clip, const SpanF
   top = std::max(top, Clip.Top);
   bottom = std::min(bottom + 1, Clip.Bottom);
   std::vector<double> xs;
+  // Pixel (x, y) stands for the point (x, y), as it does for the outline's
+  // lines: sampling there keeps the fill inside a one-pixel outline on
+  // sloped edges. Left and top edges are in, right and bottom edges out.
   for (int y = top; y < bottom; ++y) {
-    const double yc = y + 0.5;
+    const double yc = y;
     xs.clear();
     for (std::size_t i = 0; i < n; ++i) {
       const TPoint& a = Points[i];
@@ -120,9 +123,9 @@ void PolygonSpans(std::span<const TPoint> Points, const TRect& Clip, const SpanF
     }
     std::sort(xs.begin(), xs.end());
     for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
-      // Pixels whose centre x + ½ lies in [xs[k], xs[k+1]).
-      const int x0 = std::max(Clip.Left, static_cast<int>(std::ceil(xs[k] - 0.5)));
-      const int x1 = std::min(Clip.Right, static_cast<int>(std::ceil(xs[k + 1] - 0.5)));
+      // Pixels x in [xs[k], xs[k+1]).
+      const int x0 = std::max(Clip.Left, static_cast<int>(std::ceil(xs[k])));
+      const int x1 = std::min(Clip.Right, static_cast<int>(std::ceil(xs[k + 1])));
       if (x1 > x0) Out(y, x0, x1);
     }
   }

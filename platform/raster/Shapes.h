@@ -59,7 +59,8 @@ class Outlined {
 };
 
 // Calls Out for each row span of the polygon (closed automatically) under
-// the alternate (even-odd) rule, sampling pixel centres, within Clip.
+// the alternate (even-odd) rule, within Clip. Pixel (x, y) is filled when
+// the point (x, y) is inside; left and top edges are in, right and bottom out.
 void PolygonSpans(std::span<const TPoint> Points, const TRect& Clip, const SpanFn& Out);
 
 }  // namespace vcl::raster
