@@ -38,7 +38,6 @@ TReportListView::TReportListView(vcl::TComponent* AOwner) : vcl::TCustomDrawGrid
   } catch (const std::bad_alloc&) {
     throw EVYRRepListError(TableEditorInitFailedMessage(*this));
   }
-  vcl::TCustomDrawGrid::SetFixedColor(FColHdColor);
   ConnectStore();
   SetOptions(kViewOptions);
   ApplyHeaderHeights();
@@ -192,7 +191,6 @@ void TReportListView::SetNrOfColumns(int Value) {
 // ---------------------------------------------------------------- headers
 
 void TReportListView::SetColorColumnHd(TColor Value) {
-  FColHdColor = Value;
   vcl::TCustomDrawGrid::SetFixedColor(Value);
   RepaintNow();
   ChangedSetup();
@@ -360,9 +358,7 @@ void TReportListView::SetLeftCol(int Value) {
 // own selection outside the table.
 void TReportListView::SetRowSelectMode(int Value) {
   FRowSelectMode = Value;
-  if (Value != 2) {
-    for (int r = 1; r <= NrOfRows(); ++r) SetRowBit(r, RLRowSelected, false);
-  }
+  if (Value != 2) ClearRowSelection();
   if (Value == 0) {
     SetSelection({NrOfColumns() + 1, NrOfRows() + 1, NrOfColumns() + 1, NrOfRows() + 1});
   }
@@ -469,6 +465,14 @@ void TReportListView::SetRowBit(int RowNr, std::uint8_t Bit, bool Value) {
   FRLData->Strings->SetRowAttrib(RowNr, Value ? attr | Bit : attr & ~Bit);
 }
 
+void TReportListView::ClearRowSelection() {
+  TStringArray& table = *FRLData->Strings;
+  for (int r = 1; r <= NrOfRows(); ++r) {
+    std::uint8_t attr = table.GetRowAttrib(r);
+    if ((attr & RLRowSelected) != 0) table.SetRowAttrib(r, attr & ~RLRowSelected);
+  }
+}
+
 void TReportListView::SetRowSelected(int RowNr, bool Value) {
   if (!ValidRow(RowNr)) return;
   SetRowBit(RowNr, RLRowSelected, Value);
@@ -554,7 +558,7 @@ void TReportListView::Assign(vcl::TPersistent* Source) {
   FInterRowIndi = src->FInterRowIndi, FInterRowColor = src->FInterRowColor;
   FInterRowWidth = src->FInterRowWidth;
   FFixedColOne = src->FFixedColOne;
-  SetColorColumnHd(src->FColHdColor);
+  SetColorColumnHd(src->ColorColumnHd());
   FRLData->Assign(src->FRLData.get());
   ConnectStore();
   SetColCount(std::max(NrOfColumns(), 1));
@@ -564,8 +568,11 @@ void TReportListView::Assign(vcl::TPersistent* Source) {
   FColumnIsPwd = src->FColumnIsPwd;
   FColumnEditable = src->FColumnEditable;
   FColOrder = src->FColOrder;
+  // A source without a window is suppressed only because it has none yet;
+  // copying that would leave this view blank for good.
+  const bool wanted = src->HandleAllocated() ? src->FSuppressPaint : suppress;
   FSuppressPaint = suppress;
-  SetSuppressPaint(src->FSuppressPaint);
+  SetSuppressPaint(wanted);
   RepaintNow();
 }
 

@@ -64,9 +64,11 @@ class TReportListView : public vcl::TCustomDrawGrid {
   void SetColorBkgdShaded(vcl::TColor Value) { SetSetupColor(FRColorShaded, Value); }
   // The background of the column headers and of fixed columns; FixedColor
   // is the same property under the grid's name.
-  vcl::TColor ColorColumnHd() const { return FColHdColor; }
+  // Kept as the grid's FixedColor, so that either name reads and writes
+  // the same value, also through the grid's own accessors.
+  vcl::TColor ColorColumnHd() const { return vcl::TCustomDrawGrid::FixedColor(); }
   void SetColorColumnHd(vcl::TColor Value);
-  vcl::TColor FixedColor() const { return FColHdColor; }
+  vcl::TColor FixedColor() const { return ColorColumnHd(); }
   void SetFixedColor(vcl::TColor Value) { SetColorColumnHd(Value); }
   vcl::TColor ColorColumnHdText() const { return FColHdTxtColor; }
   void SetColorColumnHdText(vcl::TColor Value) { SetSetupColor(FColHdTxtColor, Value); }
@@ -305,6 +307,21 @@ class TReportListView : public vcl::TCustomDrawGrid {
   void ChangedSetup();
   void SelectedChanged();
 
+  // Input (VYR_rlviewinput.cpp).
+  // Editing is allowed in the data rows of editable columns; OnSelectCell decides.
+  bool SelectCell(int ACol, int ARow) override;
+  // The editor's text: the cell without its check marker; ACol is the grid
+  // column, ARow the grid row; the events get the grid column and the data row.
+  vcl::String GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const vcl::String& Value) override;
+  // Cursor keys select the row they reach.
+  void KeyDown(std::uint16_t& Key, vcl::TShiftState Shift) override;
+  // With AutoAdvance, Enter moves one row down.
+  void KeyPress(char16_t& Key) override;
+  // The wheel only fires OnMouseWheelDown/OnMouseWheelUp; the current row stays.
+  bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
+  bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
+
  private:
   // Painting (VYR_rlviewpaint.cpp).
   struct TCellColors;
@@ -336,6 +353,8 @@ class TReportListView : public vcl::TCustomDrawGrid {
   bool ValidCol(int ColNr) const { return ColNr >= 1 && ColNr <= NrOfColumns(); }
   bool ValidRow(int RowNr) const { return RowNr >= 1 && RowNr <= NrOfRows(); }
   void SetRowBit(int RowNr, std::uint8_t Bit, bool Value);
+  // Clears the selection bit of every selected row, firing nothing.
+  void ClearRowSelection();
   template <class F>
   auto ExchangeAndSync(F&& Operation);
 
@@ -352,7 +371,7 @@ class TReportListView : public vcl::TCustomDrawGrid {
   vcl::TColor FComHdColor = vcl::clBtnFace, FComHdTxtColor = 0x000000;
   int FComHdHgt = 20;
   bool FColHdVis = true;
-  vcl::TColor FColHdColor = vcl::clBtnFace, FColHdTxtColor = 0x000000;
+  vcl::TColor FColHdTxtColor = 0x000000;  // the background is the grid's FixedColor
   int FColHdHgt = 20;
   vcl::TColor FColorEmptyMsg = 0x000000;
   vcl::TColor FDisabledTextColor = 0xC0C0C0, FDisabledBkgdColor = 0xF0F0F0;

@@ -156,7 +156,7 @@ TReportListView::TCellColors TReportListView::CellColors(int DataCol, int DataRo
       if (FHiLgtBold) k.Styles << vcl::fsBold;
     }
   }
-  if (FixedCell) k.Brush = FColHdColor;
+  if (FixedCell) k.Brush = ColorColumnHd();
   if (!FEnabled) k.Font = vcl::clInactiveCaption;
   k.Pen = k.Brush;
   return k;
@@ -216,8 +216,8 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect,
     const bool checked = !text.empty() && text[0] != u' ';
     const vcl::String rest = text.empty() ? vcl::String() : text.substr(1);
     c.TextRect(textRect, AlignedX(c, textRect, rest, align), textRect.Top - 1, rest);
-    TColor outline = k.RowDisabled ? k.Pen : vcl::clBtnShadow;
-    if (!FEnabled) outline = vcl::clInactiveCaption;
+    // A disabled row outlines in its pen color, whether the control is enabled or not.
+    TColor outline = k.RowDisabled ? k.Pen : FEnabled ? vcl::clBtnShadow : vcl::clInactiveCaption;
     DrawCheckMark(c, mode, cell, checked, outline, FEnabled ? k.Font : vcl::clInactiveCaption);
   }
   if (fixedCell) RaisedEdge(c, cell);
@@ -301,7 +301,7 @@ void TReportListView::DrawCommonHeader(TCanvas& C, const TRect& Cell) {
 // The column's name, line by line, each line cut to fit beside the sort
 // arrow; the arrow follows the first line.
 void TReportListView::DrawColumnHeader(TCanvas& C, int DataCol, const TRect& Cell) {
-  Fill(C, Cell, FColHdColor);
+  Fill(C, Cell, ColorColumnHd());
   C.Font()->SetColor(FColHdTxtColor);
   const vcl::String name = Header(DataCol);
   const int t = C.TextHeight(name);

@@ -165,7 +165,7 @@ TEST_F(StoreTest, TheViewLivesInFormFiles) {
   View->SetColorBkgdShaded(clYellow);
   View->SetRowColPattern(2);
   View->SetEmptyMessage(u"Nothing|here");
-  View->SetOptions(View->Options() << goEditing);
+  View->SetOptions(View->Options() << goVertLine);
   String text = WriteComponentToText(View);
   EXPECT_NE(text.find(u"NrOfRows = 12"), String::npos);
   EXPECT_NE(text.find(u"CommonHeader = 'Sales'"), String::npos);
@@ -182,7 +182,7 @@ TEST_F(StoreTest, TheViewLivesInFormFiles) {
   EXPECT_EQ(copy->ColorBkgdShaded(), clYellow);
   EXPECT_EQ(copy->RowColPattern(), 2);
   EXPECT_EQ(copy->EmptyMessage(), u"Nothing|here");
-  EXPECT_TRUE(copy->Options().Contains(goEditing));
+  EXPECT_TRUE(copy->Options().Contains(goVertLine));
 }
 
 }  // namespace
