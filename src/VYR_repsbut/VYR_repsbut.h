@@ -52,8 +52,8 @@ class TRepSpeedButton : public vcl::TSpeedButton {
   // RepeatClickEvent and OnRepeatClick.
   void DoTimer();
 
- protected:
-  // Called on every tick before OnRepeatClick; does nothing here.
+  // Called on every tick before OnRepeatClick; does nothing here, for
+  // descendants to override.
   virtual void RepeatClickEvent(vcl::TObject* Sender);
   // Starts the start phase: timer 1 with StartClickInterval while held.
   void InitTimer();
@@ -61,6 +61,7 @@ class TRepSpeedButton : public vcl::TSpeedButton {
   // (only stops the timer when not held).
   void UpdateTimer();
 
+ protected:
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void CMMouseLeave(vcl::TMessage& Message) override;

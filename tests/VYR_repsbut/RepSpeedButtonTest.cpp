@@ -261,6 +261,29 @@ TEST_F(RepSpeedButtonTest, TheLeaveMessageStopsAHeldButton) {
   EXPECT_EQ(repeats, 2);
 }
 
+// The timer calls: InitTimer goes back to the start delay, UpdateTimer to
+// the repeat interval; neither starts a timer while the button is not held.
+TEST_F(RepSpeedButtonTest, InitTimerAndUpdateTimerChooseThePhase) {
+  Press();
+  headless::Advance(600);
+  EXPECT_EQ(repeats, 1);
+  button->InitTimer();
+  EXPECT_TRUE(button->IsStart());
+  headless::Advance(499);
+  EXPECT_EQ(repeats, 1);
+  headless::Advance(1);
+  EXPECT_EQ(repeats, 2);
+  button->InitTimer();
+  button->UpdateTimer();
+  EXPECT_FALSE(button->IsStart());
+  headless::Advance(200);
+  EXPECT_EQ(repeats, 3);
+  Release();
+  button->InitTimer();
+  headless::Advance(1000);
+  EXPECT_EQ(repeats, 3);
+}
+
 TEST_F(RepSpeedButtonTest, FormFilesKeepTheIntervals) {
   button->SetStartClickInterval(300);
   button->SetRepeatClickInterval(80);
