@@ -217,6 +217,10 @@ class TReportListView : public vcl::TCustomDrawGrid {
   bool ColumnSelected(int ColNr) const;
   void SetColumnSelected(int ColNr, bool Value);
 
+  // The cell under a client point: X the grid column + 1; Y the data row,
+  // 0 outside the rows, -2 on the common header and -1 on the column headers.
+  vcl::TPoint MouseCell(int X, int Y) const;
+
   // ------------------------------------------------------------ column widths
   // The widest text of a column (and its name) in the control's font, plus
   // room for a check box, a sort arrow and margins; 10 out of range.
@@ -321,6 +325,14 @@ class TReportListView : public vcl::TCustomDrawGrid {
   // The wheel only fires OnMouseWheelDown/OnMouseWheelUp; the current row stays.
   bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
   bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
+  // A header click sorts; a click on a check box toggles it; a click selects
+  // rows by RowSelectMode.
+  void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+  void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+  // In mode 2 a release beyond the last column or row deselects every row.
+  void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+  // On a column header border: the column left of it fits its contents.
+  void DblClick() override;
 
  private:
   // Painting (VYR_rlviewpaint.cpp).
@@ -355,6 +367,12 @@ class TReportListView : public vcl::TCustomDrawGrid {
   void SetRowBit(int RowNr, std::uint8_t Bit, bool Value);
   // Clears the selection bit of every selected row, firing nothing.
   void ClearRowSelection();
+  // Mouse parts (VYR_rlviewinput.cpp).
+  int ColumnHeaderRow() const { return FColHdVis ? (FComHdVis ? 1 : 0) : -1; }
+  vcl::TPoint ClientPoint(int X, int Y) const;
+  void SortByHeaderClick(int GridCol, int X);
+  void ToggleCheckByClick(int GridCol, int GridRow, int X);
+  void SelectRowsByClick(vcl::TShiftState Shift);
   template <class F>
   auto ExchangeAndSync(F&& Operation);
 
