@@ -38,6 +38,9 @@ vcl::String strff(double Value, int Width, int Decimals);
 int Tokenize(const vcl::String& Text, const vcl::String& Delimiters, std::vector<vcl::String>& Items);
 // The same into a string list (cleared first; nothing happens for null).
 int Tokenize(const vcl::String& Text, const vcl::String& Delimiters, vcl::TStrings* Items);
+inline int Tokenize(const vcl::String& Text, const vcl::String& Delimiters, vcl::TStrings& Items) {
+  return Tokenize(Text, Delimiters, &Items);
+}
 
 // The position of the Num-th occurrence of SubStr in InString, searching
 // from position StartPos on (positions below 1 count as 1); occurrences may

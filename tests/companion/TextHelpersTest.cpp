@@ -46,6 +46,9 @@ TEST(Tokenize, CountsItemsIncludingEmptyOnes) {
   EXPECT_EQ(list.Strings(1), u"local");
   EXPECT_EQ(list.Strings(2), u"");
   EXPECT_EQ(Tokenize(u"a|b", u"|", static_cast<vcl::TStrings*>(nullptr)), 0);
+  EXPECT_EQ(Tokenize(u"usr|share|", u"|", list), 3);  // the list itself, not its address
+  EXPECT_EQ(list.Strings(0), u"usr");
+  EXPECT_EQ(list.Strings(2), u"");
 }
 
 TEST(NumberedPos, FindsTheNthOccurrenceFromAPosition) {
