@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "PixelTestSupport.h"
@@ -63,15 +64,23 @@ std::vector<std::vector<TPoint>> SlopedFigures() {
   };
 }
 
+// A 31 × 31 white bitmap with Figure drawn in a red brush and the given pen.
+std::unique_ptr<TBitmap> Drawn(const std::vector<TPoint>& Figure, TPenStyle PenStyle) {
+  auto b = MakeBitmap(31, 31);
+  TCanvas* c = b->Canvas();
+  c->Brush()->SetColor(clRed);
+  c->Pen()->SetColor(clBlue);
+  c->Pen()->SetStyle(PenStyle);
+  c->Polygon(Figure);
+  return b;
+}
+
 }  // namespace
 
 TEST(PolygonFill, CoversExactlyThePointsInsideUnderTheAlternateRule) {
   for (const auto& fig : SlopedFigures()) {
-    auto b = MakeBitmap(31, 31);
+    auto b = Drawn(fig, psClear);
     TCanvas* c = b->Canvas();
-    c->Brush()->SetColor(clRed);
-    c->Pen()->SetStyle(psClear);
-    c->Polygon(fig);
     for (int y = 0; y < 31; ++y) {
       for (int x = 0; x < 31; ++x) {
         const TColor want = InsideEvenOdd(fig, x, y) ? clRed : clWhite;
@@ -97,11 +106,7 @@ TEST(PolygonFill, RightTriangleRowsShrinkByOnePixel) {
 
 TEST(PolygonFill, NeverShowsOutsideItsOnePixelOutline) {
   for (const auto& fig : SlopedFigures()) {
-    auto b = MakeBitmap(31, 31);
-    TCanvas* c = b->Canvas();
-    c->Brush()->SetColor(clRed);
-    c->Pen()->SetColor(clBlue);
-    c->Polygon(fig);
+    auto b = Drawn(fig, psSolid);
     EXPECT_TRUE(EnclosedBy(*b, clRed, clBlue)) << Picture(*b, clRed) << "\n" << Picture(*b, clBlue);
   }
 }
