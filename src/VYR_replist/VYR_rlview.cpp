@@ -168,24 +168,33 @@ int TReportListView::DataColumn(int ACol) const {
 
 void TReportListView::SetNrOfRows(int Value) {
   FRLData->SetNrRows(Value);
-  SetSelection({0, 0, 0, 0});
-  RebuildHeaderRows();
-  RepaintNow();
+  FollowRowCount();
   ChangedSetup();
 }
 
+void TReportListView::FollowRowCount() {
+  SetSelection({0, 0, 0, 0});
+  RebuildHeaderRows();
+  RepaintNow();
+}
+
 void TReportListView::SetNrOfColumns(int Value) {
-  int oldCount = ColCount();
-  int width = vcl::TCustomDrawGrid::ColWidths(oldCount - 1);
+  const int oldCount = ColCount();
   FRLData->SetNrCols(Value);
-  int count = std::max(NrOfColumns(), 1);
+  FollowColumnCount(oldCount);
+  ChangedSetup();
+}
+
+// New columns are as wide as the former last one; the order starts over.
+void TReportListView::FollowColumnCount(int OldCount) {
+  const int width = vcl::TCustomDrawGrid::ColWidths(OldCount - 1);
+  const int count = std::max(NrOfColumns(), 1);
   SetColCount(count);
-  for (int i = oldCount - 1; i < count; ++i) vcl::TCustomDrawGrid::SetColWidths(i, width);
+  for (int i = OldCount - 1; i < count; ++i) vcl::TCustomDrawGrid::SetColWidths(i, width);
   ResizeColumnArrays(count);
   ApplyFixedColumns();
   SetTopRow(0);
   RepaintNow();
-  ChangedSetup();
 }
 
 // ---------------------------------------------------------------- headers

@@ -221,6 +221,54 @@ class TReportListView : public vcl::TCustomDrawGrid {
   // 0 outside the rows, -2 on the common header and -1 on the column headers.
   vcl::TPoint MouseCell(int X, int Y) const;
 
+  // ------------------------------------------------------------ selection and enabling
+  // Each fires OnSelectedChange and repaints once; rows and columns out of
+  // range are ignored.
+  void SelectRow(int RowNr);
+  void SelectColumn(int ColNr);
+  void SelectAllRows();
+  void DeselectAllRows();
+  void SelectAllColumns();
+  void DeselectAllColumns();
+  void EnableAllRows();
+  void DisableAllRows();
+  // The lowest selected row when it is enabled, else 0.
+  int FirstSelectedRow() const;
+  int FirstSelectedColumn() const;
+  int NumSelectedRows() const;
+  int NumSelectedColumns() const;
+  int NumEnabledRows() const;
+  // Selects Row and scrolls it to the middle of the view where it can.
+  void CenterScrollAndSelect(int Row);
+
+  // ------------------------------------------------------------ check marks (the store's)
+  void SetAllCheckmarksOfCol(int Column, bool Checked);
+  void SetAllCheckmarksOfCol(int Column, bool Checked, bool AffectEnabledRowsOnly);
+  void InvertAllCheckmarksOfCol(int Column);
+  void InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRowsOnly);
+  // Disabled rows are not counted.
+  int CountCheckedElemsInCol(int Column) const;
+  int CountCheckedElemsInRow(int Row) const { return FRLData->CountCheckedElemsInRow(Row); }
+  int FirstCheckedElemInCol(int ColNr) const { return FRLData->FirstCheckedElemInCol(ColNr); }
+  int FirstCheckedElemInRow(int RowNr) const { return FRLData->FirstCheckedElemInRow(RowNr); }
+
+  // ------------------------------------------------------------ structure
+  // Each closes an open in-place editor first. The returned number is the
+  // row (column) inserted; beyond the end one is appended.
+  int InsertRow(int Row);
+  int InsertColumn(int Col);
+  // Appends a row; the new NrOfRows.
+  int AddRow();
+  void RemoveRow(int Row);
+  void RemoveEmptyRows();
+  void RemoveColumn(int Col);
+  void Fill(const vcl::String& Value);
+  // Empties the table; every column takes its default settings again.
+  void Clear();
+  // Entry i names the data column shown in grid column i; False when the
+  // list does not have NrOfColumns entries or holds one out of range.
+  bool SetColumnOrder(const std::vector<int>& ColList);
+
   // ------------------------------------------------------------ column widths
   // The widest text of a column (and its name) in the control's font, plus
   // room for a check box, a sort arrow and margins; 10 out of range.
@@ -358,6 +406,11 @@ class TReportListView : public vcl::TCustomDrawGrid {
   void RebuildHeaderRows();
   void ApplyFixedColumns();
   void ResizeColumnArrays(int Count);
+  // The grid's rows after the store's row count changed (VYR_rlviewstruct.cpp).
+  void FollowRowCount();
+  void FollowColumnCount(int OldCount);
+  void SetAllRowBits(std::uint8_t Bit, bool Value);
+  void SetAllColumnBits(bool Value);
   void SyncWithStore();
   void StoreChanged();
   void RepaintNow();

@@ -25,7 +25,7 @@ void Line(TCanvas& C, int X1, int Y1, int X2, int Y2) {
   C.LineTo(X2, Y2);
 }
 
-void Fill(TCanvas& C, const TRect& R, TColor Color) {
+void FillArea(TCanvas& C, const TRect& R, TColor Color) {
   C.Brush()->SetColor(Color);
   C.Brush()->SetStyle(vcl::bsSolid);
   C.FillRect(R);
@@ -34,10 +34,10 @@ void Fill(TCanvas& C, const TRect& R, TColor Color) {
 // White along the left and top, gray along the bottom and right.
 void RaisedEdge(TCanvas& C, const TRect& R) {
   if (R.IsEmpty()) return;
-  Fill(C, TRect(R.Left, R.Top, R.Left + 1, R.Bottom), kEdgeLight);
-  Fill(C, TRect(R.Left, R.Top, R.Right, R.Top + 1), kEdgeLight);
-  Fill(C, TRect(R.Left, R.Bottom - 1, R.Right, R.Bottom), kEdgeDark);
-  Fill(C, TRect(R.Right - 1, R.Top, R.Right, R.Bottom), kEdgeDark);
+  FillArea(C, TRect(R.Left, R.Top, R.Left + 1, R.Bottom), kEdgeLight);
+  FillArea(C, TRect(R.Left, R.Top, R.Right, R.Top + 1), kEdgeLight);
+  FillArea(C, TRect(R.Left, R.Bottom - 1, R.Right, R.Bottom), kEdgeDark);
+  FillArea(C, TRect(R.Right - 1, R.Top, R.Right, R.Bottom), kEdgeDark);
 }
 
 // The parts of a text between line feeds (an empty text is one empty line).
@@ -207,7 +207,7 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect,
   text = CutText(c, text, ColWidths(col) - (mode != cmNone ? 16 : 0) - 9, align == vcl::taRightJustify);
   c.Pen()->SetColor(k.Brush);
   c.Pen()->SetWidth(1);
-  Fill(c, cell, k.Brush);
+  FillArea(c, cell, k.Brush);
   c.Pen()->SetColor(k.Pen);
   if (mode == cmNone) {
     c.TextRect(textRect, AlignedX(c, textRect, text, align), textRect.Top - 1, text);
@@ -280,7 +280,7 @@ int TReportListView::HeaderRight() const {
 void TReportListView::DrawCommonHeader(TCanvas& C, const TRect& Cell) {
   const int r = HeaderRight();
   const TRect band(0, Cell.Top, r, Cell.Bottom);
-  Fill(C, band, FComHdColor);
+  FillArea(C, band, FComHdColor);
   C.Font()->SetColor(FComHdTxtColor);
   const vcl::String& header = CommonHeader();
   const int t = C.TextHeight(header);
@@ -294,14 +294,14 @@ void TReportListView::DrawCommonHeader(TCanvas& C, const TRect& Cell) {
     C.TextRect(band, x, Cell.Top + 2 + static_cast<int>(j) * t, lines[j]);
   }
   RaisedEdge(C, band);
-  Fill(C, TRect(r - 1, Cell.Top, r, Cell.Bottom), kEdgeDark);
-  Fill(C, TRect(r, Cell.Top, r + 1, Cell.Bottom), vcl::clBlack);
+  FillArea(C, TRect(r - 1, Cell.Top, r, Cell.Bottom), kEdgeDark);
+  FillArea(C, TRect(r, Cell.Top, r + 1, Cell.Bottom), vcl::clBlack);
 }
 
 // The column's name, line by line, each line cut to fit beside the sort
 // arrow; the arrow follows the first line.
 void TReportListView::DrawColumnHeader(TCanvas& C, int DataCol, const TRect& Cell) {
-  Fill(C, Cell, ColorColumnHd());
+  FillArea(C, Cell, ColorColumnHd());
   C.Font()->SetColor(FColHdTxtColor);
   const vcl::String name = Header(DataCol);
   const int t = C.TextHeight(name);
