@@ -29,7 +29,8 @@ bool CombineLogic(TLogicOp Op, bool Left, bool Right);
 
 // Sort hook: called once for every key cell before the rows are ordered,
 // with the cell's text; OutString starts as a copy of InString and the row
-// is compared by what the handler leaves in it.
+// is compared by what the handler leaves in it (its first 255 code units,
+// as for any cell text).
 using TBeforeSortExchgEvent =
     std::function<void(vcl::TObject* Sender, const vcl::String& InString, vcl::String& OutString)>;
 

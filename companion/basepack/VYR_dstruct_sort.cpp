@@ -236,7 +236,9 @@ void StringArraySorter::BuildKeys(int Col, KeyColumn& Keys, int PercentFrom, int
       hooked = in;
       T.FOnBeforeSortExchange(&T, in, hooked);
       CheckUnchanged();
-      text = hooked;
+      // A handler may supply any text; like a cell it counts with its first
+      // 255 units, which is also all the key buffer holds.
+      text = CutToLength(hooked, StringArrayMaxLen);
     }
     WriteKey(w, text);
     Keys.Head[i] = HeadOf(w.Data(), w.Size());

@@ -459,6 +459,23 @@ TEST(StringArraySortOrder, HookSuppliesTheComparedText) {
   EXPECT_EQ(ColumnAsShown(t, 1), (V{u"Jan", u"Feb", u"Mar"}));
 }
 
+TEST(StringArraySortOrder, LongHookTextsCountWithTheirFirst255Units) {
+  TStringArray t(1, 4);
+  FillColumn(t, 1, {u"a", u"b", u"c", u"d"});
+  // Texts far longer than a cell, letters and digit runs alike; rows a and
+  // c differ only beyond unit 255 and so tie.
+  t.SetOnBeforeSortExchange([](vcl::TObject*, const String& in, String& out) {
+    if (in == u"a") out = String(255, u'y') + String(2000, u'b');
+    if (in == u"b") out = String(3000, u'9');
+    if (in == u"c") out = String(255, u'y') + String(900, u'a');
+    if (in == u"d") out = u"x" + String(1200, u'7');
+  });
+  t.Sort(1, -1, true);
+  EXPECT_EQ(ColumnAsShown(t, 1), (V{u"b", u"d", u"a", u"c"}));
+  t.Sort(1, -1, false);
+  EXPECT_EQ(ColumnAsShown(t, 1), (V{u"a", u"c", u"d", u"b"}));
+}
+
 TEST(StringArraySortOrder, AHookThatResizesTheTableEndsTheSort) {
   TStringArray t(1, 3);
   FillColumn(t, 1, {u"c", u"b", u"a"});
