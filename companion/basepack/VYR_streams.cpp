@@ -26,8 +26,10 @@ vcl::String ReadLnStream(vcl::TStream* InStream, bool& EndOfStream, int MaxLengt
   EndOfStream = true;
   if (InStream == nullptr) return {};
   const bool atStart = InStream->Position() == 0;
-  // A UTF-16 unit takes at most three UTF-8 bytes; more are never needed.
-  const std::size_t keep = MaxLength > 0 ? static_cast<std::size_t>(MaxLength) * 3 : std::string::npos;
+  // A UTF-16 unit takes at most three UTF-8 bytes; more are never needed,
+  // apart from a byte-order mark that is dropped afterwards.
+  const std::size_t keep =
+      MaxLength > 0 ? static_cast<std::size_t>(MaxLength) * 3 + (atStart ? 3 : 0) : std::string::npos;
   std::string bytes;
   std::array<char, 4096> chunk;
   bool ended = false;

@@ -147,6 +147,11 @@ TEST(ReadLnStream, LongLinesAcrossChunksAndCut) {
 TEST(ReadLnStream, Utf8BomAndInvalidBytes) {
   vcl::TStringStream s(std::string_view("\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e\n\xFFz"));
   EXPECT_EQ(AllLines(s), (std::vector<String>{u"Grüße", u"\uFFFDz"}));
+  // A short limit counts the text behind the mark, not the mark's bytes.
+  s.SetPosition(0);
+  EXPECT_EQ(AllLines(s, 1), (std::vector<String>{u"G", u"\uFFFD"}));
+  s.SetPosition(0);
+  EXPECT_EQ(AllLines(s, 4), (std::vector<String>{u"Grüß", u"\uFFFDz"}));
   bool eos = false;
   EXPECT_EQ(ReadLnStream(nullptr, eos, 0), u"");
   EXPECT_TRUE(eos);
