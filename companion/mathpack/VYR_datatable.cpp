@@ -1,6 +1,7 @@
 #include "companion/mathpack/VYR_datatable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <utility>
 
@@ -330,7 +331,9 @@ void TDataTable::SortBlock(bool ByRows, int Key, bool Ascending, int LowCol, int
     for (int k = lo; k <= hi; ++k) {
       const int c = ByRows ? Key : k, r = ByRows ? k : Key;
       keys.push_back(FD.Values.At(c, r));
-      isNumber.push_back(GetIsNumber(c, r));
+      // A NaN value has no place among numbers; it sorts with the cells
+      // that hold none, which also keeps the ordering consistent.
+      isNumber.push_back(GetIsNumber(c, r) && !std::isnan(FD.Values.At(c, r)));
     }
     ApplyByExchanges(StableOrder(keys, isNumber, Ascending), [&](int a, int b) {
       if (ByRows)

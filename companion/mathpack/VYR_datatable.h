@@ -119,8 +119,8 @@ class TDataTable : public vcl::TComponent {
 
   // Orders the rows LowRow..HighRow by the values of column SortCol, moving
   // the cells of columns LowCol..HighCol (and, with IncludeHeaders, the
-  // row names and attributes). Cells that hold no number come last in both
-  // directions; equal values keep their order. Ranges are clipped to the
+  // row names and attributes). Cells that hold no number (NaN values
+  // included) come last in both directions; equal values keep their order. Ranges are clipped to the
   // table; a SortCol outside the table does nothing.
   void SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                 bool IncludeHeaders) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -322,6 +323,33 @@ TEST(DataTableSort, RowsByAColumnWithNonNumbersLastAndStable) {
   EXPECT_EQ(Column(t, 1), (D{3, 2, 1, 1, 9}));
   EXPECT_EQ(Column(t, 2), (D{1, 3, 2, 4, 5}));
   EXPECT_EQ(t.GetRowName(1), u"r4");  // the row that held 1 before moved up with its name
+}
+
+TEST(DataTableSort, NaNValuesGoWithTheCellsThatHoldNoNumber) {
+  // Many rows, so that the sort's comparisons meet NaNs in every position.
+  const int n = 300;
+  TDataTable t(2, n);
+  for (int r = 1; r <= n; ++r) {
+    const double v = (r % 3 == 0) ? std::nan("") : static_cast<double>((r * 37) % 101);
+    t.SetElem(1, r, v);
+    t.SetElem(2, r, r);
+  }
+  for (bool ascending : {true, false}) {
+    t.SortRows(1, ascending, 1, 1, 2, n, false);
+    const D keys = Column(t, 1), rows = Column(t, 2);
+    const int numbers = n - n / 3;
+    for (int i = 0; i < n; ++i) {
+      const double k = keys[static_cast<std::size_t>(i)];
+      EXPECT_EQ(std::isnan(k), i >= numbers) << i;
+      if (i > 0 && i < numbers) {
+        const double prev = keys[static_cast<std::size_t>(i - 1)];
+        EXPECT_TRUE(ascending ? prev <= k : prev >= k) << i;
+      }
+    }
+    // The NaN rows keep their order among themselves: rows 3, 6, 9, ...
+    for (int i = numbers + 1; i < n; ++i)
+      EXPECT_LT(rows[static_cast<std::size_t>(i - 1)], rows[static_cast<std::size_t>(i)]) << i;
+  }
 }
 
 TEST(DataTableSort, OnlyTheGivenRangeMoves) {
