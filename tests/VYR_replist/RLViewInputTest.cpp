@@ -28,13 +28,6 @@ class InputTest : public RLViewTest {
     View->SetCol(Col - 1);
     View->SetRow(Row + View->FixedRows() - 1);
   }
-  std::vector<int> SelectedRows() const {
-    std::vector<int> rows;
-    for (int r = 1; r <= View->NrOfRows(); ++r) {
-      if (View->RowSelected(r)) rows.push_back(r);
-    }
-    return rows;
-  }
 };
 
 TEST_F(InputTest, EditingFollowsTheColumnsEditableFlag) {

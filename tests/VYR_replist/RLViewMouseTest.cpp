@@ -28,13 +28,6 @@ class MouseTest : public RLViewTest {
     TRect r = View->CellRect(Col - 1, View->FixedRows() - 1);
     headless::Click(View, r.Left + Dx, r.Top + 5);
   }
-  std::vector<int> SelectedRows() const {
-    std::vector<int> rows;
-    for (int r = 1; r <= View->NrOfRows(); ++r) {
-      if (View->RowSelected(r)) rows.push_back(r);
-    }
-    return rows;
-  }
 };
 
 TEST_F(MouseTest, SingleModeSelectsTheClickedRowAlone) {

@@ -30,8 +30,9 @@ class PaintRulesTest : public RLViewTest {
   }
   // Draws Expected into a cell-sized bitmap as the cell rules place it and
   // counts the text-area pixels of the shown cell that differ from it.
+  // TextIndent moves the text's left edge (16 for the box of a check cell).
   int DiffersFromCell(const std::unique_ptr<TBitmap>& Shot, int Col, int Row,
-                      const String& Expected, bool RightAligned) {
+                      const String& Expected, bool RightAligned, int TextIndent = 0) {
     const TRect cell = Cell(Col, Row);
     const int w = cell.Width(), h = cell.Height();
     TBitmap ref(w, h);
@@ -43,7 +44,7 @@ class PaintRulesTest : public RLViewTest {
     c.FillRect(Rect(0, 0, w, h));
     // Without vertical lines a cell takes the pixel of the missing line.
     const int grow = View->Options().Contains(goVertLine) ? 0 : 1;
-    const TRect text(4, 2, w + grow - 6, h);
+    const TRect text(4 + TextIndent, 2, w + grow - 6, h);
     const int x = RightAligned ? text.Right - c.TextWidth(Expected) : text.Left;
     c.TextRect(text, x, text.Top - 1, Expected);
     int differ = 0;
@@ -88,22 +89,7 @@ TEST_F(PaintRulesTest, CheckColumnsLeaveRoomForTheBox) {
   // The stored text carries the marker; the room loses the box's 16 pixels.
   const String shown = CutByRule(u" " + text, 100 - 16 - 9, false);
   ASSERT_NE(shown, u" " + text);
-  const TRect cell = Cell(1, 3);
-  TBitmap ref(cell.Width(), cell.Height());
-  TCanvas& c = *ref.Canvas();
-  c.Font()->Assign(View->Font());
-  c.Font()->SetColor(View->ColorText());
-  c.Brush()->SetColor(Background(shot, 1, 3));
-  c.FillRect(Rect(0, 0, cell.Width(), cell.Height()));
-  const TRect textRect(4 + 16, 2, cell.Width() - 6, cell.Height());
-  c.TextRect(textRect, textRect.Left, 1, shown.substr(1));
-  int differ = 0;
-  for (int y = textRect.Top; y < textRect.Bottom; ++y) {
-    for (int x = textRect.Left; x < textRect.Right; ++x) {
-      if (c.Pixels(x, y) != At(shot, cell.Left + x, cell.Top + y)) ++differ;
-    }
-  }
-  EXPECT_EQ(differ, 0);
+  EXPECT_EQ(DiffersFromCell(shot, 1, 3, shown.substr(1), false, 16), 0);
 }
 
 TEST_F(PaintRulesTest, DisabledRowsOutlineTheirBoxesInThePenColor) {

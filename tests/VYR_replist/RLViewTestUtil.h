@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "VYR_replist/VYR_replist.h"
 #include "platform/Forms.h"
@@ -46,6 +47,14 @@ class RLViewTest : public ::testing::Test {
   TColor Background(const std::unique_ptr<TBitmap>& B, int Col, int Row) const {
     TRect r = Cell(Col, Row);
     return At(B, r.Right - 3, r.Bottom - 2);
+  }
+  // The data rows whose selection bit is set, in order.
+  std::vector<int> SelectedRows() const {
+    std::vector<int> rows;
+    for (int r = 1; r <= View->NrOfRows(); ++r) {
+      if (View->RowSelected(r)) rows.push_back(r);
+    }
+    return rows;
   }
   int TextWidth(const String& S) {
     TCanvas* c = View->Canvas();
