@@ -200,9 +200,16 @@ class Sector {
 
 enum class ArcKind { Arc, Pie, Chord };
 
+// A straight part of a closed figure: unlike LineTo it keeps its end pixel,
+// which closes the outline where the arc's last pixel lies beside the end
+// point rather than on it.
 void AddLine(raster::SpanSet& S, TPoint A0, TPoint A1, int Width) {
-  if (Width > 1) raster::WideLine(S, A0.X, A0.Y, A1.X, A1.Y, Width);
-  else raster::ThinLineSpans(S, A0.X, A0.Y, A1.X, A1.Y);
+  if (Width > 1) {
+    raster::WideLine(S, A0.X, A0.Y, A1.X, A1.Y, Width);
+    return;
+  }
+  raster::ThinLineSpans(S, A0.X, A0.Y, A1.X, A1.Y);
+  S.Add(A1.Y, A1.X, A1.X + 1);
 }
 
 // Fills the runs of pixels X0..X1-1 of row Y (within the clip) that Keep

@@ -1,0 +1,96 @@
+// Pies and chords are closed figures: the arc and the straight parts that
+// join its ends form one unbroken one-pixel outline, so the brush inside
+// can never be reached from outside without crossing the pen.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <queue>
+#include <vector>
+
+#include "PixelTestSupport.h"
+
+using namespace vcltest;
+
+namespace {
+
+// True when no pixel of color Fill can be reached from the bitmap's edge
+// through 4-connected pixels that are not of color Border.
+bool SealedBy(TBitmap& B, TColor Fill, TColor Border) {
+  const int w = B.Width(), h = B.Height();
+  std::vector<char> seen(static_cast<std::size_t>(w) * h, 0);
+  std::queue<TPoint> todo;
+  auto visit = [&](int x, int y) {
+    if (x < 0 || y < 0 || x >= w || y >= h || seen[y * w + x]) return;
+    if (B.Canvas()->Pixels(x, y) == Border) return;
+    seen[y * w + x] = 1;
+    todo.push({x, y});
+  };
+  for (int x = 0; x < w; ++x) { visit(x, 0); visit(x, h - 1); }
+  for (int y = 0; y < h; ++y) { visit(0, y); visit(w - 1, y); }
+  while (!todo.empty()) {
+    const TPoint p = todo.front();
+    todo.pop();
+    if (B.Canvas()->Pixels(p.X, p.Y) == Fill) return false;
+    visit(p.X + 1, p.Y); visit(p.X - 1, p.Y); visit(p.X, p.Y + 1); visit(p.X, p.Y - 1);
+  }
+  return true;
+}
+
+using Figure = std::function<void(TCanvas*, int L, int T, int R, int B)>;
+
+// Draws Fig in boxes from 3 × 3 to 29 × 29 and reports the first box whose
+// fill leaks or that draws no fill at all.
+void ExpectSealedInEveryBox(const Figure& Fig) {
+  for (int w = 3; w < 30; ++w) {
+    for (int h = 3; h < 30; h += 2) {
+      auto b = MakeBitmap(40, 40);
+      TCanvas* c = b->Canvas();
+      c->Brush()->SetColor(clRed);
+      c->Pen()->SetColor(clBlue);
+      Fig(c, 5, 5, 5 + w, 5 + h);
+      ASSERT_TRUE(SealedBy(*b, clRed, clBlue)) << w << " x " << h << "\n"
+                                               << Picture(*b, clRed) << "\n" << Picture(*b, clBlue);
+    }
+  }
+}
+
+}  // namespace
+
+TEST(ClosedOutline, ChordsWithAnyRadialsAreSealed) {
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) {
+    c->Chord(L, T, R, B, R, T + (B - T) / 3, L + (R - L) / 4, B);  // a wide cut across the bottom
+  });
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) {
+    c->Chord(L, T, R, B, L + (R - L) / 3, T - 4, R, B + 2);  // start above, end below the box
+  });
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) {
+    c->Chord(L, T, R, B, R, T, L, B);  // corner to corner: half the ellipse
+  });
+}
+
+TEST(ClosedOutline, PiesWithRadialsAlongTheAxesAreSealed) {
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) {
+    const int mx = (L + R) / 2, my = (T + B) / 2;
+    c->Pie(L, T, R, B, R + 3, my, mx, T - 3);  // the upper right quarter
+  });
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) {
+    const int mx = (L + R) / 2;
+    c->Pie(L, T, R, B, mx, B + 5, mx, T - 3);  // the right half
+  });
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) {
+    const int my = (T + B) / 2;
+    c->Pie(L, T, R, B, L - 2, my, R + 2, my);  // the lower half
+  });
+}
+
+TEST(ClosedOutline, APieCutAlongItsDiagonalKeepsTheJoinClosed) {
+  // Start and end radials run through opposite corners, so the two straight
+  // parts form one line through the centre that must meet the arc at both ends.
+  auto b = MakeBitmap(24, 26);
+  TCanvas* c = b->Canvas();
+  c->Brush()->SetColor(clRed);
+  c->Pen()->SetColor(clBlue);
+  c->Pie(5, 5, 17, 21, 17, 5, 5, 21);
+  EXPECT_TRUE(SealedBy(*b, clRed, clBlue)) << Picture(*b, clRed) << "\n" << Picture(*b, clBlue);
+  EXPECT_GT(CountColor(*b, clRed), 40);
+}
