@@ -92,6 +92,74 @@ TEST_F(PaintRulesTest, CheckColumnsLeaveRoomForTheBox) {
   EXPECT_EQ(DiffersFromCell(shot, 1, 3, shown.substr(1), false, 16), 0);
 }
 
+// Pixels of Shot inside Area (client coordinates) that differ from Ref,
+// whose top-left pixel stands for the client point Origin.
+int DiffersInArea(const std::unique_ptr<TBitmap>& Shot, TBitmap& Ref, TPoint Origin,
+                  const TRect& Area) {
+  int differ = 0;
+  for (int y = Area.Top; y < Area.Bottom; ++y) {
+    for (int x = Area.Left; x < Area.Right; ++x) {
+      if (Ref.Canvas()->Pixels(x - Origin.X, y - Origin.Y) != Shot->Canvas()->Pixels(x, y)) ++differ;
+    }
+  }
+  return differ;
+}
+
+TEST_F(PaintRulesTest, CommonHeaderLinesAreAlignedOverTheWholeBand) {
+  View->SetCommonHeaderVisible(true);
+  View->SetCommonHeaderHeight(40);
+  View->SetCommonHeader(u"Monthly\nreport");
+  const int right = View->CellRect(2, 0).Right;  // R: the end of the last column
+  for (TAlignment align : {taLeftJustify, taRightJustify, taCenter}) {
+    View->SetCommonHeaderAlignment(align);
+    auto shot = Shot();
+    TBitmap ref(right, 40);
+    TCanvas& c = *ref.Canvas();
+    c.Font()->Assign(View->Font());
+    c.Font()->SetColor(View->ColorCommonHdText());
+    c.Brush()->SetColor(View->ColorCommonHd());
+    c.FillRect(Rect(0, 0, right, 40));
+    c.Brush()->SetStyle(bsClear);
+    const int t = c.TextHeight(u"Monthly\nreport");
+    const String lines[] = {u"Monthly", u"report"};
+    for (int j = 0; j < 2; ++j) {
+      const int tw = c.TextWidth(lines[j]);
+      const int x = align == taLeftJustify ? 4 : align == taRightJustify ? right - tw - 6 : right / 2 - tw / 2;
+      c.TextRect(Rect(0, 0, right, 40), x, 2 + j * t, lines[j]);
+    }
+    // Inside the raised edge and left of the closing lines.
+    EXPECT_EQ(DiffersInArea(shot, ref, {0, 0}, Rect(1, 1, right - 2, 39)), 0) << static_cast<int>(align);
+  }
+}
+
+TEST_F(PaintRulesTest, LongColumnNamesAreCutBesideTheSortArrow) {
+  const String name = u"A rather long column name";
+  View->SetColWidths(1, 100);
+  View->SetHeader(1, name);
+  View->SetColorColumnHdText(clRed);
+  View->Sort(1, -1, true);
+  auto shot = Shot();
+  // The sort column loses 13 pixels to the arrow; 3 characters fewer than
+  // the data-cell rule, and no first character kept apart.
+  const int room = 100 - 13 - 9, width = TextWidth(name);
+  ASSERT_GT(width, room);
+  const int k = std::max(static_cast<int>(std::nearbyint(static_cast<double>(name.size()) * room / width - 3)), 1);
+  const String shown = name.substr(0, static_cast<std::size_t>(k)) + u"...";
+  const TRect cell = View->CellRect(0, 0);
+  TBitmap ref(cell.Width(), cell.Height());
+  TCanvas& c = *ref.Canvas();
+  c.Font()->Assign(View->Font());
+  c.Font()->SetColor(clRed);
+  c.Brush()->SetColor(View->ColorColumnHd());
+  c.FillRect(Rect(0, 0, cell.Width(), cell.Height()));
+  c.Brush()->SetStyle(bsClear);
+  c.TextRect(Rect(0, 0, cell.Width(), cell.Height()), 4, 2, shown);
+  // The text up to where the arrow begins: a = text width + 10, less 4.
+  const int arrowLeft = 4 + std::min(c.TextWidth(shown) + 10, 100 - 12) - 4;
+  EXPECT_EQ(DiffersInArea(shot, ref, {cell.Left, cell.Top}, Rect(1, 1, arrowLeft, cell.Height() - 1)), 0);
+  EXPECT_EQ(At(shot, arrowLeft, 2 + TextHeight(name) / 2 + 3), 0x808080u);  // the arrow's corner
+}
+
 TEST_F(PaintRulesTest, DisabledRowsOutlineTheirBoxesInThePenColor) {
   View->SetColumnCheckMode(1, vyr::cmBox);
   View->SetElemChecked(1, 2, false);
