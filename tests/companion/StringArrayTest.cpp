@@ -459,6 +459,164 @@ TEST(StringArraySortOrder, HookSuppliesTheComparedText) {
   EXPECT_EQ(ColumnAsShown(t, 1), (V{u"Jan", u"Feb", u"Mar"}));
 }
 
+namespace {
+
+// A plain model of a sorted table: rows by physical position, and the
+// physical position shown at each place.
+struct TableModel {
+  struct Row {
+    std::vector<String> Texts;  // columns 0..n
+    std::uint8_t Attr = 0;
+  };
+  int Cols;
+  std::vector<Row> Phys;   // index 0 unused
+  std::vector<int> Shown;  // index 0 unused
+
+  TableModel(int cols, int rows) : Cols(cols), Phys(1), Shown(1, 0) { Resize(rows); }
+  int Rows() const { return static_cast<int>(Phys.size()) - 1; }
+  Row& At(int r) { return Phys[static_cast<std::size_t>(Shown[static_cast<std::size_t>(r)])]; }
+  Row Empty() const { return Row{std::vector<String>(static_cast<std::size_t>(Cols) + 1), 0}; }
+
+  void Resize(int rows) {
+    std::vector<int> shown{0};
+    for (std::size_t i = 1; i < Shown.size(); ++i)
+      if (Shown[i] <= rows) shown.push_back(Shown[i]);
+    for (int p = Rows() + 1; p <= rows; ++p) shown.push_back(p);
+    Phys.resize(static_cast<std::size_t>(rows) + 1, Empty());
+    Shown = shown;
+  }
+  void Insert(int r) {
+    Phys.insert(Phys.begin() + r, Empty());
+    for (int& p : Shown)
+      if (p >= r) ++p;
+    Shown.insert(Shown.begin() + r, r);
+  }
+  void Remove(int r) {
+    if (Rows() == 1) {
+      At(1) = Empty();
+      return;
+    }
+    const int p = Shown[static_cast<std::size_t>(r)];
+    Phys.erase(Phys.begin() + p);
+    Shown.erase(Shown.begin() + r);
+    for (int& q : Shown)
+      if (q > p) --q;
+  }
+  // Stable sort by the integer texts of column c, ties by column sec.
+  void Sort(int c, int sec, bool asc) {
+    auto key = [&](int p, int col) {
+      return std::stoi(vcl::ToUTF8(Phys[static_cast<std::size_t>(p)].Texts[static_cast<std::size_t>(col)]));
+    };
+    std::stable_sort(Shown.begin() + 1, Shown.end(), [&](int a, int b) {
+      std::pair<int, int> ka{key(a, c), key(a, sec)}, kb{key(b, c), key(b, sec)};
+      return asc ? ka < kb : kb < ka;
+    });
+  }
+  void UnSort() {
+    for (std::size_t i = 0; i < Shown.size(); ++i) Shown[i] = static_cast<int>(i);
+  }
+  void Commit() {
+    std::vector<Row> phys(1);
+    for (std::size_t i = 1; i < Shown.size(); ++i)
+      phys.push_back(Phys[static_cast<std::size_t>(Shown[i])]);
+    Phys = phys;
+    UnSort();
+  }
+};
+
+}  // namespace
+
+TEST(StringArraySortOrder, RandomEditsSortsAndCommitsFollowAPlainModel) {
+  std::mt19937 rng(5);
+  TStringArray t(2, 5);
+  TableModel m(2, 5);
+  auto num = [&] { return vcl::FromUTF8(std::to_string(static_cast<int>(rng() % 7))); };
+  for (int r = 1; r <= 5; ++r)
+    for (int c = 1; c <= 2; ++c) {
+      String v = num();
+      t.SetString(c, r, v);
+      m.At(r).Texts[static_cast<std::size_t>(c)] = v;
+    }
+  for (int step = 0; step < 3000; ++step) {
+    const int rows = m.Rows();
+    const int r = 1 + static_cast<int>(rng() % static_cast<unsigned>(rows));
+    switch (rng() % 9) {
+      case 0:
+      case 1: {  // a text, column 0 included; every text stays a number
+        const int c = static_cast<int>(rng() % 3);
+        String v = num();
+        t.SetString(c, r, v);
+        m.At(r).Texts[static_cast<std::size_t>(c)] = v;
+        break;
+      }
+      case 2: {
+        const auto a = static_cast<std::uint8_t>(rng());
+        t.SetRowAttrib(r, a);
+        m.At(r).Attr = a;
+        break;
+      }
+      case 3: {  // insert, then fill so that sorting keys stay numbers
+        const int at = 1 + static_cast<int>(rng() % static_cast<unsigned>(rows + 1));
+        t.InsertRow(at);
+        m.Insert(at);
+        for (int c = 1; c <= 2; ++c) {
+          String v = num();
+          t.SetString(c, at, v);
+          m.At(at).Texts[static_cast<std::size_t>(c)] = v;
+        }
+        break;
+      }
+      case 4:
+        t.RemoveRow(r);
+        m.Remove(r);
+        if (m.Rows() == 1 && m.At(1).Texts[1].empty())
+          for (int c = 1; c <= 2; ++c) {
+            t.SetString(c, 1, u"0");
+            m.At(1).Texts[static_cast<std::size_t>(c)] = u"0";
+          }
+        break;
+      case 5: {
+        const int c = 1 + static_cast<int>(rng() % 2);
+        const bool asc = rng() % 2 == 0;
+        t.Sort(c, 3 - c, asc);
+        m.Sort(c, 3 - c, asc);
+        break;
+      }
+      case 6:
+        if (rng() % 2) {
+          t.UnSort();
+          m.UnSort();
+        } else {
+          t.CommitSorting();
+          m.Commit();
+        }
+        break;
+      case 7: {  // grow or shrink; new rows get numbers
+        const int n = std::max(1, rows + static_cast<int>(rng() % 5) - 2);
+        t.Resize(2, n);
+        m.Resize(n);
+        for (int s = 1; s <= n; ++s)
+          for (int c = 1; c <= 2; ++c)
+            if (m.At(s).Texts[static_cast<std::size_t>(c)].empty()) {
+              t.SetString(c, s, u"3");
+              m.At(s).Texts[static_cast<std::size_t>(c)] = u"3";
+            }
+        break;
+      }
+      default:
+        break;
+    }
+    ASSERT_EQ(t.NrOfRows(), m.Rows()) << step;
+    for (int s = 1; s <= m.Rows(); ++s) {
+      ASSERT_EQ(t.GetSortOrder(s), m.Shown[static_cast<std::size_t>(s)]) << step << " row " << s;
+      ASSERT_EQ(t.GetRowAttrib(s), m.At(s).Attr) << step << " row " << s;
+      for (int c = 0; c <= 2; ++c)
+        ASSERT_EQ(t.GetString(c, s), m.At(s).Texts[static_cast<std::size_t>(c)])
+            << step << " " << c << "," << s;
+    }
+  }
+}
+
 TEST(StringArraySortOrder, LongHookTextsCountWithTheirFirst255Units) {
   TStringArray t(1, 4);
   FillColumn(t, 1, {u"a", u"b", u"c", u"d"});
