@@ -141,6 +141,11 @@ class TReportListView : public vcl::TCustomDrawGrid {
   void SetTopRow(int Value);
   int LeftCol() const;
   void SetLeftCol(int Value);
+  // The names painting code uses for the same two readings.
+  int GetTopRow() const { return TopRow(); }
+  int GetLeftCol() const { return LeftCol(); }
+  // Header rows shown (0 to 2): the grid's fixed rows.
+  int CountHeadRows() const { return (FComHdVis ? 1 : 0) + (FColHdVis ? 1 : 0); }
   int RowSelectMode() const { return FRowSelectMode; }
   // 0 no row selection, 1 single rows, 2 several rows.
   void SetRowSelectMode(int Value);
@@ -351,8 +356,6 @@ class TReportListView : public vcl::TCustomDrawGrid {
   void CreateWnd() override;
   void Paint() override;
   void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
-  // Header rows shown (0 to 2).
-  int CountHeadRows() const { return (FComHdVis ? 1 : 0) + (FColHdVis ? 1 : 0); }
   // The data column shown in grid column ACol (1-based).
   int DataColumn(int ACol) const;
   void Changed();

@@ -47,6 +47,7 @@ TEST_F(LayoutTest, ANewViewShowsFourRowsOfFiveColumnsUnderColumnHeaders) {
 TEST_F(LayoutTest, HeaderRowsFollowTheirVisibilityAndHeights) {
   View->SetCommonHeaderVisible(true);
   EXPECT_EQ(View->FixedRows(), 2);
+  EXPECT_EQ(View->CountHeadRows(), 2);
   EXPECT_EQ(View->RowCount(), 6);
   EXPECT_EQ(View->RowHeights(0), 20);
   View->SetCommonHeaderHeight(30);
@@ -112,6 +113,7 @@ TEST_F(LayoutTest, TopRowAndLeftColCountDataRowsAndColumns) {
   View->SetCommonHeaderVisible(true);
   View->SetTopRow(60);
   EXPECT_EQ(static_cast<TCustomGrid*>(View)->TopRow(), 61);
+  EXPECT_EQ(View->GetTopRow(), 60);
   View->SetTopRow(1000);
   EXPECT_EQ(View->TopRow(), 200);
   View->SetTopRow(-4);
