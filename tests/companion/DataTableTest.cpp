@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -302,6 +304,114 @@ TEST(DataTableStructure, Mirror) {
   EXPECT_EQ(Row(t, 1), (D{32, 22, 12}));
   EXPECT_EQ(t.GetColName(1), u"c3");
   EXPECT_EQ(t.GetNominalID(3, 1), u"one");
+}
+
+TEST(DataTableStructure, RandomChangesFollowAPlainModel) {
+  // Every cell carries its own identity (value and state), every row and
+  // column a name; the model moves them as the operations say.
+  struct Cell {
+    double V;
+    std::uint8_t S;
+  };
+  std::mt19937 rng(9);
+  TDataTable t(3, 3);
+  std::vector<std::vector<Cell>> m(3, std::vector<Cell>(3, Cell{0, 0}));  // [row][col]
+  std::vector<String> colNames(3), rowNames(3);
+  Events e(t);
+  int id = 0;
+  auto name = [&] { return u"n" + vcl::FromUTF8(std::to_string(++id)); };
+  auto cols = [&] { return static_cast<int>(colNames.size()); };
+  auto rows = [&] { return static_cast<int>(rowNames.size()); };
+  for (int step = 0; step < 2000; ++step) {
+    const auto resizes = e.Resized.size();
+    const int oc = cols(), orr = rows();
+    const int k = static_cast<int>(rng() % 8);
+    const int ix = static_cast<int>(rng() % static_cast<unsigned>(std::max(oc, orr) + 3)) - 1;
+    switch (k) {
+      case 0: {  // a cell and the heads at ix
+        const int c = 1 + static_cast<int>(rng() % static_cast<unsigned>(oc));
+        const int r = 1 + static_cast<int>(rng() % static_cast<unsigned>(orr));
+        const Cell v{static_cast<double>(++id), static_cast<std::uint8_t>(rng())};
+        t.SetElem(c, r, v.V);
+        t.SetCellState(c, r, v.S);
+        m[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] = v;
+        const String n = name();
+        t.SetColName(c, n);
+        colNames[static_cast<std::size_t>(c - 1)] = n;
+        t.SetRowName(r, n);
+        rowNames[static_cast<std::size_t>(r - 1)] = n;
+        break;
+      }
+      case 1:
+        t.InsertRow(ix);
+        if (ix >= 1 && ix <= orr + 1) {
+          m.insert(m.begin() + (ix - 1), std::vector<Cell>(static_cast<std::size_t>(oc), Cell{0, 0}));
+          rowNames.insert(rowNames.begin() + (ix - 1), String());
+        }
+        break;
+      case 2:
+        t.InsertColumn(ix);
+        if (ix >= 1 && ix <= oc + 1) {
+          for (auto& row : m) row.insert(row.begin() + (ix - 1), Cell{0, 0});
+          colNames.insert(colNames.begin() + (ix - 1), String());
+        }
+        break;
+      case 3:
+        t.RemoveRow(ix);
+        if (ix >= 1 && ix <= orr && orr >= 2) {
+          m.erase(m.begin() + (ix - 1));
+          rowNames.erase(rowNames.begin() + (ix - 1));
+        }
+        break;
+      case 4:
+        t.RemoveColumn(ix);
+        if (ix >= 1 && ix <= oc && oc >= 2) {
+          for (auto& row : m) row.erase(row.begin() + (ix - 1));
+          colNames.erase(colNames.begin() + (ix - 1));
+        }
+        break;
+      case 5:
+        t.MirrorRows();
+        std::reverse(m.begin(), m.end());
+        std::reverse(rowNames.begin(), rowNames.end());
+        break;
+      case 6:
+        t.MirrorColumns();
+        for (auto& row : m) std::reverse(row.begin(), row.end());
+        std::reverse(colNames.begin(), colNames.end());
+        break;
+      default: {
+        const int nc = std::max(1, oc + static_cast<int>(rng() % 3) - 1);
+        const int nr = std::max(1, orr + static_cast<int>(rng() % 3) - 1);
+        t.Resize(nc, nr);
+        m.resize(static_cast<std::size_t>(nr), std::vector<Cell>(static_cast<std::size_t>(oc), Cell{0, 0}));
+        for (auto& row : m) row.resize(static_cast<std::size_t>(nc), Cell{0, 0});
+        colNames.resize(static_cast<std::size_t>(nc));
+        rowNames.resize(static_cast<std::size_t>(nr));
+        break;
+      }
+    }
+    ASSERT_EQ(t.NrOfColumns(), cols()) << step;
+    ASSERT_EQ(t.NrOfRows(), rows()) << step;
+    // A size change is reported once with the old and the new size; no
+    // change is reported without one.
+    if (oc != cols() || orr != rows()) {
+      ASSERT_EQ(e.Resized.size(), resizes + 1) << step;
+      ASSERT_EQ(e.Resized.back(), (std::vector<int>{oc, orr, cols(), rows()})) << step;
+    } else {
+      ASSERT_EQ(e.Resized.size(), resizes) << step;
+    }
+    for (int r = 1; r <= rows(); ++r) {
+      ASSERT_EQ(t.GetRowName(r), rowNames[static_cast<std::size_t>(r - 1)]) << step;
+      for (int c = 1; c <= cols(); ++c) {
+        const Cell& want = m[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
+        ASSERT_EQ(t.GetElem(c, r), want.V) << step << " " << c << "," << r;
+        ASSERT_EQ(t.GetCellState(c, r), want.S) << step << " " << c << "," << r;
+      }
+    }
+    for (int c = 1; c <= cols(); ++c)
+      ASSERT_EQ(t.GetColName(c), colNames[static_cast<std::size_t>(c - 1)]) << step;
+  }
 }
 
 // ---------------------------------------------------------------- sorting
