@@ -294,6 +294,13 @@ class TReportListView : public vcl::TCustomDrawGrid {
   bool LastSortOrder() const { return FRLData->LastSortOrder(); }
   void Sort(int Col, int ColSec, bool Ascending);
   void UnSort();
+  // Enables the rows that match FilterExp in FilterColumns (all when empty),
+  // disables the others (OnBeforeFilter may decide or combine per row) and
+  // sorts by SortColumn with the matching rows first; the number of matches.
+  int FilterAndSort(const vcl::String& FilterExp, const std::vector<int>& FilterColumns,
+                    bool IgnoreCase, TFilterMode FilterMode, int SortColumn, bool Ascending);
+  // Sorts by the two columns with the enabled rows before the disabled ones.
+  void SortEnabledState(int SortColumn1, int SortColumn2, bool Ascending);
 
   // ------------------------------------------------------------ exchange (the store's)
   void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
