@@ -80,6 +80,15 @@ TEST_F(PaintRulesTest, LongTextsAreCutToTheRoomOfTheirColumn) {
   EXPECT_EQ(DiffersFromCell(shot, 2, 2, right, true), 0);
 }
 
+TEST_F(PaintRulesTest, PasswordColumnsShowSixStarsWhateverTheContent) {
+  View->SetColumnIsPwd(2, true);
+  View->SetElem(2, 1, u"x");
+  View->SetElem(2, 2, u"a much longer secret than six");
+  auto shot = Shot();
+  for (int r = 1; r <= 3; ++r) EXPECT_EQ(DiffersFromCell(shot, 2, r, u"******", false), 0) << r;
+  EXPECT_GT(DiffersFromCell(shot, 2, 1, u"x", false), 0);
+}
+
 TEST_F(PaintRulesTest, CheckColumnsLeaveRoomForTheBox) {
   const String text = u"abcdefghijklmnopqrstuvwxyz";
   View->SetColumnCheckMode(1, vyr::cmBox);
