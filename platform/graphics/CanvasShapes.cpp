@@ -153,6 +153,30 @@ class Sector {
     };
     return near(FSx, FSy) || near(FEx, FEy);
   }
+  // Inside the pie as its drawn outline bounds it: between the straight
+  // lines from the centre pixel to the start and end pixels, measured on
+  // the pixel grid those lines are drawn on, so no filled pixel lies beyond
+  // them. Falls back to Contains where rounding to pixels turned the
+  // sector over (tiny figures, sweeps close to a half turn).
+  bool ContainsPie(int X, int Y) const {
+    if (FFull) return true;
+    const long long sx = FStartPoint.X - FCentre.X, sy = FCentre.Y - FStartPoint.Y;
+    const long long ex = FEndPoint.X - FCentre.X, ey = FCentre.Y - FEndPoint.Y;
+    const long long turn = sx * ey - sy * ex;
+    const bool half = turn == 0 && sx * ex + sy * ey < 0;
+    bool small = FSweep <= std::numbers::pi;
+    // Near a half turn the pixels decide which side of it the sector is.
+    const bool nearHalf = std::fabs(FSweep - std::numbers::pi) < 0.25;
+    if (nearHalf && turn != 0) small = turn > 0;
+    if ((sx == 0 && sy == 0) || (ex == 0 && ey == 0) || (small && turn < 0) ||
+        (!small && turn > 0)) {
+      return Contains(X, Y);
+    }
+    const long long px = X - FCentre.X, py = FCentre.Y - Y;
+    const long long fromStart = sx * py - sy * px, toEnd = px * ey - py * ex;
+    if (small || half) return fromStart >= 0 && toEnd >= 0;
+    return fromStart >= 0 || toEnd >= 0;
+  }
   TPoint Centre() const { return FCentre; }
   double StartAngle() const { return FStart; }
   TPoint StartPoint() const { return FStartPoint; }
@@ -280,7 +304,7 @@ void PaintArc(TCanvas& C, const TRect& Box, TPoint Start, TPoint End, ArcKind Ki
     if (Kind == ArcKind::Chord) {
       FillRuns(t, y, x0, x1, [&](int x) { return sector.OnArcSide(x, y); }, brush);
     } else {
-      FillRuns(t, y, x0, x1, [&](int x) { return sector.Contains(x, y); }, brush);
+      FillRuns(t, y, x0, x1, [&](int x) { return sector.ContainsPie(x, y); }, brush);
     }
   };
   const bool filled = Kind != ArcKind::Arc && A::BrushVisible(C);

@@ -1,6 +1,6 @@
 // Pies and chords are closed figures: the arc and the straight parts that
-// join its ends form one unbroken one-pixel outline, so the brush inside
-// can never be reached from outside without crossing the pen.
+// join its ends form one unbroken one-pixel outline, the brush fills what
+// it encloses and nothing beyond it.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,9 +13,9 @@ using namespace vcltest;
 
 namespace {
 
-// True when no pixel of color Fill can be reached from the bitmap's edge
-// through 4-connected pixels that are not of color Border.
-bool SealedBy(TBitmap& B, TColor Fill, TColor Border) {
+// The pixels reachable from the bitmap's edge through 4-connected pixels
+// that are not of color Border.
+std::vector<char> Outside(TBitmap& B, TColor Border) {
   const int w = B.Width(), h = B.Height();
   std::vector<char> seen(static_cast<std::size_t>(w) * h, 0);
   std::queue<TPoint> todo;
@@ -30,8 +30,21 @@ bool SealedBy(TBitmap& B, TColor Fill, TColor Border) {
   while (!todo.empty()) {
     const TPoint p = todo.front();
     todo.pop();
-    if (B.Canvas()->Pixels(p.X, p.Y) == Fill) return false;
     visit(p.X + 1, p.Y); visit(p.X - 1, p.Y); visit(p.X, p.Y + 1); visit(p.X, p.Y - 1);
+  }
+  return seen;
+}
+
+// True when the outline in color Border parts the bitmap cleanly: no pixel
+// of color Fill lies outside it and no pixel inside it is left unfilled.
+bool SealedBy(TBitmap& B, TColor Fill, TColor Border) {
+  const std::vector<char> outside = Outside(B, Border);
+  for (int y = 0; y < B.Height(); ++y) {
+    for (int x = 0; x < B.Width(); ++x) {
+      const TColor p = B.Canvas()->Pixels(x, y);
+      if (p == Border) continue;
+      if ((p == Fill) == static_cast<bool>(outside[y * B.Width() + x])) return false;
+    }
   }
   return true;
 }
@@ -39,7 +52,7 @@ bool SealedBy(TBitmap& B, TColor Fill, TColor Border) {
 using Figure = std::function<void(TCanvas*, int L, int T, int R, int B)>;
 
 // Draws Fig in boxes from 3 × 3 to 29 × 29 and reports the first box whose
-// fill leaks or that draws no fill at all.
+// fill leaks out of the outline or leaves a hole inside it.
 void ExpectSealedInEveryBox(const Figure& Fig) {
   for (int w = 3; w < 30; ++w) {
     for (int h = 3; h < 30; h += 2) {
@@ -93,4 +106,20 @@ TEST(ClosedOutline, APieCutAlongItsDiagonalKeepsTheJoinClosed) {
   c->Pie(5, 5, 17, 21, 17, 5, 5, 21);
   EXPECT_TRUE(SealedBy(*b, clRed, clBlue)) << Picture(*b, clRed) << "\n" << Picture(*b, clBlue);
   EXPECT_GT(CountColor(*b, clRed), 40);
+}
+
+TEST(ClosedOutline, PiesThroughCornersAndEdgesAreSealedInEveryBox) {
+  // Radials through the box's corners and edge midpoints, in both directions.
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) { c->Pie(L, T, R, B, R, T, L, B); });
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) { c->Pie(L, T, R, B, L, B, R, T); });
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) {
+    c->Pie(L, T, R, B, L + (R - L) / 3, T - 4, R, B + 2);
+  });
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) {
+    c->Pie(L, T, R, B, R + 3, B - (B - T) / 3, L + (R - L) / 4, T);
+  });
+  ExpectSealedInEveryBox([](TCanvas* c, int L, int T, int R, int B) {
+    const int my = (T + B) / 2;
+    c->Pie(L, T, R, B, L - 2, my, R + 1, B);
+  });
 }
