@@ -178,6 +178,7 @@ class Sector {
     return fromStart >= 0 || toEnd >= 0;
   }
   TPoint Centre() const { return FCentre; }
+  bool Small() const { return FSweep <= std::numbers::pi; }
   double StartAngle() const { return FStart; }
   TPoint StartPoint() const { return FStartPoint; }
   TPoint EndPoint() const { return FEndPoint; }
@@ -186,6 +187,9 @@ class Sector {
   // on the side of the arc.
   bool OnArcSide(int X, int Y) const {
     if (FFull) return true;
+    // Ends on one pixel: a sliver of a sector cuts off nothing, a sector
+    // of nearly a full turn keeps everything.
+    if (FStartPoint == FEndPoint) return !Small();
     const double ex = FEndPoint.X - FStartPoint.X, ey = -(FEndPoint.Y - FStartPoint.Y);
     const double px = X - FStartPoint.X, py = -(Y - FStartPoint.Y);
     return ex * py - ey * px <= 1e-9;
@@ -302,7 +306,11 @@ void PaintArc(TCanvas& C, const TRect& Box, TPoint Start, TPoint End, ArcKind Ki
   const raster::SpanFn inner = [&](int y, int x0, int x1) {
     if (y < t.Clip.Top || y >= t.Clip.Bottom) return;
     if (Kind == ArcKind::Chord) {
-      FillRuns(t, y, x0, x1, [&](int x) { return sector.OnArcSide(x, y); }, brush);
+      // A segment of less than a half turn lies within its sector; keeping
+      // it there stops the fill beside the chord's ends where the arc stops.
+      FillRuns(t, y, x0, x1, [&](int x) {
+        return sector.OnArcSide(x, y) && (!sector.Small() || sector.ContainsPie(x, y));
+      }, brush);
     } else {
       FillRuns(t, y, x0, x1, [&](int x) { return sector.ContainsPie(x, y); }, brush);
     }

@@ -123,3 +123,23 @@ TEST(ClosedOutline, PiesThroughCornersAndEdgesAreSealedInEveryBox) {
     c->Pie(L, T, R, B, L - 2, my, R + 1, B);
   });
 }
+
+TEST(ClosedOutline, ChordsOfSlimSectorsFillNothingBeyondTheirArc) {
+  // Radials a few degrees apart: the chord's ends fall on one or two
+  // neighbouring pixels of the arc, and the segment they cut off is empty.
+  struct Case { TRect Box; TPoint Start, End; };
+  const Case cases[] = {
+      {TRect(5, 5, 10, 31), TPoint(16, 13), TPoint(26, 1)},
+      {TRect(5, 5, 20, 12), TPoint(24, 30), TPoint(31, 31)},
+      {TRect(5, 5, 30, 30), TPoint(40, 17), TPoint(40, 16)},
+  };
+  for (const Case& k : cases) {
+    auto b = MakeBitmap(40, 40);
+    TCanvas* c = b->Canvas();
+    c->Brush()->SetColor(clRed);
+    c->Pen()->SetColor(clBlue);
+    c->Chord(k.Box.Left, k.Box.Top, k.Box.Right, k.Box.Bottom, k.Start.X, k.Start.Y, k.End.X, k.End.Y);
+    EXPECT_TRUE(SealedBy(*b, clRed, clBlue)) << Picture(*b, clRed) << "\n" << Picture(*b, clBlue);
+    EXPECT_GT(CountColor(*b, clBlue), 0);
+  }
+}
