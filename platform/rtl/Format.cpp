@@ -78,7 +78,7 @@ class TFormatter {
 
   // "[index:][-][width][.precision]type" after the '%'.
   TSpec ReadSpec() {
-    TSpec spec;
+    TSpec field;
     std::optional<std::int64_t> n = ReadCount();
     if (Peek() == u':') {
       if (!n || *n < 0) Invalid();
@@ -87,27 +87,27 @@ class TFormatter {
       n.reset();
     }
     if (!n && Peek() == u'-') {
-      spec.LeftJustify = true;
+      field.LeftJustify = true;
       ++FPos;
     }
     if (!n) n = ReadCount();
     if (n) {
-      if (*n < 0) spec.LeftJustify = true;  // a negative '*' width pads on the right
-      spec.Width = static_cast<int>(*n < 0 ? -*n : *n);
+      if (*n < 0) field.LeftJustify = true;  // a negative '*' width pads on the right
+      field.Width = static_cast<int>(*n < 0 ? -*n : *n);
     }
     if (Peek() == u'.') {
       ++FPos;
       std::optional<std::int64_t> p = ReadCount();
-      spec.Precision = !p ? 0 : *p < 0 ? -1 : static_cast<int>(*p);
+      field.Precision = !p ? 0 : *p < 0 ? -1 : static_cast<int>(*p);
     }
     if (FPos >= FFmt.size()) Invalid();
-    spec.Type = UpCase(FFmt[FPos++]);
-    return spec;
+    field.Type = UpCase(FFmt[FPos++]);
+    return field;
   }
 
-  String Convert(const TSpec& Spec) {
-    FSpec = Spec;
-    switch (Spec.Type) {
+  String Convert(const TSpec& Field) {
+    FSpec = Field;
+    switch (Field.Type) {
       case u'D':
         return Decimal(IntegerArg());
       case u'U':

@@ -89,9 +89,9 @@ TColFormatParts SplitColumnFormat(const vcl::String& Format) {
   vcl::String rest = Format.substr(head + 1);
   const std::size_t width = rest.find(u']');
   if (width != vcl::String::npos) {
-    std::u16string_view spec = std::u16string_view(rest).substr(0, width);
-    if (!spec.empty() && spec[0] == u'[') spec.remove_prefix(1);
-    const int w = ReadIntFromText(spec, 1);
+    std::u16string_view widthText = std::u16string_view(rest).substr(0, width);
+    if (!widthText.empty() && widthText[0] == u'[') widthText.remove_prefix(1);
+    const int w = ReadIntFromText(widthText, 1);
     if (w > 0) parts.Width = w;
     rest.erase(0, width + 1);
   }

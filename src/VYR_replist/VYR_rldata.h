@@ -66,12 +66,12 @@ inline constexpr std::uint8_t RLRowSelected = 0x80;
 inline constexpr std::uint8_t RLRowDisabled = 0x40;
 inline constexpr std::uint8_t RLColSelected = 0x80;
 
-// A column format "[type-spec][width]tail" taken apart. The type-spec is an
+// A column format "[type code][width]tail" taken apart. The type code is an
 // optional "#" (read-only field), a type letter and its options.
 struct TColFormatParts {
   bool ReadOnly = false;
   char16_t TypeLetter = u's';
-  vcl::String Options;  // the type-spec behind the letter (":8", a date pattern)
+  vcl::String Options;  // the type code behind the letter (":8", a date pattern)
   int Width = 200;      // a missing or non-positive width gives 200
   vcl::String Tail;
 };
