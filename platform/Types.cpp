@@ -60,15 +60,19 @@ String FromUTF8(std::string_view s) {
       }
     }
     i += len;
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      out += static_cast<char16_t>(0xD800 + (c >> 10));
-      out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(c);
-    }
+    AppendCodePoint(out, c);
   }
   return out;
+}
+
+void AppendCodePoint(String& Out, char32_t C) {
+  if (C >= 0x10000) {
+    C -= 0x10000;
+    Out += static_cast<char16_t>(0xD800 + (C >> 10));
+    Out += static_cast<char16_t>(0xDC00 + (C & 0x3FF));
+  } else {
+    Out += static_cast<char16_t>(C);
+  }
 }
 
 }  // namespace vcl

@@ -18,6 +18,8 @@ using Char = char16_t;
 // U+FFFD; nothing throws.
 std::string ToUTF8(std::u16string_view s);
 String FromUTF8(std::string_view s);
+// Appends one code point (at most U+10FFFF) as one unit or a surrogate pair.
+void AppendCodePoint(String& Out, char32_t C);
 
 struct TPoint {
   int X = 0;

@@ -208,13 +208,7 @@ void TFormLexer::ReadCharCode(String& Out) {
     ++digits;
   }
   if (digits == 0) Fail(u"character code expected after '#'");
-  if (code > 0xFFFF) {
-    code -= 0x10000;
-    Out += static_cast<char16_t>(0xD800 + (code >> 10));
-    Out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-  } else {
-    Out += static_cast<char16_t>(code);
-  }
+  AppendCodePoint(Out, static_cast<char32_t>(code));
 }
 
 }  // namespace vcl::streaming

@@ -73,12 +73,7 @@ vcl::String UnescapeXml(std::u16string_view S) {
       out += S[i];
       continue;
     }
-    if (c >= 0x10000) {
-      out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(c);
-    }
+    vcl::AppendCodePoint(out, static_cast<char32_t>(c));
     i = semi;
   }
   return out;

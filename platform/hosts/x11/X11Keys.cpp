@@ -122,13 +122,7 @@ String KeysymText(unsigned long Keysym) {
   char32_t c = KeysymCharacter(Keysym);
   String out;
   if (c == 0 || (c >= 0xD800 && c <= 0xDFFF)) return out;
-  if (c >= 0x10000) {
-    c -= 0x10000;
-    out += static_cast<char16_t>(0xD800 + (c >> 10));
-    out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-  } else {
-    out += static_cast<char16_t>(c);
-  }
+  AppendCodePoint(out, c);
   return out;
 }
 
