@@ -3,6 +3,8 @@
 // QPainter (both with antialiasing off), and a table of ratios is printed
 // at the end (below 1.0 means we are faster).
 #include <benchmark/benchmark.h>
+
+#include "BenchTimes.h"
 #include <unistd.h>
 
 #include <algorithm>
@@ -427,21 +429,6 @@ void QtPage(benchmark::State& st) {
 
 // ---------------------------------------------------------------- table
 
-// Collects the CPU time per operation of every run while printing as usual.
-// CPU time rather than wall time: the table should not depend on what else
-// the machine is doing.
-class Collector : public benchmark::ConsoleReporter {
- public:
-  // Colors only on a terminal, so that logs stay readable.
-  Collector() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-  std::map<std::string, double> Nanos;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-        Nanos[r.benchmark_name()] = r.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
 
 struct Operation {
   const char* Name;
@@ -530,9 +517,9 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   const std::vector<Operation> ops = Operations();
   Register(ops);
-  Collector collector;
+  TimesReporter collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
-  PrintTable(ops, collector.Nanos);
+  PrintTable(ops, collector.CpuTimes());
   benchmark::Shutdown();
   return 0;
 }

@@ -10,6 +10,8 @@
 //   clipboard       CopyToClipBoard (tabs)  / a copy of the same text
 // The ratios and the table's bytes per cell are printed after the runs.
 #include <benchmark/benchmark.h>
+
+#include "BenchTimes.h"
 #include <expat.h>
 
 #include <algorithm>
@@ -261,21 +263,14 @@ VYR_PAIR(ExportCSV);
 VYR_PAIR(ImportCSV);
 VYR_PAIR(Clipboard);
 
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public TimesReporter {
  public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration)
-        Times[r.benchmark_name()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-    ConsoleReporter::ReportRuns(runs);
-  }
   // Real and CPU time of the benchmark whose name starts with Prefix.
   std::pair<double, double> Time(const std::string& Prefix) const {
     for (const auto& [name, t] : Times)
       if (name.rfind(Prefix + "/", 0) == 0 || name == Prefix) return t;
     return {0, 0};
   }
-  std::map<std::string, std::pair<double, double>> Times;
 };
 
 // Table bytes against the goal: at most twice the texts' own bytes plus 16

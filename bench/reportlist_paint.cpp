@@ -5,6 +5,8 @@
 // into an image the same way, and the ratios ours/Qt are printed (below 1.0
 // means we are faster).
 #include <benchmark/benchmark.h>
+
+#include "BenchTimes.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -165,17 +167,6 @@ void QtScrollPage(benchmark::State& St, int Rows) {
 
 // ---------------------------------------------------------------- table
 
-class Collector : public benchmark::ConsoleReporter {
- public:
-  Collector() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-  std::map<std::string, double> Nanos;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-        Nanos[r.benchmark_name()] = r.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
 
 void Register() {
   using F = void (*)(benchmark::State&, int);
@@ -225,9 +216,9 @@ int main(int argc, char** argv) {
 #endif
   benchmark::Initialize(&argc, argv);
   Register();
-  Collector collector;
+  TimesReporter collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
-  PrintTable(collector.Nanos);
+  PrintTable(collector.CpuTimes());
   std::fflush(stdout);
   benchmark::Shutdown();
 #ifdef VYR_HAVE_QT

@@ -3,6 +3,8 @@
 // the same keys, filling a million rows of eight columns, and the bytes a
 // cell of ten characters costs. The ratios are printed after the runs.
 #include <benchmark/benchmark.h>
+
+#include "BenchTimes.h"
 #include <malloc.h>
 
 #include <algorithm>
@@ -130,16 +132,7 @@ BENCHMARK(BM_StdStableSortWithSecondary)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Fill1Mx8)->Unit(benchmark::kMillisecond);
 
 // Remembers the real time per iteration of every run for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration)
-        Times[r.benchmark_name()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, std::pair<double, double>> Times;  // real, CPU
-};
+using RatioReporter = TimesReporter;
 
 // Heap bytes per cell of a 200000 x 8 table of 10-character texts,
 // measured by the allocator and by the table's own account.
