@@ -195,6 +195,7 @@ class TDateTimePicker : public TWinControl {
   TRect CheckBoxRect() const;
   TRect ButtonRect() const;
   TRect TextArea() const;
+  TCanvas* Canvas();
 
   TNotifyEvent OnChange() const { return FOnChange; }
   void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
@@ -211,7 +212,6 @@ class TDateTimePicker : public TWinControl {
   virtual void DropDown();
   virtual void CloseUp();
   virtual void Paint();
-  TCanvas* Canvas();
 
   void Loaded() override;
   void PaintWindow(TCanvas* DC) override;
@@ -241,6 +241,7 @@ class TDateTimePicker : public TWinControl {
   void TypeDigit(int Digit);
   void CommitTyped(bool Advance);
   bool TypeSeparator(Char Ch);
+  bool TypeAmPm(Char Ch);
   void StepSelected(int Delta);
   void MoveField(int Delta);
   bool FieldKey(std::uint16_t Key, TShiftState Shift);
@@ -267,6 +268,7 @@ class TDateTimePicker : public TWinControl {
   String FTyped;           // digits typed into the selected field so far
   bool FValueSet = false;  // DateTime was set by code, the user or a form file
   bool FSkipChar = false;  // the character of a key already acted on
+  bool FAdvanced = false;  // typing completed a field and moved to the next
   bool FDroppedDown = false;
   std::unique_ptr<TMonthCalendar> FCalendar;
   TCanvas FCanvas;
@@ -539,9 +541,9 @@ class TCustomTreeView : public TWinControl {
   void SetBorderStyle(TBorderStyle Value);
 
   // ---- rows
-  int ItemHeight();
+  int ItemHeight() const;
   // Whole rows that fit the client area.
-  int VisibleCount();
+  int VisibleCount() const;
   // The shown nodes, top to bottom (every parent expanded).
   int RowCount() const;
   TTreeNode* RowNode(int Row) const;
@@ -619,7 +621,11 @@ class TCustomTreeView : public TWinControl {
   // ---- model hooks (TreeView.cpp)
   void NodesChanged();
   void NodeChanged(TTreeNode* Node);
-  void NodeDeleting(TTreeNode* Node);
+  // Before a node goes: OnDeletion for its branch, editing and the
+  // selection leave it; true when the selection moved to another node.
+  bool NodeDeleting(TTreeNode* Node);
+  // Before every node goes: no selection (without events), no editing.
+  void ClearingNodes();
   bool ExpandNode(TTreeNode* Node, bool Value);
   void SelectNode(TTreeNode* Node, bool Ask);
   void SortChildren(TTreeNode* Parent, const TTVCompare& Compare, std::intptr_t Data, bool Recurse);
@@ -628,7 +634,7 @@ class TCustomTreeView : public TWinControl {
   void BuildRows() const;
   void ClampTop();
   void ScrollIntoView(TTreeNode* Node);
-  int TextWidth(const String& Text);
+  int TextWidth(const String& Text) const;
   TRect LabelRect(const TTreeNode* Node, int Row) const;
   TRect ButtonRect(const TTreeNode* Node, int Row) const;
   int ImageWidth() const;
@@ -674,7 +680,7 @@ class TCustomTreeView : public TWinControl {
   bool FSlowClickArmed = false;
   bool FSkipChar = false;  // the character of a key already acted on
   TCanvas FCanvas;
-  TCanvas FMeasure;
+  mutable TCanvas FMeasure;  // measures text outside painting
   TTVChangingEvent FOnChanging;
   TTVChangedEvent FOnChange;
   TTVExpandingEvent FOnExpanding;
@@ -683,6 +689,12 @@ class TCustomTreeView : public TWinControl {
   TTVEditingEvent FOnEditing;
   TTVEditedEvent FOnEdited;
   TTVCompareEvent FOnCompare;
+};
+
+// Raised for a node moved into its own branch or an index outside the nodes.
+class ETreeViewError : public Exception {
+ public:
+  using Exception::Exception;
 };
 
 class TTreeView : public TCustomTreeView {

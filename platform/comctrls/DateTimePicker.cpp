@@ -26,7 +26,8 @@ constexpr int kBoxSize = 13;
 }  // namespace
 
 TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner) {
-  SetControlStyle(TControlStyle{csCaptureMouse, csOpaque, csDoubleClicks});
+  // Every press is a press (no double clicks): each one acts on a field or button.
+  SetControlStyle(TControlStyle{csCaptureMouse, csClickEvents, csOpaque});
   SetParentColor(false);
   SetColor(clWindow);
   SetTabStop(true);
@@ -317,6 +318,7 @@ void TDateTimePicker::PaintFields(TCanvas& C) {
   int y = (Height() - h) / 2;
   int x = area.Left;
   int field = 0;
+  TRect saved = C.IntersectClip(area);
   for (std::size_t i = 0; i < t.Tokens.size(); ++i) {
     bool isField = t.Tokens[i].Field != comctrls::pfLiteral;
     String text = isField ? FieldText(field) : t.Tokens[i].Text;
@@ -324,10 +326,11 @@ void TDateTimePicker::PaintFields(TCanvas& C) {
     C.Brush()->SetStyle(selected ? bsSolid : bsClear);
     if (selected) C.Brush()->SetColor(clHighlight);
     C.Font()->SetColor(gray ? clGrayText : selected ? clHighlightText : Font()->Color());
-    C.TextRect(area, x, y, text);
+    C.TextOut(x, y, text);
     x += C.TextWidth(text);
     if (isField) ++field;
   }
+  C.SetDeviceClip(saved);
 }
 
 void TDateTimePicker::Paint() {

@@ -100,6 +100,7 @@ void TDateTimePicker::CommitTyped(bool Advance) {
   UserValue(comctrls::SetField(t, FDateTime, value, FormatSettings));
   if (Advance && detail::IsAlive(this) && FField < FieldCount() - 1) {
     ++FField;
+    FAdvanced = true;
     Invalidate();
   }
 }
@@ -109,8 +110,19 @@ void TDateTimePicker::FinishTyping() {
 }
 
 // A character that starts the literal after the selected field moves to
-// the next field, so "12/31" can be typed with its separators.
+// the next field, so "12/31" can be typed with its separators. Right after
+// typing completed a field and moved on, the separator is taken as typed
+// and the field stays.
 bool TDateTimePicker::TypeSeparator(Char Ch) {
+  if (FAdvanced && FField > 0) {
+    int before = TokenOfField(FField - 1);
+    const auto& all = Parsed().Tokens;
+    std::size_t lit = static_cast<std::size_t>(before) + 1;
+    if (before >= 0 && lit < all.size() && all[lit].Field == comctrls::pfLiteral) {
+      String text = Trim(all[lit].Text);
+      if (text.empty() ? Ch == u' ' : text[0] == Ch) return true;
+    }
+  }
   int token = TokenOfField(FField);
   const auto& tokens = Parsed().Tokens;
   std::size_t next = static_cast<std::size_t>(token) + 1;
@@ -186,7 +198,10 @@ void TDateTimePicker::WMKeyDown(TWMKey& Message) {
   TShiftState shift = KeyDataToShiftState(Message.KeyData);
   bool used = FDroppedDown && key != VK_F4 && CalendarKey(key);
   if (!used) used = FieldKey(key, shift);
-  if (used) Message.Result = 1;
+  if (used) {
+    FAdvanced = false;
+    Message.Result = 1;
+  }
 }
 
 void TDateTimePicker::WMChar(TWMKey& Message) {
@@ -198,19 +213,26 @@ void TDateTimePicker::WMChar(TWMKey& Message) {
   FSkipChar = false;
   if (!detail::IsAlive(this) || Message.Msg == WM_SYSCHAR || skip || FDroppedDown) return;
   Char ch = static_cast<Char>(Message.CharCode);
+  bool advanced = FAdvanced;
+  FAdvanced = false;
   if (ch >= u'0' && ch <= u'9') {
     TypeDigit(ch - u'0');
-    return;
+  } else if (!TypeAmPm(ch) && ch >= 32) {
+    FAdvanced = advanced;
+    TypeSeparator(ch);
+    FAdvanced = false;
   }
+}
+
+// 'a' or 'p' (the first letters of the AM and PM texts) in an AM/PM field.
+bool TDateTimePicker::TypeAmPm(Char Ch) {
   int token = TokenOfField(FField);
-  if (token >= 0 && Parsed().Tokens[static_cast<std::size_t>(token)].Field == comctrls::pfAmPm) {
-    TPickerToken t = Parsed().Tokens[static_cast<std::size_t>(token)];
-    auto starts = [ch](const String& s) { return !s.empty() && UpCase(s[0]) == UpCase(ch); };
-    if (starts(FormatSettings.TimeAMString)) UserValue(comctrls::SetField(t, FDateTime, 0, FormatSettings));
-    else if (starts(FormatSettings.TimePMString)) UserValue(comctrls::SetField(t, FDateTime, 1, FormatSettings));
-    return;
-  }
-  if (ch >= 32) TypeSeparator(ch);
+  if (token < 0 || Parsed().Tokens[static_cast<std::size_t>(token)].Field != comctrls::pfAmPm) return false;
+  TPickerToken t = Parsed().Tokens[static_cast<std::size_t>(token)];
+  auto starts = [Ch](const String& s) { return !s.empty() && UpCase(s[0]) == UpCase(Ch); };
+  if (starts(FormatSettings.TimeAMString)) UserValue(comctrls::SetField(t, FDateTime, 0, FormatSettings));
+  else if (starts(FormatSettings.TimePMString)) UserValue(comctrls::SetField(t, FDateTime, 1, FormatSettings));
+  return true;
 }
 
 void TDateTimePicker::WMSetFocus(TMessage& Message) {
