@@ -624,6 +624,7 @@ class TCustomTreeView : public TWinControl {
   // Before a node goes: OnDeletion for its branch, editing and the
   // selection leave it; true when the selection moved to another node.
   bool NodeDeleting(TTreeNode* Node);
+  void ReportDeletion(TTreeNode* Node);
   // Before every node goes: no selection (without events), no editing.
   void ClearingNodes();
   bool ExpandNode(TTreeNode* Node, bool Value);

@@ -244,16 +244,14 @@ void TCustomTreeView::FullCollapse() {
 
 // ---------------------------------------------------------------- deletion
 
+// OnDeletion for a branch: each node after its children.
+void TCustomTreeView::ReportDeletion(TTreeNode* Node) {
+  for (int i = 0; i < Node->Count(); ++i) ReportDeletion(Node->Item(i));
+  Delete(Node);
+}
+
 bool TCustomTreeView::NodeDeleting(TTreeNode* Node) {
-  if (!FDestroying) {
-    // Children first, then the node itself.
-    std::vector<TTreeNode*> branch;
-    for (TTreeNode* n = Node->GetFirstChild(); n != nullptr && n->HasAsParent(Node); n = n->GetNext()) {
-      branch.push_back(n);
-    }
-    for (auto it = branch.rbegin(); it != branch.rend(); ++it) Delete(*it);
-    Delete(Node);
-  }
+  if (!FDestroying) ReportDeletion(Node);
   auto inBranch = [Node](const TTreeNode* n) { return n == Node || (n != nullptr && n->HasAsParent(Node)); };
   if (inBranch(FEditNode)) EndEdit(true);
   if (inBranch(FPressedSelected)) FPressedSelected = nullptr;
@@ -263,7 +261,7 @@ bool TCustomTreeView::NodeDeleting(TTreeNode* Node) {
   if (next == nullptr) next = Node->GetPrevSibling();
   if (next == nullptr) next = Node->Parent();
   FSelected = next;
-  return next != nullptr && !FDestroying;
+  return !FDestroying;
 }
 
 void TCustomTreeView::ClearingNodes() {
