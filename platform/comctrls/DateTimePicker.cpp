@@ -9,7 +9,7 @@
 #include "platform/comctrls/PickerTokens.h"
 #include "platform/controls/Internal.h"
 #include "platform/hosts/Host.h"
-#include "platform/stdctrls/Look.h"
+#include "platform/Look.h"
 #include "platform/stdctrls/Shared.h"
 
 namespace vcl {
@@ -279,31 +279,27 @@ void TDateTimePicker::PaintCheckBox(TCanvas& C) {
   look::DrawCheckBox(C, box.Left, box.Top, FChecked ? 1 : 0, Enabled());
 }
 
+// The drop-down button as the combo box's, or up and down arrows, one half
+// of the button each.
 void TDateTimePicker::PaintButton(TCanvas& C) {
   TRect button = ButtonRect();
   C.Brush()->SetStyle(bsSolid);
   C.Brush()->SetColor(clBtnFace);
   C.FillRect(button);
-  TColor arrow = Enabled() ? clBtnText : clGrayText;
   if (HasButton()) {
     look::DrawButtonFrame(C, button, FDroppedDown);
     TRect r = button;
     if (FDroppedDown) r.Offset(1, 1);
-    look::DrawDownArrow(C, r, arrow);
+    look::DrawArrow(C, r, look::adDown, Enabled());
     return;
   }
-  // Up and down arrows, one half each.
   int mid = (button.Top + button.Bottom) / 2;
   TRect up = Rect(button.Left, button.Top, button.Right, mid);
   TRect down = Rect(button.Left, mid, button.Right, button.Bottom);
   look::DrawButtonFrame(C, up, false);
   look::DrawButtonFrame(C, down, false);
-  int cx = (button.Left + button.Right) / 2;
-  C.Pen()->SetColor(arrow);
-  C.Brush()->SetColor(arrow);
-  int uy = (up.Top + up.Bottom) / 2, dy = (down.Top + down.Bottom) / 2;
-  C.Polygon({Point(cx, uy - 2), Point(cx - 3, uy + 1), Point(cx + 3, uy + 1)});
-  C.Polygon({Point(cx, dy + 1), Point(cx - 3, dy - 2), Point(cx + 3, dy - 2)});
+  look::DrawArrow(C, look::ButtonInnerRect(up), look::adUp, Enabled());
+  look::DrawArrow(C, look::ButtonInnerRect(down), look::adDown, Enabled());
 }
 
 // The literals and fields one after the other; the selected field in the

@@ -6,7 +6,7 @@
 
 #include "platform/ComCtrls.h"
 #include "platform/controls/Internal.h"
-#include "platform/stdctrls/Look.h"
+#include "platform/Look.h"
 
 namespace vcl {
 
@@ -139,15 +139,6 @@ void TMonthCalendar::PaintWindow(TCanvas* DC) {
 
 namespace {
 
-// A filled triangle pointing left or right, centred in R.
-void DrawSideArrow(TCanvas& C, const TRect& R, bool Left, TColor Color) {
-  int cx = (R.Left + R.Right) / 2, cy = (R.Top + R.Bottom) / 2;
-  C.Pen()->SetColor(Color);
-  C.Brush()->SetColor(Color);
-  int dx = Left ? -2 : 2;
-  C.Polygon({Point(cx + dx, cy), Point(cx - dx, cy - 4), Point(cx - dx, cy + 4)});
-}
-
 void CenterText(TCanvas& C, const TRect& R, const String& S) {
   int x = R.Left + (R.Width() - C.TextWidth(S)) / 2;
   int y = R.Top + (R.Height() - C.TextHeight(S)) / 2;
@@ -165,8 +156,8 @@ void TMonthCalendar::PaintTitle(TCanvas& C) {
   C.Brush()->SetStyle(bsClear);
   CenterText(C, title, FormatSettings.LongMonthNames[FMonth] + u" " + IntToStr(FYear));
   C.Font()->SetStyle({});
-  DrawSideArrow(C, PrevButtonRect(), true, clBtnText);
-  DrawSideArrow(C, NextButtonRect(), false, clBtnText);
+  look::DrawArrow(C, PrevButtonRect(), look::adLeft);
+  look::DrawArrow(C, NextButtonRect(), look::adRight);
   C.Brush()->SetStyle(bsClear);
   C.Font()->SetColor(clWindowText);
   for (int i = 0; i < 7; ++i) {

@@ -15,7 +15,7 @@
 
 #include "platform/ComCtrls.h"
 #include "platform/controls/Internal.h"
-#include "platform/stdctrls/Look.h"
+#include "platform/Look.h"
 
 namespace vcl {
 
@@ -142,7 +142,7 @@ void TCustomTreeView::PaintLabel(TCanvas& C, TTreeNode* Node, int Row) {
   C.Brush()->SetStyle(bsClear);
   int y = label.Top + (label.Height() - C.TextHeight(u"Wg")) / 2;
   C.TextOut(label.Left + 2, y, Node->Text());
-  if (selected && focused && Node != FEditNode) C.DrawFocusRect(fill);
+  if (selected && focused && Node != FEditNode) look::DrawFocusRect(C, fill);
 }
 
 }  // namespace vcl
