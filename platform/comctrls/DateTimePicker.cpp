@@ -298,8 +298,8 @@ void TDateTimePicker::PaintButton(TCanvas& C) {
   TRect down = Rect(button.Left, mid, button.Right, button.Bottom);
   look::DrawButtonFrame(C, up, false);
   look::DrawButtonFrame(C, down, false);
-  look::DrawArrow(C, look::ButtonInnerRect(up), look::adUp, Enabled());
-  look::DrawArrow(C, look::ButtonInnerRect(down), look::adDown, Enabled());
+  look::DrawArrow(C, up, look::adUp, Enabled());
+  look::DrawArrow(C, down, look::adDown, Enabled());
 }
 
 // The literals and fields one after the other; the selected field in the
