@@ -30,7 +30,7 @@ class TCustomImageList : public TComponent {
   // drawn where it is black. Returns the index of the first picture added,
   // or -1 when the image is empty.
   int Add(TBitmap* Image, TBitmap* Mask);
-  // Adds Image with every pixel of MaskColor transparent.
+  // Adds Image with every pixel of MaskColor transparent (clNone: none).
   int AddMasked(TBitmap* Image, TColor MaskColor);
   void Delete(int Index);
   void Clear();

@@ -63,9 +63,11 @@ int TCustomImageList::Add(TBitmap* Image, TBitmap* Mask) {
   });
 }
 
+// clNone masks nothing (as a color it would be white).
 int TCustomImageList::AddMasked(TBitmap* Image, TColor MaskColor) {
+  bool none = MaskColor == clNone;
   TColor key = ColorToRGB(MaskColor);
-  return AddPictures(Image, [key](int, int, TColor C) { return C != key; });
+  return AddPictures(Image, [none, key](int, int, TColor C) { return none || C != key; });
 }
 
 void TCustomImageList::Delete(int Index) {
