@@ -45,8 +45,12 @@ void DrawEngravedText(TCanvas& C, const TRect& R, const String& Text, unsigned F
   TKeepText keep(C);
   TRect lit = R;
   lit.Offset(1, 1);
+  // The highlight copy stays inside R, as the text itself does.
+  const bool clip = (Format & DT_NOCLIP) == 0;
+  const TRect saved = clip ? C.IntersectClip(R) : C.DeviceClip();
   C.Font()->SetColor(clBtnHighlight);
   DrawText(&C, Text, -1, lit, Format);
+  C.SetDeviceClip(saved);
   TRect r = R;
   C.Font()->SetColor(clBtnShadow);
   DrawText(&C, Text, -1, r, Format);
