@@ -27,11 +27,7 @@ bool Meets(const TRect& A, const TRect& B) {
 
 void TCustomGrid::PaintWindow(TCanvas* DC) {
   int b = BorderWidth();
-  if (b > 0) {
-    DC->Brush()->SetColor(clWindowFrame);
-    DC->Brush()->SetStyle(bsSolid);
-    DC->FrameRect(Rect(0, 0, Width(), Height()));
-  }
+  if (b > 0) look::DrawFlatBorder(*DC, Rect(0, 0, Width(), Height()), clWindowFrame);
   TPoint origin = DC->Origin();
   TRect clip = DC->DeviceClip();
   // The cells are drawn in client coordinates, inside the border and left

@@ -428,8 +428,7 @@ void TPopupListbox::Paint() {
   TCanvas& c = *Canvas();
   c.Font()->Assign(Font());
   c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(clWindowFrame);
-  c.FrameRect(Rect(0, 0, Width(), Height()));
+  look::DrawFlatBorder(c, Rect(0, 0, Width(), Height()), clWindowFrame);
   int h = ItemHeight();
   for (int i = 0; i * h + 1 < Height() - 1; ++i) {
     int index = FTopIndex + i;
