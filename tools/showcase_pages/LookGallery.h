@@ -111,9 +111,10 @@ inline void Arrows(TGallery& G) {
   const char* names[] = {"up", "down", "left", "right"};
   for (int size : {13, 17, 25}) {
     for (int d = adUp; d <= adRight; ++d) {
-      G.Cell(std::string(names[d]) + " " + std::to_string(size), 28, [d, size](TCanvas& C, const TRect& R) {
-        DrawArrow(C, Bounds(R.Left, R.Top, size, size), TArrowDirection(d));
-      });
+      G.Cell(std::string(names[d]) + " " + std::to_string(size), 28,
+             [d, size](TCanvas& C, const TRect& R) {
+               DrawArrow(C, Bounds(R.Left, R.Top, size, size), TArrowDirection(d));
+             });
     }
   }
   G.Section("Disabled arrows", 25);
@@ -159,17 +160,19 @@ inline void Glyphs(TGallery& G) {
   const char* variants[] = {"", ", disabled", ", pushed"};
   for (int variant = 0; variant < 3; ++variant) {
     for (int s = 0; s < 3; ++s) {
-      G.Cell(std::string(states[s]) + variants[variant], 13, [s, variant](TCanvas& C, const TRect& R) {
-        DrawCheckBox(C, R.Left, R.Top, s, variant != 1, variant == 2);
-      });
+      G.Cell(std::string(states[s]) + variants[variant], 13,
+             [s, variant](TCanvas& C, const TRect& R) {
+               DrawCheckBox(C, R.Left, R.Top, s, variant != 1, variant == 2);
+             });
     }
   }
   G.Section("Radio buttons", 13);
   for (int variant = 0; variant < 3; ++variant) {
     for (int s = 0; s < 2; ++s) {
-      G.Cell(std::string(states[s]) + variants[variant], 13, [s, variant](TCanvas& C, const TRect& R) {
-        DrawRadio(C, R.Left, R.Top, s == 1, variant != 1, variant == 2);
-      });
+      G.Cell(std::string(states[s]) + variants[variant], 13,
+             [s, variant](TCanvas& C, const TRect& R) {
+               DrawRadio(C, R.Left, R.Top, s == 1, variant != 1, variant == 2);
+             });
     }
   }
   G.Cell("flat box", 13, [](TCanvas& C, const TRect& R) {

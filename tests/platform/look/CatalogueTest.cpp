@@ -22,9 +22,12 @@ struct TElement {
 
 std::vector<TElement> Catalogue() {
   std::vector<TElement> all;
-  auto add = [&](std::string Name, TDraw Draw) { all.push_back({std::move(Name), std::move(Draw)}); };
+  auto add = [&](std::string Name, TDraw Draw) {
+    all.push_back({std::move(Name), std::move(Draw)});
+  };
   for (int k = ekRaisedOuter; k <= ekBump; ++k)
-    add("edge " + std::to_string(k), [k](TCanvas& C, const TRect& R) { DrawEdge(C, R, TEdgeKind(k)); });
+    add("edge " + std::to_string(k),
+        [k](TCanvas& C, const TRect& R) { DrawEdge(C, R, TEdgeKind(k)); });
   add("sunken border", [](TCanvas& C, const TRect& R) { DrawSunkenBorder(C, R); });
   add("flat border", [](TCanvas& C, const TRect& R) { DrawFlatBorder(C, R); });
   add("bevels", [](TCanvas& C, const TRect& R) { DrawDoubleBevel(C, R, bcRaised, bcLowered, 2); });

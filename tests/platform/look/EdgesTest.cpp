@@ -79,7 +79,8 @@ TEST_F(LookTest, BevelsOfOneOrMoreRings) {
   for (const TBevelCase& b : cases) {
     Reset();
     EXPECT_EQ(DrawBevel(C(), r, b.Cut, b.Width), Shrunk(r, b.Width));
-    for (int i = 0; i < b.Width; ++i) ExpectRing(C(), Shrunk(r, i), b.TopLeft, b.BottomRight, "bevel");
+    for (int i = 0; i < b.Width; ++i)
+      ExpectRing(C(), Shrunk(r, i), b.TopLeft, b.BottomRight, "bevel");
     EXPECT_EQ(At(r.Left + b.Width, r.Top + b.Width), kPaper);
   }
 }

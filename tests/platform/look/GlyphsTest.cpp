@@ -76,17 +76,21 @@ const TRadioCase kRadios[] = {
 
 TEST_F(LookTest, RadioGlyphsInEveryState) {
   // (column, row) of outer and inner ring pixels, all round.
-  const TPoint outer[] = {{6, 0}, {0, 6}, {12, 6}, {6, 12}, {2, 1}, {10, 1}, {11, 2}, {1, 10}, {3, 1}};
+  const TPoint outer[] = {{6, 0},  {0, 6},  {12, 6}, {6, 12}, {2, 1},
+                          {10, 1}, {11, 2}, {1, 10}, {3, 1}};
   const TPoint inner[] = {{6, 1}, {1, 6}, {11, 6}, {6, 11}, {3, 2}, {9, 2}, {10, 3}, {2, 9}};
   for (const TRadioCase& k : kRadios) {
     Reset();
     DrawRadio(C(), X, Y, k.Checked, k.Enabled, k.Pushed);
     for (TPoint p : outer)
-      EXPECT_EQ(At(X + p.X, Y + p.Y), Sys(RadioRing(p.X, p.Y, clBtnShadow, clBtnHighlight))) << p.X << "," << p.Y;
+      EXPECT_EQ(At(X + p.X, Y + p.Y), Sys(RadioRing(p.X, p.Y, clBtnShadow, clBtnHighlight)))
+          << p.X << "," << p.Y;
     for (TPoint p : inner)
-      EXPECT_EQ(At(X + p.X, Y + p.Y), Sys(RadioRing(p.X, p.Y, cl3DDkShadow, cl3DLight))) << p.X << "," << p.Y;
+      EXPECT_EQ(At(X + p.X, Y + p.Y), Sys(RadioRing(p.X, p.Y, cl3DDkShadow, cl3DLight)))
+          << p.X << "," << p.Y;
     // Corners of the cell stay untouched.
-    for (TPoint p : {TPoint{0, 0}, TPoint{12, 0}, TPoint{0, 12}, TPoint{12, 12}, TPoint{1, 1}, TPoint{3, 0}})
+    for (TPoint p :
+         {TPoint{0, 0}, TPoint{12, 0}, TPoint{0, 12}, TPoint{12, 12}, TPoint{1, 1}, TPoint{3, 0}})
       EXPECT_EQ(At(X + p.X, Y + p.Y), kPaper) << p.X << "," << p.Y;
     EXPECT_EQ(At(X + 3, Y + 3), Sys(k.Inside));  // inside, off the dot
     EXPECT_EQ(At(X + 6, Y + 6), Sys(k.Dot == clNone ? k.Inside : k.Dot));

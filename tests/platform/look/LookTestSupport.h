@@ -63,6 +63,8 @@ inline void ExpectRing(TCanvas& Canvas, const TRect& R, TColor TopLeft, TColor B
   }
 }
 
-inline TRect Shrunk(const TRect& R, int N) { return Rect(R.Left + N, R.Top + N, R.Right - N, R.Bottom - N); }
+inline TRect Shrunk(const TRect& R, int N) {
+  return Rect(R.Left + N, R.Top + N, R.Right - N, R.Bottom - N);
+}
 
 }  // namespace looktest
