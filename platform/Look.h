@@ -128,7 +128,8 @@ int ArrowDepth(const TRect& R);
 // The arrow in Color.
 void DrawColoredArrow(TCanvas& C, const TRect& R, TArrowDirection Direction, TColor Color);
 // The arrow of scroll and drop-down buttons: clBtnText; disabled, engraved:
-// first in clBtnHighlight one pixel right and down, then in clBtnShadow.
+// first in clBtnHighlight one pixel right and down (clipped to R), then in
+// clBtnShadow.
 void DrawArrow(TCanvas& C, const TRect& R, TArrowDirection Direction, bool Enabled = true);
 
 // ---------------------------------------------------------------- scroll bar parts
