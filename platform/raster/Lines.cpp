@@ -61,7 +61,8 @@ void SolidThinLine(const Target& T, LineSteps W, Pixel C) {
     if (i + 1 >= W.I1 || W.Leaving()) return;
   }
   const std::int64_t major = W.Major(i), minor = W.Minor();
-  Pixel* p = W.XMajor ? T.Row(static_cast<int>(minor)) + major : T.Row(static_cast<int>(major)) + minor;
+  const std::int64_t x = W.XMajor ? major : minor, y = W.XMajor ? minor : major;
+  Pixel* p = T.Row(static_cast<int>(y)) + x;
   const std::ptrdiff_t stride = T.Stride;
   const std::ptrdiff_t majStep = W.XMajor ? W.SMaj : W.SMaj * stride;
   const std::ptrdiff_t minStep = W.XMajor ? W.SMin * stride : W.SMin;

@@ -19,8 +19,8 @@ constexpr int kW = 40, kH = 30;
 
 struct Scene {
   TPoint Origin;
-  TRect Clip;      // device clip
-  TRect Box;       // canvas coordinates, corners in any order
+  TRect Clip;       // device clip
+  TRect Box;        // canvas coordinates, corners in any order
   int CornerW = 0;  // 0 for an ellipse
   int CornerH = 0;
   TColor Color = 0;
@@ -36,8 +36,10 @@ void Draw(TBitmap& B, const Scene& S) {
   c.Brush()->SetColor(S.Color);
   c.Brush()->SetStyle(S.Brush);
   const TRect& r = S.Box;
-  if (S.CornerW == 0) c.Ellipse(r.Left, r.Top, r.Right, r.Bottom);
-  else c.RoundRect(r.Left, r.Top, r.Right, r.Bottom, S.CornerW, S.CornerH);
+  if (S.CornerW == 0)
+    c.Ellipse(r.Left, r.Top, r.Right, r.Bottom);
+  else
+    c.RoundRect(r.Left, r.Top, r.Right, r.Bottom, S.CornerW, S.CornerH);
 }
 
 // Each pixel of the figure (its box less the right column and bottom row,
@@ -88,6 +90,7 @@ TEST(FigureFill, ClearPenFiguresMatchAPixelLoop) {
     Reference(slow, s);
     for (int y = 0; y < kH; ++y)
       for (int x = 0; x < kW; ++x)
-        ASSERT_EQ(fast.ScanLine(y)[x], slow.ScanLine(y)[x]) << "round " << round << " at " << x << "," << y;
+        ASSERT_EQ(fast.ScanLine(y)[x], slow.ScanLine(y)[x])
+            << "round " << round << " at " << x << "," << y;
   }
 }

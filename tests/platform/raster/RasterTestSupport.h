@@ -27,9 +27,7 @@ class Canvas {
   int Width() const { return FW; }
   int Height() const { return FH; }
   Pixel* Row(int Y) { return FPixels.data() + static_cast<std::size_t>(Y + Guard) * FStride; }
-  Target Over(const TRect& Clip) {
-    return {Row(0), FStride, Clip.Intersect(TRect(0, 0, FW, FH))};
-  }
+  Target Over(const TRect& Clip) { return {Row(0), FStride, Clip.Intersect(TRect(0, 0, FW, FH))}; }
   bool operator==(const Canvas& O) const { return FPixels == O.FPixels; }
 
  private:

@@ -34,8 +34,8 @@ TEST(FillPixels, WritesExactlyTheRunAtEveryLengthAndOffset) {
 
 TEST(FillArea, MatchesAPixelLoopForEveryModeAndBrush) {
   Random rnd(2024);
-  const TBrushStyle brushes[] = {bsSolid, bsHorizontal, bsVertical, bsFDiagonal,
-                                 bsBDiagonal, bsCross, bsDiagCross};
+  const TBrushStyle brushes[] = {bsSolid,     bsHorizontal, bsVertical, bsFDiagonal,
+                                 bsBDiagonal, bsCross,      bsDiagCross};
   for (int round = 0; round < 600; ++round) {
     // Every other surface has rows with nothing between them.
     const int w = rnd.Int(1, 40), h = rnd.Int(1, 30), stride = w + (round % 2) * rnd.Int(1, 5);

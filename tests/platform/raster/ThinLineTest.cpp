@@ -24,7 +24,8 @@ void ReferenceLine(Canvas& C, const TRect& Clip, int X0, int Y0, int X1, int Y1,
   // from far away stay quick to check.
   const int s = xMajor ? sx : sy;
   const std::int64_t start = xMajor ? X0 : Y0;
-  const std::int64_t lo = xMajor ? Clip.Left : Clip.Top, hi = (xMajor ? Clip.Right : Clip.Bottom) - 1;
+  const std::int64_t lo = xMajor ? Clip.Left : Clip.Top,
+                     hi = (xMajor ? Clip.Right : Clip.Bottom) - 1;
   const std::int64_t first = std::max<std::int64_t>(0, s > 0 ? lo - start : start - hi);
   const std::int64_t last = std::min<std::int64_t>(n - 1, s > 0 ? hi - start : start - lo);
   for (std::int64_t i = first; i <= last; ++i) {
@@ -43,9 +44,9 @@ void ExpectSameLine(int X0, int Y0, int X1, int Y1, const TRect& Clip, std::uint
   const Target t = fast.Over(Clip);
   ThinLine(t, X0, Y0, X1, Y1, pen, phase);
   ReferenceLine(slow, t.Clip, X0, Y0, X1, Y1, pen.Color);
-  ASSERT_TRUE(fast == slow) << "line " << X0 << "," << Y0 << " to " << X1 << "," << Y1
-                            << " clip " << Clip.Left << "," << Clip.Top << "," << Clip.Right
-                            << "," << Clip.Bottom;
+  ASSERT_TRUE(fast == slow) << "line " << X0 << "," << Y0 << " to " << X1 << "," << Y1 << " clip "
+                            << Clip.Left << "," << Clip.Top << "," << Clip.Right << ","
+                            << Clip.Bottom;
 }
 
 }  // namespace
