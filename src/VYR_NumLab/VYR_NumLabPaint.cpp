@@ -2,6 +2,7 @@
 // and value are composed in a bitmap of the control's size, which is then
 // copied (or, when transparent, ANDed) onto the control.
 #include "VYR_NumLab/VYR_NumLab.h"
+#include "platform/Look.h"
 #include "platform/Themes.h"
 #include "platform/WinapiGdi.h"
 
@@ -14,19 +15,6 @@ constexpr const char16_t* HeightSample = u"(8g]}ÜÄ§";
 
 bool Styled(const vcl::TControl& C, vcl::TStyleElement Element) {
   return vcl::StyleServices()->Enabled() && C.StyleElements().Contains(Element);
-}
-
-// Disabled text: a white copy one pixel right and down, the gray text on
-// top (only the white copy when a style gives the disabled color).
-void DrawEngravedText(vcl::TCanvas& C, int X, int Y, const vcl::String& Text, bool StyledFont) {
-  C.Brush()->SetStyle(vcl::bsClear);
-  C.Font()->SetColor(StyledFont
-                         ? vcl::StyleServices()->GetStyleFontColor(vcl::sfPanelTextDisabled)
-                         : vcl::clWhite);
-  C.TextOut(X + 1, Y + 1, Text);
-  if (StyledFont) return;
-  C.Font()->SetColor(vcl::clGray);
-  C.TextOut(X, Y, Text);
 }
 
 }  // namespace
@@ -45,13 +33,12 @@ void TNumLab::PaintBackground(vcl::TCanvas& C) const {
 
 void TNumLab::PaintCaption(vcl::TCanvas& C, const vcl::String& Text, int X, int Y) const {
   if (Text.empty()) return;
-  const bool styledFont = Styled(*this, vcl::seFont);
   if (!FEnabled) {
-    DrawEngravedText(C, X, Y, Text, styledFont);
+    vcl::look::DrawEngravedText(C, X, Y, Text);
     return;
   }
   C.Brush()->SetStyle(vcl::bsClear);
-  C.Font()->SetColor(styledFont
+  C.Font()->SetColor(Styled(*this, vcl::seFont)
                          ? vcl::StyleServices()->GetStyleFontColor(vcl::sfPanelTextNormal)
                          : FColorOutText);
   C.TextOut(X, Y, Text);

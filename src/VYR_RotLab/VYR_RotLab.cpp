@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/Look.h"
 #include "platform/Math.h"
 #include "platform/Streaming.h"
 #include "platform/Themes.h"
@@ -26,15 +27,6 @@ vcl::TPoint RotLabTextOrigin(int X, int Y, int TextWidth, int TextHeight, int An
 }
 
 namespace {
-
-// Disabled text: the highlight one pixel right and down, the shadow on top.
-void DrawEngravedText(vcl::TCanvas& C, int X, int Y, const vcl::String& Text) {
-  C.Brush()->SetStyle(vcl::bsClear);
-  C.Font()->SetColor(vcl::clBtnHighlight);
-  C.TextOut(X + 1, Y + 1, Text);
-  C.Font()->SetColor(vcl::clBtnShadow);
-  C.TextOut(X, Y, Text);
-}
 
 bool Styled(const vcl::TControl& C, vcl::TStyleElement Element) {
   return vcl::StyleServices()->Enabled() && C.StyleElements().Contains(Element);
@@ -195,7 +187,7 @@ void TRotLab::DoDrawText(vcl::TRect&, int Flags) {
   const vcl::TPoint at =
       RotLabTextOrigin(FTextPosX, FTextPosY, size.cx, size.cy, FTextAngle, FAlignment);
   if (!Enabled()) {
-    DrawEngravedText(c, at.X, at.Y, text);
+    vcl::look::DrawEngravedText(c, at.X, at.Y, text);
     return;
   }
   c.TextOut(at.X, at.Y, text);

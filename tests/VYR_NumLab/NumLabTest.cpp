@@ -185,7 +185,8 @@ TEST_F(NumLabOnForm, ADisabledLabelEngravesItsCaptionsAndGraysItsValue) {
   const int y = LineY();
   const int xl = 35 - TextWidth(u"U") - 5, xr = 115 + 7;
   for (auto [text, x, x0, x1] : {std::tuple{u"U", xl, 0, 36}, std::tuple{u"V", xr, 116, 160}}) {
-    TRect gray = InkBox(*shot, clGray, x0, x1), white = InkBox(*shot, clWhite, x0, x1);
+    TRect gray = InkBox(*shot, ColorToRGB(clBtnShadow), x0, x1);
+    TRect white = InkBox(*shot, ColorToRGB(clBtnHighlight), x0, x1);
     EXPECT_EQ(gray, Reference(text, x, y));
     // The white copy lies one pixel right and down, under the gray one.
     EXPECT_EQ(white.Right, gray.Right + 1);
@@ -195,7 +196,7 @@ TEST_F(NumLabOnForm, ADisabledLabelEngravesItsCaptionsAndGraysItsValue) {
             Reference(u"0.00", 35 + (80 - TextWidth(u"0.00")) / 2 + 2, y));
   EXPECT_EQ(InkBox(*shot, clBlack, 38, 114, 2, 25).Right, -1);
   lab->SetEnabled(true);
-  EXPECT_EQ(InkBox(*Shot(), clGray, 0, 36).Right, -1);
+  EXPECT_EQ(InkBox(*Shot(), ColorToRGB(clBtnShadow), 0, 36).Right, -1);
 }
 
 TEST_F(NumLabOnForm, ATransparentLabelShowsTheParentOutsideItsLabelZone) {
