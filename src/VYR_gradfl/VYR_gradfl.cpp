@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "platform/Streaming.h"
 #include "platform/WinapiGdi.h"
@@ -69,13 +70,30 @@ void TGradFill::PaintNow() {
   Paint();
 }
 
+// Vertical bands are filled in strips of rows, every band of a strip before
+// the next strip: a band at a time would sweep the whole bitmap once per
+// band, touching each cache line in parts many times over.
 void TGradFill::DrawBands(vcl::TCanvas& C, int W, int H) const {
   if (FFillType > gtMidBandVert) return;
+  constexpr int StripRows = 32;
+  std::vector<vcl::TColor> colors(static_cast<std::size_t>(FNrColors));
+  for (int i = 0; i < FNrColors; ++i) {
+    colors[static_cast<std::size_t>(i)] =
+        GradBandColor(FFillType, i, FNrColors, FColorFirst, FColorLast);
+  }
   vcl::TBrush* brush = C.Brush();
   brush->SetStyle(vcl::bsSolid);
-  for (int i = 0; i < FNrColors; ++i) {
-    brush->SetColor(GradBandColor(FFillType, i, FNrColors, FColorFirst, FColorLast));
-    C.FillRect(GradBandRect(FFillType, i, FNrColors, W, H));
+  const bool rows = FFillType == gtHoriz || FFillType == gtMidBandHoriz;
+  for (int top = 0; top < (rows ? 1 : H); top += StripRows) {
+    for (int i = 0; i < FNrColors; ++i) {
+      vcl::TRect band = GradBandRect(FFillType, i, FNrColors, W, H);
+      if (!rows) {
+        band.Top = top;
+        band.Bottom = std::min(H, top + StripRows);
+      }
+      brush->SetColor(colors[static_cast<std::size_t>(i)]);
+      C.FillRect(band);
+    }
   }
 }
 
