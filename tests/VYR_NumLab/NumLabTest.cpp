@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -235,8 +236,9 @@ TEST_F(NumLabOnForm, SettersClampIgnoreAndPaintAtOnce) {
       {&TNumLab::SetLabelWidth, &TNumLab::LabelWidth, 500, 500},
   };
   for (const IntCase& c : cases) {
-    (lab->*c.Set)(c.In);
-    EXPECT_EQ((lab->*c.Get)(), c.Out) << c.In;
+    auto& target = *lab;
+    std::invoke(c.Set, target, c.In);
+    EXPECT_EQ(std::invoke(c.Get, target), c.Out) << c.In;
   }
   paints = 0;
   lab->SetValue(0);

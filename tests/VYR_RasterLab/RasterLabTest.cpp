@@ -4,6 +4,7 @@
 // refused timers, Assign and form files.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -193,8 +194,9 @@ TEST_F(RasterLabOnForm, SettersKeepTheirLimits) {
       {&TRasterLab::SetScrollIncrement, &TRasterLab::ScrollIncrement, 0, 1},
   };
   for (const IntCase& c : cases) {
-    (lab->*c.Set)(c.In);
-    EXPECT_EQ((lab->*c.Get)(), c.Out) << c.In;
+    auto& target = *lab;
+    std::invoke(c.Set, target, c.In);
+    EXPECT_EQ(std::invoke(c.Get, target), c.Out) << c.In;
   }
   // Dot size 1: every dot a single pixel.
   lab->SetDotSize(0);
