@@ -227,7 +227,7 @@ void TCustomListBox::Paint() {
     if (!Enabled()) C.Font()->SetColor(clGrayText);
     TRect r = ItemRect(i);
     DrawItem(i, r, state);
-    if (state.Contains(odFocused)) C.DrawFocusRect(r);
+    if (state.Contains(odFocused)) look::DrawFocusRect(C, r);
   }
   if (ScrollBarShown()) {
     TRect bar = Rect(area.Right - look::ScrollBarSize, area.Top, area.Right, area.Bottom);
