@@ -257,6 +257,11 @@ void TNTabEd::SetNomEditDropDownCount(int Value) {
 
 void TNTabEd::SetSuppressPaint(bool Value) {
   if (Value == FSuppressPaint) return;
+  if (Value) {
+    FreezePicture();
+  } else {
+    FFrozen.reset();
+  }
   FSuppressPaint = Value;
   if (!Value) Redraw();
 }

@@ -522,6 +522,10 @@ class TNTabEd : public vcl::TCustomGrid {
   void PermuteRows(const std::vector<int>& Order, int LowRow, int LowCol, int HighCol);
 
   // Painting (VYR_ntabedpaint.cpp).
+  void FreezePicture();
+  // A cell's rectangle for drawing outside a paint cycle (the canvas then
+  // starts at the control's corner, not inside its border).
+  vcl::TRect OuterCellRect(int ACol, int ARow) const;
   vcl::String DataCellText(int c, int r) const;
   void DrawDataCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState);
   void DrawHeadCell(int ACol, int ARow, const vcl::TRect& ARect);
@@ -562,6 +566,8 @@ class TNTabEd : public vcl::TCustomGrid {
   bool FDataCopyAvail = false;
   std::vector<std::int8_t> FDecP;  // decimals per data column
   std::unique_ptr<vcl::TStringList> FColPickList;
+  // The picture shown when SuppressPaint was set, shown again while it is.
+  std::unique_ptr<vcl::TBitmap> FFrozen;
   vcl::TEdit* FNameEd = nullptr;
   vcl::TMemo* FCommentMM = nullptr;
   vcl::TPopupMenu* FPopupD = nullptr;

@@ -360,7 +360,7 @@ void TNTabEd::StoreHeadText(const vcl::String& Text) {
 
 void TNTabEd::OpenCommentMemo() {
   if (FCommentMM == nullptr) return;
-  const vcl::TRect corner = CellRect(0, 0);
+  const vcl::TRect corner = OuterCellRect(0, 0);
   DrawCommentLabel(*Canvas(), corner, corner.Left + 3, corner.Top + 2);
   const int left = vcl::TCustomGrid::ColWidths(0);
   FCommentMM->SetBounds(left, 0, std::max(Width() - left - 20, 0), 80);

@@ -50,8 +50,13 @@ TRect ShrunkHead(TRect R) {
 
 // ---------------------------------------------------------------- paint cycle
 
+// While painting is suppressed the picture from before stays (the window
+// would otherwise show what lies behind the editor).
 void TNTabEd::Paint() {
-  if (Quiet()) return;
+  if (Quiet()) {
+    if (FSuppressPaint && FFrozen) Canvas()->Draw(0, 0, FFrozen.get());
+    return;
+  }
   vcl::TCustomGrid::Paint();
   if (!FOptimizeRowHeight) return;
   const int h = AutoRowHeight(-1, 2);
@@ -65,6 +70,23 @@ void TNTabEd::DrawCell(int ACol, int ARow, const TRect& ARect, vcl::TGridDrawSta
     case ntabed::ckOutside: break;
     default: DrawHeadCell(ACol, ARow, ARect); break;
   }
+}
+
+void TNTabEd::FreezePicture() {
+  FFrozen.reset();
+  if (!Showing() || ClientWidth() <= 0 || ClientHeight() <= 0) return;
+  const int b = BorderStyle() == vcl::bsSingle ? 1 : 0;
+  auto picture = std::make_unique<vcl::TBitmap>(ClientWidth(), ClientHeight());
+  picture->Canvas()->CopyRect(vcl::Rect(0, 0, ClientWidth(), ClientHeight()), Canvas(),
+                              vcl::Rect(b, b, b + ClientWidth(), b + ClientHeight()));
+  FFrozen = std::move(picture);
+}
+
+TRect TNTabEd::OuterCellRect(int ACol, int ARow) const {
+  TRect r = CellRect(ACol, ARow);
+  const int b = BorderStyle() == vcl::bsSingle ? 1 : 0;
+  if (!r.IsEmpty()) r.Offset(b, b);
+  return r;
 }
 
 // ---------------------------------------------------------------- data cells
@@ -182,9 +204,7 @@ void TNTabEd::DisplayCellCursor(int ACol, int ARow) {
   if (!FShowCellCursor || FCommentMMActive || Quiet()) return;
   vcl::TCanvas& canvas = *Canvas();
   canvas.Font()->Assign(Font());
-  TRect r = CellRect(0, 0);
-  const int border = BorderStyle() == vcl::bsSingle ? 1 : 0;
-  r.Offset(border, border);
+  const TRect r = OuterCellRect(0, 0);
   if (r.IsEmpty()) return;
   DrawCursorText(canvas, r, ACol, ARow);
 }

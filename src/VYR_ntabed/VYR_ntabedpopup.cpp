@@ -228,7 +228,7 @@ void TNTabEd::ShowHeadPopup() {
 // the next repaint removes it in any case.
 void TNTabEd::InvertHeadFrame() {
   if (FHeadFrameCell.X < 0 || Quiet()) return;
-  const vcl::TRect r = CellRect(FHeadFrameCell.X, FHeadFrameCell.Y);
+  const vcl::TRect r = OuterCellRect(FHeadFrameCell.X, FHeadFrameCell.Y);
   if (r.IsEmpty()) return;
   vcl::TCanvas& canvas = *Canvas();
   canvas.Pen()->SetMode(vcl::pmNot);
