@@ -65,13 +65,15 @@ TNTabEd::~TNTabEd() {
 }
 
 // The head editor and the comment memo: children of the editor, hidden
-// until a head or the comment is edited.
+// until a head or the comment is edited. They (and the popup menus) have
+// no owner, so that a form file of the editor holds the editor alone; the
+// editor frees them itself.
 void TNTabEd::BuildOwnedParts() {
-  FNameEd = new vcl::TEdit(this);
+  FNameEd = new vcl::TEdit(nullptr);
   FNameEd->SetVisible(false);
   FNameEd->SetParent(this);
   FNameEd->SetOnKeyPress([this](vcl::TObject* S, char16_t& Key) { NameEdKeyPress(S, Key); });
-  FCommentMM = new vcl::TMemo(this);
+  FCommentMM = new vcl::TMemo(nullptr);
   FCommentMM->SetVisible(false);
   // Enter closes the memo, so it must not break the line first.
   FCommentMM->SetWantReturns(false);

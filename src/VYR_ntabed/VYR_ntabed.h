@@ -536,7 +536,7 @@ class TNTabEd : public vcl::TCustomGrid {
 
   // Popup menus (VYR_ntabedpopup.cpp).
   void BuildPopups();
-  vcl::TMenuItem* MakeItem(vcl::TMenuItem* Parent, const vcl::String& Name,
+  vcl::TMenuItem* MakeItem(vcl::TMenu* Menu, vcl::TMenuItem* Parent, const vcl::String& Name,
                            const vcl::String& Caption, vcl::TNotifyEvent OnClick);
   void ShowDataPopup(int X, int Y);
   void ShowHeadPopup();

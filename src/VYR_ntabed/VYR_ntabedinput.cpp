@@ -243,6 +243,9 @@ void TNTabEd::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X,
       if (CellLocked(cell.X, cell.Y) || FDataReadOnly) SetEditing(false);
     }
   }
+  // A press that moves the current cell changes the selection at once, not
+  // only at the next mouse move.
+  CheckSelectionChanged();
   if (Button == vcl::mbRight) {
     RightPress(cell, X, Y);
   } else if (Button == vcl::mbLeft && kind == ntabed::ckData) {
@@ -271,6 +274,7 @@ void TNTabEd::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, i
   const vcl::TGridCoord cell = MouseCoord(X, Y);
   FPopupCell = cell;
   SetEditing(!CellLocked(cell.X, cell.Y) && !FDataReadOnly);
+  CheckSelectionChanged();
 }
 
 void TNTabEd::MouseMove(vcl::TShiftState Shift, int X, int Y) {

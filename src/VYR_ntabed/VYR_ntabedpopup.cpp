@@ -5,7 +5,8 @@
 //
 // Item names: DIt1..DIt12 (data), M1It1..4 and M2It1..4 (mark A, mark B),
 // U1It1..4 and U2It1..4 (unmark A, unmark B), HIt1..HIt5 (heads). The items
-// belong to the editor, so FindComponent finds them there.
+// belong to their popup menu (FindComponent finds them there); the menus
+// belong to no component and are freed by the editor.
 #include <algorithm>
 
 #include "VYR_ntabed/VYR_ntabedinternal.h"
@@ -39,9 +40,10 @@ vcl::String Cut(const vcl::String& S) { return S.substr(0, kCaptionLen); }
 
 // ---------------------------------------------------------------- building
 
-vcl::TMenuItem* TNTabEd::MakeItem(vcl::TMenuItem* Parent, const vcl::String& Name,
-                                  const vcl::String& Caption, vcl::TNotifyEvent OnClick) {
-  auto* item = new vcl::TMenuItem(this);
+vcl::TMenuItem* TNTabEd::MakeItem(vcl::TMenu* Menu, vcl::TMenuItem* Parent,
+                                  const vcl::String& Name, const vcl::String& Caption,
+                                  vcl::TNotifyEvent OnClick) {
+  auto* item = new vcl::TMenuItem(Menu);
   item->SetName(Name);
   item->SetCaption(Caption);
   item->SetOnClick(std::move(OnClick));
@@ -52,7 +54,7 @@ vcl::TMenuItem* TNTabEd::MakeItem(vcl::TMenuItem* Parent, const vcl::String& Nam
 void TNTabEd::BuildPopups() {
   using Handler = void (TNTabEd::*)(vcl::TObject*);
   auto bind = [this](Handler H) { return [this, H](vcl::TObject* S) { (this->*H)(S); }; };
-  FPopupD = new vcl::TPopupMenu(this);
+  FPopupD = new vcl::TPopupMenu(nullptr);
   FPopupD->SetName(u"PopupDTAction");
   FPopupD->SetAlignment(vcl::paLeft);
   FPopupD->SetOnPopup(bind(&TNTabEd::PopupMenuDLoadPopup));
@@ -71,7 +73,7 @@ void TNTabEd::BuildPopups() {
   for (int i = 0; i < 12; ++i) {
     Handler h = data[i];
     FDItems[static_cast<std::size_t>(i)] =
-        MakeItem(FPopupD->Items(), u"DIt" + vcl::IntToStr(i + 1), kDataCaptions[i],
+        MakeItem(FPopupD, FPopupD->Items(), u"DIt" + vcl::IntToStr(i + 1), kDataCaptions[i],
                  h != nullptr ? vcl::TNotifyEvent(bind(h)) : vcl::TNotifyEvent());
   }
   const Handler subs[4][4] = {
@@ -85,20 +87,20 @@ void TNTabEd::BuildPopups() {
        &TNTabEd::PopupMenuClickUnMarkBRow, &TNTabEd::PopupMenuClickUnMarkBAll}};
   for (std::size_t m = 0; m < 4; ++m) {
     for (std::size_t i = 0; i < 4; ++i) {
-      FSubItems[m][i] = MakeItem(FDItems[m], kSubPrefixes[m] + vcl::IntToStr(static_cast<int>(i) + 1),
+      FSubItems[m][i] = MakeItem(FPopupD, FDItems[m], kSubPrefixes[m] + vcl::IntToStr(static_cast<int>(i) + 1),
                                  kSubCaptions[i], bind(subs[m][i]));
     }
   }
   FDItems[diPaste - 1]->SetEnabled(false);
 
-  FPopupH = new vcl::TPopupMenu(this);
+  FPopupH = new vcl::TPopupMenu(nullptr);
   FPopupH->SetName(u"PopupHTAction");
   const Handler head[5] = {&TNTabEd::PopupMenuClickChangeID, &TNTabEd::PopupMenuClickPrecision,
                            &TNTabEd::PopupMenuClickSelectCol, &TNTabEd::PopupMenuClickInsertCol,
                            &TNTabEd::PopupMenuClickDeleteCol};
   for (int i = 0; i < 5; ++i) {
     FHItems[static_cast<std::size_t>(i)] =
-        MakeItem(FPopupH->Items(), u"HIt" + vcl::IntToStr(i + 1), kHeadCaptions[i], bind(head[i]));
+        MakeItem(FPopupH, FPopupH->Items(), u"HIt" + vcl::IntToStr(i + 1), kHeadCaptions[i], bind(head[i]));
   }
 }
 

@@ -77,7 +77,7 @@ class NTabEdTest : public ::testing::Test {
   void ClickOnPopup(const String& ItemName) {
     headless::SetPopupHandler([this, ItemName](TPopupMenu& Menu, int, int) {
       Popups.push_back(&Menu);
-      if (auto* item = dynamic_cast<TMenuItem*>(Ed->FindComponent(ItemName))) item->Click();
+      if (TMenuItem* item = Item(ItemName)) item->Click();
     });
   }
   // Records the popups shown without clicking anything.
@@ -87,8 +87,12 @@ class NTabEdTest : public ::testing::Test {
       PopupPoints.push_back({X, Y});
     });
   }
+  // A popup item by name, from either menu.
   TMenuItem* Item(const String& Name) const {
-    return dynamic_cast<TMenuItem*>(Ed->FindComponent(Name));
+    for (TPopupMenu* menu : {Ed->PopupD(), Ed->PopupH()}) {
+      if (auto* item = dynamic_cast<TMenuItem*>(menu->FindComponent(Name))) return item;
+    }
+    return nullptr;
   }
   // Counts calls of a notify event.
   static TNotifyEvent Counter(int& N) {
