@@ -300,6 +300,7 @@ bool RegisterButtons() {
       .Property(u"Down", &TSpeedButton::Down, &TSpeedButton::SetDown, false)
       .Property(u"Caption", &TControl::Caption, &TControl::SetCaption)
       .Property(u"Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat, false)
+      .Nested(u"Glyph", [](TSpeedButton& b) { return b.Glyph(); })
       .Property(u"Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout, blGlyphLeft)
       .Property(u"Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin, -1)
       .Property(u"NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs, 1)

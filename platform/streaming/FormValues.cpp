@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "platform/streaming/FormLexer.h"
@@ -87,6 +88,7 @@ String TFormValue::Describe() const {
     case fvIdent: return u"identifier '" + Text + u"'";
     case fvSet: return u"set";
     case fvList: return u"list";
+    case fvBinary: return u"binary data (" + Num(static_cast<std::int64_t>(Bytes.size())) + u" bytes)";
   }
   return String();
 }
@@ -221,6 +223,70 @@ TColor ReadColor(const TFormValue& V) {
 
 String ColorText(TColor Value) { return ColorToString(Value); }
 
+const std::vector<std::uint8_t>& ReadBinary(const TFormValue& V) {
+  if (V.Kind != fvBinary) WrongValue(u"Binary data ({hex digits})", V);
+  return V.Bytes;
+}
+
+String BinaryText(const std::vector<std::uint8_t>& Bytes, const String& Indent) {
+  constexpr std::size_t bytesPerLine = 32;
+  static constexpr char16_t digits[] = u"0123456789ABCDEF";
+  String out = u"{";
+  for (std::size_t i = 0; i < Bytes.size(); ++i) {
+    if (i % bytesPerLine == 0) out += u"\n" + Indent;
+    out += digits[Bytes[i] >> 4];
+    out += digits[Bytes[i] & 15];
+  }
+  return out + u"}";
+}
+
+std::optional<std::int64_t> SampleEnum(std::type_index Enum, std::int64_t Value, int Attempt) {
+  const streaming::TEnumInfo* info = streaming::FindEnum(Enum);
+  if (info == nullptr || info->Names.size() < 2 || Attempt < 0) return std::nullopt;
+  const auto& names = info->Names;
+  if (static_cast<std::size_t>(Attempt) + 1 >= names.size()) return std::nullopt;
+  std::size_t at = 0;
+  while (at < names.size() && names[at].first != Value) ++at;
+  if (at == names.size()) return names[static_cast<std::size_t>(Attempt)].first;
+  return names[(at + 1 + static_cast<std::size_t>(Attempt)) % names.size()].first;
+}
+
+std::optional<std::uint64_t> SampleSet(std::type_index Enum, std::uint64_t Bits, int Attempt) {
+  const streaming::TEnumInfo* info = streaming::FindEnum(Enum);
+  if (info == nullptr || Attempt < 0) return std::nullopt;
+  // Elements present first are toggled off last: adding one is the change
+  // a setter is least likely to refuse.
+  std::vector<std::int64_t> order;
+  for (const auto& [value, name] : info->Names) {
+    if (value >= 0 && value < 64 && (Bits & (std::uint64_t{1} << value)) == 0) order.push_back(value);
+  }
+  for (const auto& [value, name] : info->Names) {
+    if (value >= 0 && value < 64 && (Bits & (std::uint64_t{1} << value)) != 0) order.push_back(value);
+  }
+  if (static_cast<std::size_t>(Attempt) >= order.size()) return std::nullopt;
+  return Bits ^ (std::uint64_t{1} << order[static_cast<std::size_t>(Attempt)]);
+}
+
+std::optional<std::int64_t> SampleNamedInteger(std::int64_t Value, const TIdentNames& Names,
+                                               int Attempt) {
+  if (Attempt < 0) return std::nullopt;
+  if (static_cast<std::size_t>(Attempt) + 1 < Names.size()) {
+    std::size_t at = 0;
+    while (at < Names.size() && Names[at].first != Value) ++at;
+    if (at == Names.size()) return Names[static_cast<std::size_t>(Attempt)].first;
+    return Names[(at + 1 + static_cast<std::size_t>(Attempt)) % Names.size()].first;
+  }
+  if (static_cast<std::size_t>(Attempt) + 1 == Names.size() || Names.empty()) return Value + 7;
+  return std::nullopt;
+}
+
+std::optional<TColor> SampleColor(TColor Value, int Attempt) {
+  static constexpr TColor candidates[] = {clRed, clBlue, clTeal};
+  if (Attempt < 0 || Attempt > 2) return std::nullopt;
+  TColor c = candidates[Attempt];
+  return c == Value ? candidates[(Attempt + 1) % 3] : c;
+}
+
 String TypeName(std::type_index Type) {
   if (const streaming::TEnumInfo* e = streaming::FindEnum(Type); e && !e->TypeName.empty()) {
     return e->TypeName;
@@ -237,6 +303,22 @@ String TypeName(std::type_index Type) {
 }  // namespace formvalue
 
 namespace streaming {
+
+std::vector<std::uint8_t> StreamBytes(TMemoryStream& Stream) {
+  const auto* data = static_cast<const std::uint8_t*>(Stream.Memory());
+  return std::vector<std::uint8_t>(data, data + Stream.Size());
+}
+
+void FillStream(TMemoryStream& Stream, const std::vector<std::uint8_t>& Bytes) {
+  Stream.Clear();
+  if (!Bytes.empty()) Stream.WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
+  Stream.SetPosition(0);
+}
+
+void CheckConsumed(TStream& Stream) {
+  std::int64_t left = Stream.Size() - Stream.Position();
+  if (left > 0) throw EReadError(Num(left) + u" bytes of binary data left over after its end");
+}
 
 std::vector<String> StringListItems(const TFormValue& V) {
   if (V.Kind != fvList) WrongValue(u"List of strings ( 'a' 'b' )", V);
