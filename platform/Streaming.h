@@ -176,10 +176,12 @@ const std::vector<std::uint8_t>& ReadBinary(const TFormValue& V);
 // after the last digit; "{}" when there are none.
 String BinaryText(const std::vector<std::uint8_t>& Bytes, const String& Indent = String());
 String TypeName(std::type_index Type);
+// The names of the cursor shapes (crDefault, crIBeam, ...), for .Named.
+const TIdentNames& CursorNames();
 // Candidates for sample values (see TPropInfo::Sample); nullopt when this
-// attempt has none. Enumerations: the registered value Attempt + 1 places
-// after Value; sets: Bits with the Attempt-th registered element toggled;
-// named integers: the next name, then +7.
+// attempt has none. Enumerations and named integers: the registered
+// values next to Value, alternately after and before it (named integers
+// then +7); sets: Bits with one element toggled, absent ones first.
 std::optional<std::int64_t> SampleEnum(std::type_index Enum, std::int64_t Value, int Attempt);
 std::optional<std::uint64_t> SampleSet(std::type_index Enum, std::uint64_t Bits, int Attempt);
 std::optional<std::int64_t> SampleNamedInteger(std::int64_t Value, const TIdentNames& Names,
@@ -392,11 +394,12 @@ struct TPropInfo {
   // one, for tests that change objects generically. Attempt 0, 1, 2 ...
   // give different candidates (a setter may clamp or refuse one); returns
   // false when this attempt left the value as it was. Integers +7, then -7,
-  // +1; floats +1.5, -1.5, x2; bool flipped; enumerations the next name;
-  // sets with the next element toggled; colors red, blue, teal; strings
-  // "x", "y"; characters the next one; string lists ('x'). Empty for kinds
-  // without one (objects, references, events, binary data unless the class
-  // gives one with .Sample).
+  // +1; floats +1.5, -1.5, x2+1; bool flipped; enumerations a neighbouring
+  // name; sets one element toggled; colors red, blue, teal; strings
+  // "x", "y"; characters 'x', then the next one; string lists ('x'). The
+  // enumeration, set and named-integer order is that of formvalue::Sample*.
+  // Empty for kinds without one (objects, references, events, binary data
+  // unless the class gives one with .Sample).
   std::function<bool(TPersistent&, int Attempt)> Sample;
   // A position among siblings (TabOrder): applied once the whole form is
   // built, smallest value first, so that every position can be reached.
@@ -620,6 +623,15 @@ class TClassRegistration {
   }
   TClassRegistration& Stored(bool Value) {
     Last().Stored = [Value](TPersistent&) { return Value; };
+    return *this;
+  }
+  // Makes the last property written whatever its value, an empty string or
+  // a zero included (a font's Name is always written with the font).
+  TClassRegistration& NoDefault() {
+    TPropInfo& p = Last();
+    p.HasDefault = false;
+    p.DefaultText = nullptr;
+    p.IsDefault = [](TPersistent&) { return false; };
     return *this;
   }
   // Gives the last property its own sample: Fn(T&, int Attempt) changes

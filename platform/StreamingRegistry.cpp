@@ -29,7 +29,7 @@ formvalue::TIdentNames CharsetNames() {
           {255, u"OEM_CHARSET"}};
 }
 
-formvalue::TIdentNames CursorNames() {
+formvalue::TIdentNames CursorNameList() {
   return {{crDefault, u"crDefault"},     {crNone, u"crNone"},       {crArrow, u"crArrow"},
           {crCross, u"crCross"},         {crIBeam, u"crIBeam"},     {crSizeNESW, u"crSizeNESW"},
           {crSizeNS, u"crSizeNS"},       {crSizeNWSE, u"crSizeNWSE"}, {crSizeWE, u"crSizeWE"},
@@ -52,7 +52,7 @@ void RegisterFont() {
       .Named(u"Charset", &TFont::Charset, &TFont::SetCharset, DEFAULT_CHARSET, CharsetNames())
       .Color(u"Color", &TFont::Color, &TFont::SetColor)
       .Property(u"Height", &TFont::Height, &TFont::SetHeight)
-      .Property(u"Name", &TFont::Name, &TFont::SetName)
+      .Property(u"Name", &TFont::Name, &TFont::SetName).NoDefault()
       .Property(u"Orientation", &TFont::Orientation, &TFont::SetOrientation, 0)
       .Property(u"Pitch", &TFont::Pitch, &TFont::SetPitch, fpDefault)
       .Property(u"Quality", &TFont::Quality, &TFont::SetQuality, fqDefault)
@@ -126,7 +126,7 @@ void RegisterControl() {
       .Color(u"Color", &TControl::Color, &TControl::SetColor)
       .Stored([](const TControl& c) { return !c.ParentColor(); })
       .Nested(u"Constraints", [](TControl& c) { return c.Constraints(); })
-      .Named(u"Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault, CursorNames())
+      .Named(u"Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault, formvalue::CursorNames())
       .Property(u"Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
       .Nested(u"Font", [](TControl& c) { return c.Font(); })
       .Stored([](const TControl& c) { return !c.ParentFont(); })
@@ -143,7 +143,7 @@ void RegisterControl() {
       .Property(u"BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode)
       .Stored([](const TControl& c) { return !c.ParentBiDiMode(); })
       .Property(u"ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
-      .Named(u"DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag, CursorNames())
+      .Named(u"DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag, formvalue::CursorNames())
       .Property(u"DragKind", &TControl::DragKind, &TControl::SetDragKind, dkDrag)
       .Property(u"DragMode", &TControl::DragMode, &TControl::SetDragMode, dmManual)
       .Property(u"HelpContext", &TControl::HelpContext, &TControl::SetHelpContext, 0)
@@ -226,3 +226,12 @@ void RegisterPlatformClasses() {
 }
 
 }  // namespace vcl::streaming
+
+namespace vcl::formvalue {
+
+const TIdentNames& CursorNames() {
+  static const TIdentNames names = streaming::CursorNameList();
+  return names;
+}
+
+}  // namespace vcl::formvalue

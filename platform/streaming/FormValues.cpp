@@ -240,15 +240,28 @@ String BinaryText(const std::vector<std::uint8_t>& Bytes, const String& Indent) 
   return out + u"}";
 }
 
+namespace {
+
+// The value Attempt steps away from Value in a table of names: the next,
+// the previous, two on, two back, ... (wrapping), so that a setter taking
+// only some of the values meets a neighbour of the current one early.
+std::optional<std::int64_t> Neighbour(const TIdentNames& Names, std::int64_t Value, int Attempt) {
+  const std::size_t n = Names.size();
+  if (n < 2 || Attempt < 0 || static_cast<std::size_t>(Attempt) + 1 >= n) return std::nullopt;
+  std::size_t at = 0;
+  while (at < n && Names[at].first != Value) ++at;
+  if (at == n) return Names[static_cast<std::size_t>(Attempt)].first;
+  std::size_t distance = static_cast<std::size_t>(Attempt) / 2 + 1;
+  std::size_t index = Attempt % 2 == 0 ? (at + distance) % n : (at + n - distance % n) % n;
+  return Names[index].first;
+}
+
+}  // namespace
+
 std::optional<std::int64_t> SampleEnum(std::type_index Enum, std::int64_t Value, int Attempt) {
   const streaming::TEnumInfo* info = streaming::FindEnum(Enum);
-  if (info == nullptr || info->Names.size() < 2 || Attempt < 0) return std::nullopt;
-  const auto& names = info->Names;
-  if (static_cast<std::size_t>(Attempt) + 1 >= names.size()) return std::nullopt;
-  std::size_t at = 0;
-  while (at < names.size() && names[at].first != Value) ++at;
-  if (at == names.size()) return names[static_cast<std::size_t>(Attempt)].first;
-  return names[(at + 1 + static_cast<std::size_t>(Attempt)) % names.size()].first;
+  if (info == nullptr) return std::nullopt;
+  return Neighbour(info->Names, Value, Attempt);
 }
 
 std::optional<std::uint64_t> SampleSet(std::type_index Enum, std::uint64_t Bits, int Attempt) {
@@ -270,12 +283,7 @@ std::optional<std::uint64_t> SampleSet(std::type_index Enum, std::uint64_t Bits,
 std::optional<std::int64_t> SampleNamedInteger(std::int64_t Value, const TIdentNames& Names,
                                                int Attempt) {
   if (Attempt < 0) return std::nullopt;
-  if (static_cast<std::size_t>(Attempt) + 1 < Names.size()) {
-    std::size_t at = 0;
-    while (at < Names.size() && Names[at].first != Value) ++at;
-    if (at == Names.size()) return Names[static_cast<std::size_t>(Attempt)].first;
-    return Names[(at + 1 + static_cast<std::size_t>(Attempt)) % Names.size()].first;
-  }
+  if (static_cast<std::size_t>(Attempt) + 1 < Names.size()) return Neighbour(Names, Value, Attempt);
   if (static_cast<std::size_t>(Attempt) + 1 == Names.size() || Names.empty()) return Value + 7;
   return std::nullopt;
 }
