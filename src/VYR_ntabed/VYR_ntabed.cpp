@@ -113,8 +113,10 @@ void TNTabEd::Notification(vcl::TComponent* AComponent, vcl::TOperation Operatio
   if (AComponent == FPopupD) FPopupD = nullptr;
   if (AComponent == FPopupH) FPopupH = nullptr;
   if (FExtMatAssigned && AComponent == Data) {
-    // The assigned table is being freed: go on with an own one of its size.
-    auto own = std::make_unique<TDataTable>(nullptr, Data->NrOfColumns(), Data->NrOfRows());
+    // The assigned table is being freed (and is no table any more): go on
+    // with an own one of the size the grid shows.
+    const int cols = ColCount() - FColOffset - 1, rows = RowCount() - FRowOffset - 1;
+    auto own = std::make_unique<TDataTable>(nullptr, cols, rows);
     FOwnData = std::move(own);
     Data = FOwnData.get();
     FExtMatAssigned = false;

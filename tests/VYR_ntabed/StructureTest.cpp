@@ -203,11 +203,14 @@ TEST_F(NTabEdTest, ClearNamesEverythingAndFiresNothing) {
 
 TEST_F(NTabEdTest, SuppressedPaintingFiresNoEvent) {
   int events = 0;
-  for (auto set : {&TNTabEd::SetOnChange, &TNTabEd::SetOnChangeSetup, &TNTabEd::SetOnHeadingChanged,
-                   &TNTabEd::SetOnAttributeChanged, &TNTabEd::SetOnCellStateChanged,
-                   &TNTabEd::SetOnLayoutChanged, &TNTabEd::SetOnSelectionChanged}) {
-    (Ed->*set)(Counter(events));
-  }
+  const TNotifyEvent count = [&events](TObject*) { ++events; };
+  Ed->SetOnChange(count);
+  Ed->SetOnChangeSetup(count);
+  Ed->SetOnHeadingChanged(count);
+  Ed->SetOnAttributeChanged(count);
+  Ed->SetOnCellStateChanged(count);
+  Ed->SetOnLayoutChanged(count);
+  Ed->SetOnSelectionChanged(count);
   Ed->SetSuppressPaint(true);
   Ed->SetElem(1, 1, 3);
   Ed->SetNrOfRows(8);
