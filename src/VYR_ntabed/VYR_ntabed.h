@@ -535,6 +535,9 @@ class TNTabEd : public vcl::TCustomGrid {
   int TextWidthOf(const vcl::String& Text);
 
   // Popup menus (VYR_ntabedpopup.cpp).
+  using THandlerPtr = void (TNTabEd::*)(vcl::TObject*);
+  // The handler as an event of this editor (empty for nullptr).
+  vcl::TNotifyEvent Bound(THandlerPtr Handler);
   void BuildPopups();
   vcl::TMenuItem* MakeItem(vcl::TMenu* Menu, vcl::TMenuItem* Parent, const vcl::String& Name,
                            const vcl::String& Caption, vcl::TNotifyEvent OnClick);

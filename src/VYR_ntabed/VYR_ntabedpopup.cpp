@@ -51,56 +51,62 @@ vcl::TMenuItem* TNTabEd::MakeItem(vcl::TMenu* Menu, vcl::TMenuItem* Parent,
   return item;
 }
 
+namespace {
+
+using THandler = void (TNTabEd::*)(vcl::TObject*);
+
+// Items 1..4 open submenus and have no action of their own.
+const THandler kDataHandlers[12] = {
+    nullptr, nullptr, nullptr, nullptr,
+    &TNTabEd::PopupMenuClickUnMarkAll, &TNTabEd::PopupMenuClickClear,
+    &TNTabEd::PopupMenuClickCopy, &TNTabEd::PopupMenuClickPaste,
+    &TNTabEd::PopupMenuClickEdit, &TNTabEd::PopupMenuClickExtClip,
+    &TNTabEd::PopupMenuClickSelAll, &TNTabEd::PopupMenuClickEmptyCells};
+const THandler kSubHandlers[4][4] = {
+    {&TNTabEd::PopupMenuClickMarkARange, &TNTabEd::PopupMenuClickMarkAColumn,
+     &TNTabEd::PopupMenuClickMarkARow, &TNTabEd::PopupMenuClickMarkAAll},
+    {&TNTabEd::PopupMenuClickMarkBRange, &TNTabEd::PopupMenuClickMarkBColumn,
+     &TNTabEd::PopupMenuClickMarkBRow, &TNTabEd::PopupMenuClickMarkBAll},
+    {&TNTabEd::PopupMenuClickUnMarkARange, &TNTabEd::PopupMenuClickUnMarkAColumn,
+     &TNTabEd::PopupMenuClickUnMarkARow, &TNTabEd::PopupMenuClickUnMarkAAll},
+    {&TNTabEd::PopupMenuClickUnMarkBRange, &TNTabEd::PopupMenuClickUnMarkBColumn,
+     &TNTabEd::PopupMenuClickUnMarkBRow, &TNTabEd::PopupMenuClickUnMarkBAll}};
+// Items 3..5 start with the column commands; opening the popup over a row
+// head switches them to the row commands.
+const THandler kHeadHandlers[5] = {
+    &TNTabEd::PopupMenuClickChangeID, &TNTabEd::PopupMenuClickPrecision,
+    &TNTabEd::PopupMenuClickSelectCol, &TNTabEd::PopupMenuClickInsertCol,
+    &TNTabEd::PopupMenuClickDeleteCol};
+
+}  // namespace
+
+vcl::TNotifyEvent TNTabEd::Bound(THandlerPtr Handler) {
+  if (Handler == nullptr) return {};
+  return [this, Handler](vcl::TObject* S) { (this->*Handler)(S); };
+}
+
 void TNTabEd::BuildPopups() {
-  using Handler = void (TNTabEd::*)(vcl::TObject*);
-  auto bind = [this](Handler H) { return [this, H](vcl::TObject* S) { (this->*H)(S); }; };
   FPopupD = new vcl::TPopupMenu(nullptr);
   FPopupD->SetName(u"PopupDTAction");
   FPopupD->SetAlignment(vcl::paLeft);
-  FPopupD->SetOnPopup(bind(&TNTabEd::PopupMenuDLoadPopup));
-  const Handler data[12] = {nullptr,
-                            nullptr,
-                            nullptr,
-                            nullptr,
-                            &TNTabEd::PopupMenuClickUnMarkAll,
-                            &TNTabEd::PopupMenuClickClear,
-                            &TNTabEd::PopupMenuClickCopy,
-                            &TNTabEd::PopupMenuClickPaste,
-                            &TNTabEd::PopupMenuClickEdit,
-                            &TNTabEd::PopupMenuClickExtClip,
-                            &TNTabEd::PopupMenuClickSelAll,
-                            &TNTabEd::PopupMenuClickEmptyCells};
-  for (int i = 0; i < 12; ++i) {
-    Handler h = data[i];
-    FDItems[static_cast<std::size_t>(i)] =
-        MakeItem(FPopupD, FPopupD->Items(), u"DIt" + vcl::IntToStr(i + 1), kDataCaptions[i],
-                 h != nullptr ? vcl::TNotifyEvent(bind(h)) : vcl::TNotifyEvent());
+  FPopupD->SetOnPopup(Bound(&TNTabEd::PopupMenuDLoadPopup));
+  for (std::size_t i = 0; i < 12; ++i) {
+    FDItems[i] = MakeItem(FPopupD, FPopupD->Items(), u"DIt" + vcl::IntToStr(static_cast<int>(i) + 1),
+                          kDataCaptions[i], Bound(kDataHandlers[i]));
   }
-  const Handler subs[4][4] = {
-      {&TNTabEd::PopupMenuClickMarkARange, &TNTabEd::PopupMenuClickMarkAColumn,
-       &TNTabEd::PopupMenuClickMarkARow, &TNTabEd::PopupMenuClickMarkAAll},
-      {&TNTabEd::PopupMenuClickMarkBRange, &TNTabEd::PopupMenuClickMarkBColumn,
-       &TNTabEd::PopupMenuClickMarkBRow, &TNTabEd::PopupMenuClickMarkBAll},
-      {&TNTabEd::PopupMenuClickUnMarkARange, &TNTabEd::PopupMenuClickUnMarkAColumn,
-       &TNTabEd::PopupMenuClickUnMarkARow, &TNTabEd::PopupMenuClickUnMarkAAll},
-      {&TNTabEd::PopupMenuClickUnMarkBRange, &TNTabEd::PopupMenuClickUnMarkBColumn,
-       &TNTabEd::PopupMenuClickUnMarkBRow, &TNTabEd::PopupMenuClickUnMarkBAll}};
   for (std::size_t m = 0; m < 4; ++m) {
     for (std::size_t i = 0; i < 4; ++i) {
-      FSubItems[m][i] = MakeItem(FPopupD, FDItems[m], kSubPrefixes[m] + vcl::IntToStr(static_cast<int>(i) + 1),
-                                 kSubCaptions[i], bind(subs[m][i]));
+      FSubItems[m][i] =
+          MakeItem(FPopupD, FDItems[m], kSubPrefixes[m] + vcl::IntToStr(static_cast<int>(i) + 1),
+                   kSubCaptions[i], Bound(kSubHandlers[m][i]));
     }
   }
   FDItems[diPaste - 1]->SetEnabled(false);
-
   FPopupH = new vcl::TPopupMenu(nullptr);
   FPopupH->SetName(u"PopupHTAction");
-  const Handler head[5] = {&TNTabEd::PopupMenuClickChangeID, &TNTabEd::PopupMenuClickPrecision,
-                           &TNTabEd::PopupMenuClickSelectCol, &TNTabEd::PopupMenuClickInsertCol,
-                           &TNTabEd::PopupMenuClickDeleteCol};
-  for (int i = 0; i < 5; ++i) {
-    FHItems[static_cast<std::size_t>(i)] =
-        MakeItem(FPopupH, FPopupH->Items(), u"HIt" + vcl::IntToStr(i + 1), kHeadCaptions[i], bind(head[i]));
+  for (std::size_t i = 0; i < 5; ++i) {
+    FHItems[i] = MakeItem(FPopupH, FPopupH->Items(), u"HIt" + vcl::IntToStr(static_cast<int>(i) + 1),
+                          kHeadCaptions[i], Bound(kHeadHandlers[i]));
   }
 }
 
@@ -176,11 +182,10 @@ void TNTabEd::PrepareHeadPopup() {
   FHItems[hiSelect - 1]->SetEnabled(Bit(FPopupHMask, hiSelect));
   FHItems[hiInsert - 1]->SetEnabled(Bit(FPopupHMask, hiInsert) && writable);
   FHItems[hiDelete - 1]->SetEnabled(Bit(FPopupHMask, hiDelete) && writable);
-  using Handler = void (TNTabEd::*)(vcl::TObject*);
-  auto relabel = [this](int Item, const char16_t* Caption, Handler H) {
+  auto relabel = [this](int Item, const char16_t* Caption, THandlerPtr H) {
     vcl::TMenuItem* item = FHItems[static_cast<std::size_t>(Item - 1)];
     item->SetCaption(Caption);
-    item->SetOnClick([this, H](vcl::TObject* S) { (this->*H)(S); });
+    item->SetOnClick(Bound(H));
   };
   if (column) {
     relabel(hiSelect, u"Select Column", &TNTabEd::PopupMenuClickSelectCol);
