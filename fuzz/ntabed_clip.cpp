@@ -62,7 +62,8 @@ void CheckScanner(const String& Text) {
         Require(pos >= from && (pos <= last || pos == from), "scan position");
         const bool numberStart = from <= static_cast<int>(Text.size()) &&
                                  IsNumberStart(Text[static_cast<std::size_t>(from - 1)]);
-        if (numberStart) Require(pos > from, "a number start was not read");
+        // (In mode 2 the point is no separator, so "." is no number start there.)
+        if (numberStart && mode != 2) Require(pos > from, "a number start was not read");
       }
     }
   }
