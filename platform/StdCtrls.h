@@ -18,12 +18,12 @@
 #include "platform/Classes.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/ScrollBar.h"
 #include "platform/WinapiGdi.h"
 
 namespace vcl {
 
 enum TEditCharCase : std::uint8_t { ecNormal, ecUpperCase, ecLowerCase };
-enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
 
