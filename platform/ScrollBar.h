@@ -385,12 +385,15 @@ class TScrollBar : public TWinControl {
 //   }
 //   void TMyView::CMEnabledChanged(TMessage& M) { FBars.CancelMode(); ... }
 //
-// Double clicks go to MouseDown as presses (ssDouble): a double click on a
-// bar is two presses on it. A control that handles the WM_ messages itself
-// (as the edit does) calls the same functions from WMLButtonDown,
-// WMLButtonDblClk, WMMouseMove and WMLButtonUp. The bars take and release
-// the mouse capture themselves. Sync before a press and before painting is
-// enough: the bars keep their ranges in between.
+// Double clicks reach MouseDown as presses (ssDouble): a double click on a
+// bar is two presses on it. (With csClickEvents the framework fires
+// DblClick before MouseDown; such a control overrides WMLButtonDblClk and
+// offers the press to the bars first.) A control that handles the WM_
+// messages itself (as the edit and the list box do) calls the same
+// functions from WMLButtonDown, WMLButtonDblClk, WMMouseMove and
+// WMLButtonUp. The bars take and release the mouse capture themselves.
+// Sync before a press and before painting is enough: the bars keep their
+// ranges in between.
 class TWindowScrollBars {
  public:
   using TScrollNotify = std::function<void(TScrollBarKind Kind, TScrollCode Code, int& ScrollPos)>;
