@@ -80,12 +80,16 @@ void TScrollBar::Loaded() {
   FModel.SetRange(FLoadRange);
 }
 
+// The handlers run from copies: one may free the bar, and with it the
+// members that hold them.
 void TScrollBar::Change() {
-  if (FOnChange) FOnChange(this);
+  TNotifyEvent handler = FOnChange;
+  if (handler) handler(this);
 }
 
 void TScrollBar::Scroll(TScrollCode ScrollCode, int& ScrollPos) {
-  if (FOnScroll) FOnScroll(this, ScrollCode, ScrollPos);
+  TScrollEvent handler = FOnScroll;
+  if (handler) handler(this, ScrollCode, ScrollPos);
 }
 
 // ---------------------------------------------------------------- keys
@@ -201,8 +205,6 @@ namespace {
 
 bool RegisterScrollBar() {
   RegisterEnum<TScrollBarKind>({u"sbHorizontal", u"sbVertical"});
-  RegisterEnum<TScrollCode>({u"scLineUp", u"scLineDown", u"scPageUp", u"scPageDown",
-                             u"scPosition", u"scTrack", u"scTop", u"scBottom", u"scEndScroll"});
   RegisterClass<TScrollBar, TWinControl>(u"TScrollBar")
       .Property(u"Kind", &TScrollBar::Kind, &TScrollBar::SetKind, sbHorizontal)
       .Property(u"LargeChange", &TScrollBar::LargeChange, &TScrollBar::SetLargeChange, 1)

@@ -63,7 +63,8 @@ void TScrollBarModel::SetRange(const TScrollRange& Value) {
     FTrackStart = ClampScrollPos(FRange, FTrackStart);
   }
   Redraw();
-  if (moved && FOnChange) FOnChange(FSender);
+  TNotifyEvent handler = moved ? FOnChange : nullptr;
+  if (handler) handler(FSender);
 }
 
 void TScrollBarModel::SetParams(int APosition, int AMin, int AMax) {
@@ -120,8 +121,10 @@ bool TScrollBarModel::DoScroll(TScrollCode Code, int Pos) {
     case scEndScroll: break;
   }
   int scrollPos = ClampScrollPos(FRange, target);
+  // Copies: a handler that frees the host frees these members too.
   std::shared_ptr<bool> alive = FAlive;
-  if (FOnScroll) FOnScroll(FSender, Code, scrollPos);
+  TScrollEvent handler = FOnScroll;
+  if (handler) handler(FSender, Code, scrollPos);
   if (!*alive) return false;
   SetPosition(scrollPos);
   return *alive;
@@ -218,12 +221,12 @@ bool TScrollBarModel::TrackTo(TPoint P) {
 // or, without Commit, where it was taken. Every press ends with scEndScroll.
 void TScrollBarModel::EndPress(bool Commit) {
   TScrollBarPart part = FPressed;
-  int final = Commit ? FTrackPos : FTrackStart;
+  int dropAt = Commit ? FTrackPos : FTrackStart;
   FPressed = sbpNone;
   if (FTimer) FTimer->Stop();
   Redraw();
-  bool drop = part == sbpThumb && (Commit || FRange.Position != final);
-  if (drop && !DoScroll(scPosition, final)) return;
+  bool drop = part == sbpThumb && (Commit || FRange.Position != dropAt);
+  if (drop && !DoScroll(scPosition, dropAt)) return;
   DoScroll(scEndScroll, 0);
 }
 

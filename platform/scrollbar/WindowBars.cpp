@@ -20,7 +20,8 @@ TWindowScrollBars::TWindowScrollBars(TWinControl* Owner)
   for (TScrollBarKind kind : {sbHorizontal, sbVertical}) {
     Bar(kind).SetOnRedraw([this] { scrollbar::InvalidateHost(FOwner); });
     Bar(kind).SetOnScroll([this, kind](TObject*, TScrollCode Code, int& Pos) {
-      if (FOnScroll) FOnScroll(kind, Code, Pos);
+      TScrollNotify notify = FOnScroll;  // the owner may go with the call
+      if (notify) notify(kind, Code, Pos);
     });
   }
 }
