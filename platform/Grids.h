@@ -31,7 +31,7 @@
 #include "platform/Graphics.h"
 #include "platform/ScrollBar.h"
 #include "platform/StdCtrls.h"
-#include "platform/grids/GridAxis.h"
+#include "platform/GridAxis.h"
 
 namespace vcl {
 

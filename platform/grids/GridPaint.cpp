@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/Grids.h"
+#include "platform/Look.h"
 
 namespace vcl {
 
@@ -27,11 +28,7 @@ bool Meets(const TRect& A, const TRect& B) {
 
 void TCustomGrid::PaintWindow(TCanvas* DC) {
   int b = BorderWidth();
-  if (b > 0) {
-    DC->Brush()->SetColor(clWindowFrame);
-    DC->Brush()->SetStyle(bsSolid);
-    DC->FrameRect(Rect(0, 0, Width(), Height()));
-  }
+  if (b > 0) look::DrawFlatBorder(*DC, Rect(0, 0, Width(), Height()), clWindowFrame);
   TPoint origin = DC->Origin();
   TRect clip = DC->DeviceClip();
   // The cells are drawn in client coordinates, inside the border and left
@@ -140,7 +137,7 @@ void TCustomGrid::PaintCells(TCanvas& C, const TGridDrawInfo& Info, int FirstCol
   // With whole rows selected the focus frame goes round the row.
   if (!FixedArea && FDefaultDrawing && active && FOptions.Contains(goRowSelect)) {
     TRect row = CellRect(FTopLeft.X, FCurrent.Y);
-    if (!row.IsEmpty()) C.DrawFocusRect(Rect(Area.Left, row.Top, Area.Right, row.Bottom));
+    if (!row.IsEmpty()) look::DrawFocusRect(C, Rect(Area.Left, row.Top, Area.Right, row.Bottom));
   }
 }
 
@@ -165,18 +162,24 @@ void TCustomGrid::PaintCell(TCanvas& C, int ACol, int ARow, const TRect& Where, 
   DrawCell(ACol, ARow, Where, State);
   bool editorAlways = FOptions.Contains(goEditing) && FOptions.Contains(goAlwaysShowEditor);
   if (FDefaultDrawing && focused && !editorAlways && !FOptions.Contains(goRowSelect)) {
-    C.DrawFocusRect(Where);
+    look::DrawFocusRect(C, Where);
   }
 }
 
-// The raised look of a fixed cell: highlight left and top, shadow right and
-// bottom, on the sides where fixed lines are drawn.
+// The raised look of a fixed cell (the look module's raised inner ring:
+// highlight left and top, shadow right and bottom), on the sides where
+// fixed lines are drawn.
 void TCustomGrid::PaintFixedEdges(TCanvas& C, const TRect& Where, const TGridDrawInfo& Info) {
   bool vert = FOptions.Contains(goFixedVertLine), horz = FOptions.Contains(goFixedHorzLine);
   if (!vert && !horz) return;
   TRect r = Where;
+  if (vert && horz) {
+    look::DrawEdge(C, r, look::ekRaisedInner);
+    return;
+  }
+  // One pair of sides only: the same colors on those sides.
   if (!vert) r.Right += Info.Horz.EffectiveLineWidth;
-  else if (!horz) r.Bottom += Info.Vert.EffectiveLineWidth;
+  else r.Bottom += Info.Vert.EffectiveLineWidth;
   if (vert) FillSolid(C, Rect(r.Right - 1, r.Top, r.Right, r.Bottom), clBtnShadow);
   if (horz) FillSolid(C, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), clBtnShadow);
   if (vert) FillSolid(C, Rect(r.Left, r.Top, r.Left + 1, r.Bottom - 1), clBtnHighlight);
