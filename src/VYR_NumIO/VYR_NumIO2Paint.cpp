@@ -8,7 +8,7 @@
 //   5. gauge                 background, filled part, frame by style
 //   6. entry box             background by state, frame by FrameStyle
 //   7. the number            clipped to the box
-//   8. caret                 while the blink phase is on
+//   8. caret                 while focused and the blink phase is on
 //   9. selection             inverted, while focused or not HideSelection
 // Out of range the box shows ColorWarnBG / ColorWarnText; disabled, the
 // box is silver, the number, arrows and gauge fill gray.
@@ -227,8 +227,11 @@ void TNumIO2::PaintNumber(vcl::TCanvas& C, bool Out, int Ty) {
   C.TextRect(numio2::NumberClip(l), x, Ty, FInBuffer);
 }
 
+// Only the focused control shows a caret: a control's blink phase starts
+// on when it is made, and every field of a form would show one until the
+// first tick otherwise.
 void TNumIO2::PaintCaret(vcl::TCanvas& C) {
-  if (!FCaretVisib) return;
+  if (!FCaretVisib || !Focused()) return;
   const numio2::TLayout l = Layout();
   const int caret = std::clamp(FCaretPos, 0, static_cast<int>(FInBuffer.size()));
   const int wc = C.TextWidth(FInBuffer.substr(0, static_cast<std::size_t>(caret)));
