@@ -10,7 +10,8 @@
 // - A ring is the one-pixel outline just inside a rectangle. A ring "TL/BR"
 //   has TL on the top row (all but its last pixel) and the left column (all
 //   but its last pixel), BR on the bottom row and the right column: the
-//   top-right and bottom-left corners belong to BR.
+//   top-right and bottom-left corners belong to BR (so does all of a ring
+//   one pixel high or wide).
 // - Every color is a system color (clBtnFace, clBtnShadow, clBtnHighlight,
 //   cl3DDkShadow, cl3DLight, clWindow, clWindowText, clWindowFrame,
 //   clBtnText, clScrollBar), unless the caller passes one. On the canvas a
@@ -127,7 +128,8 @@ int ArrowDepth(const TRect& R);
 // The arrow in Color.
 void DrawColoredArrow(TCanvas& C, const TRect& R, TArrowDirection Direction, TColor Color);
 // The arrow of scroll and drop-down buttons: clBtnText; disabled, engraved:
-// first in clBtnHighlight one pixel right and down, then in clBtnShadow.
+// first in clBtnHighlight one pixel right and down (clipped to R), then in
+// clBtnShadow.
 void DrawArrow(TCanvas& C, const TRect& R, TArrowDirection Direction, bool Enabled = true);
 
 // ---------------------------------------------------------------- scroll bar parts
@@ -234,8 +236,9 @@ void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text);
 // The same in the caller's colors: Light at (X + 1, Y + 1), then Dark at
 // (X, Y) on top (controls whose disabled captions have colors of their own).
 void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text, TColor Light, TColor Dark);
-// The same through DrawText with the DT_ Format flags in R (the
-// highlight copy in R moved by (1, 1)).
+// The same through DrawText with the DT_ Format flags in R: the highlight
+// copy is laid out in R moved by (1, 1) and, unless Format has DT_NOCLIP,
+// clipped to R like the text itself.
 void DrawEngravedText(TCanvas& C, const TRect& R, const String& Text, unsigned Format);
 
 }  // namespace vcl::look
