@@ -2,7 +2,8 @@
 // before the text, so a stored text is checked in its own format; the
 // range comes before it too. Value is published but not stored: the text
 // carries it exactly as it was shown. Each default is the constructor's
-// value, so a fresh control writes none of them.
+// value, so a fresh control writes none of them. The control takes the tab
+// stop (an entry field), so TabStop is registered again with that default.
 #include "VYR_NumIO/VYR_NumIO2.h"
 #include "platform/Streaming.h"
 
@@ -20,7 +21,6 @@ void RegisterNumIO2Enums() {
   vcl::RegisterEnum<TFrameStyle>(
       {u"fsNoFrame", u"fsSimple", u"fsLowered", u"fsRaised", u"fsEtched", u"fsBump"});
   vcl::RegisterEnum<TColorScheme>({u"csBWG", u"csSystem"});
-  vcl::RegisterEnum<vcl::TStyleElement>({u"seFont", u"seClient", u"seBorder"});
 }
 
 void RegisterValue(vcl::TClassRegistration<T>& R) {
@@ -31,6 +31,12 @@ void RegisterValue(vcl::TClassRegistration<T>& R) {
       .Property(u"RangeLow", &T::RangeLow, &T::SetRangeLow, 0.0)
       .Property(u"RangeHigh", &T::RangeHigh, &T::SetRangeHigh, 1000.0)
       .Property(u"Text", &T::Text, &T::SetText, vcl::String())
+      .Sample([](T& N, int Attempt) {  // a text must be a number of the format
+        if (Attempt > 1) return false;
+        const vcl::String before = N.Text();
+        N.SetValue(7.0 + Attempt);
+        return N.Text() != before;
+      })
       .Property(u"Value", &T::Value, &T::SetValue, 0.0)
       .Stored(false);
 }
@@ -79,9 +85,6 @@ void RegisterLook(vcl::TClassRegistration<T>& R) {
       .Property(u"ReadOnly", &T::ReadOnly, &T::SetReadOnly, false)
       .Property(u"HideSelection", &T::HideSelection, &T::SetHideSelection, true)
       .Property(u"AutoSize", &T::AutoSize, &T::SetAutoSize, false)
-      .Property(u"HelpContext", &T::HelpContext, &T::SetHelpContext, 0)
-      .Property(u"StyleElements", &T::StyleElements, &T::SetStyleElements,
-                vcl::TStyleElements{vcl::seFont, vcl::seClient, vcl::seBorder})
       .Property(u"TabStop", &T::TabStop, &T::SetTabStop, true)
       .Event(u"OnChange")
       .Event(u"OnGaugeChange");
