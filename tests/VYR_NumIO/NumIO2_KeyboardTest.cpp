@@ -206,7 +206,10 @@ TEST_F(NumIO2Keyboard, ShiftFlagFollowsTheShiftKey) {
 
 TEST_F(NumIO2Keyboard, ReadOnlyIgnoresKeysButCopies) {
   num->SetText(u"42");
+  num->SetFocus();
   num->SetReadOnly(true);
+  headless::Advance(1000);
+  EXPECT_FALSE(num->CaretVisible());  // the blink stopped with the caret hidden
   num->SetBeep(true);
   const int beeps = headless::BeepCount();
   headless::Type(num, u"7");
@@ -220,6 +223,10 @@ TEST_F(NumIO2Keyboard, ReadOnlyIgnoresKeysButCopies) {
   EXPECT_EQ(Clipboard().AsText(), u"42");
   Key('X', {ssCtrl});
   EXPECT_EQ(Text(), "42");
+  num->SetReadOnly(false);
+  EXPECT_TRUE(num->CaretVisible());
+  headless::Advance(500);
+  EXPECT_FALSE(num->CaretVisible());
 }
 
 TEST_F(NumIO2Keyboard, KeyDownHandlersSeeKeysFirst) {

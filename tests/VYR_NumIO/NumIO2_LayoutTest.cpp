@@ -1,6 +1,7 @@
 // The compound control's pure geometry: value <-> gauge pixel both ways,
-// character offsets <-> x, caption and caret positions, the zones under the
-// mouse, and stepping and snapping with pivots.
+// character offsets <-> x, the zones under the mouse, and stepping and
+// snapping with pivots. (Caption, number and caret positions are checked
+// by their pixels in NumIO2_PaintTest.)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -67,28 +68,6 @@ TEST(NumIO2Layout, GaugeFillIsClampedAndRoundsHalvesToEven) {
 
 // ---------------------------------------------------------------- text positions
 
-TEST(NumIO2Layout, CaptionAndNumberPositionsFollowTheirAlignment) {
-  TLayout l;  // width 160, box at 35, 80 wide
-  // Left caption 20 wide; right caption 20 wide without and with buttons (B = 21).
-  EXPECT_EQ(LeftCaptionX(taLeftJustify, l, 20), 7);
-  EXPECT_EQ(LeftCaptionX(taRightJustify, l, 20), 10);
-  EXPECT_EQ(LeftCaptionX(taCenter, l, 20), 7);
-  EXPECT_EQ(LeftCaptionX(taCenter, l, 50), -7);  // div truncates toward zero
-  EXPECT_EQ(RightCaptionX(taLeftJustify, l, 20), 122);
-  EXPECT_EQ(RightCaptionX(taRightJustify, l, 20), 134);
-  EXPECT_EQ(RightCaptionX(taCenter, l, 20), 128);
-  l.ButVisible = true;
-  EXPECT_EQ(RightCaptionX(taLeftJustify, l, 20), 143);
-  EXPECT_EQ(RightCaptionX(taCenter, l, 5), 146);
-  // The number, 30 wide, and the caret after its first 10 pixels.
-  EXPECT_EQ(NumberX(taLeftJustify, l, 30), 39);
-  EXPECT_EQ(NumberX(taRightJustify, l, 30), 83);
-  EXPECT_EQ(NumberX(taCenter, l, 30), 62);
-  EXPECT_EQ(CaretOffset(taLeftJustify, l, 10, 30), 13);
-  EXPECT_EQ(CaretOffset(taRightJustify, l, 10, 30), 57);
-  EXPECT_EQ(CaretOffset(taCenter, l, 10, 30), 36);
-}
-
 // With characters of one width, the x of every offset leads back to it.
 TEST(NumIO2Layout, CharacterOffsetsAndXCoordinatesAgree) {
   TLayout l;
@@ -150,14 +129,6 @@ TEST(NumIO2Layout, GaugeZonesForPressAndDrag) {
   EXPECT_EQ(MouseArea(l, 36), 1);
   EXPECT_EQ(MouseArea(l, 115), 1);
   EXPECT_EQ(MouseArea(l, 116), 2);
-}
-
-TEST(NumIO2Layout, TextTopTruncatesTowardZero) {
-  TLayout l;
-  l.Height = 18;
-  EXPECT_EQ(TextTop(l, 13), 2);
-  l.GaugeVisible = true;  // strip 6 high: (6 - 13) div 2 = -3
-  EXPECT_EQ(TextTop(l, 13), -3);
 }
 
 // ---------------------------------------------------------------- pivots

@@ -250,18 +250,6 @@ TEST_F(NumIO2Paint, CaretBlinksWhileFocused) {
   EXPECT_EQ(Px(*Shot(), x, 3), kWhite);
 }
 
-TEST_F(NumIO2Paint, ReadOnlyHidesTheCaretAndClearingItRestartsTheBlink) {
-  num->SetFocus();
-  num->SetReadOnly(true);
-  headless::Advance(1000);
-  EXPECT_FALSE(num->CaretVisible());
-  EXPECT_EQ(Px(*Shot(), 76, 10), kWhite);
-  num->SetReadOnly(false);
-  EXPECT_TRUE(num->CaretVisible());
-  headless::Advance(500);
-  EXPECT_FALSE(num->CaretVisible());
-}
-
 TEST_F(NumIO2Paint, SelectionIsInvertedWhileFocusedOrShownAlways) {
   num->SetAlignment(taLeftJustify);
   num->SetRangeHigh(1e6);
