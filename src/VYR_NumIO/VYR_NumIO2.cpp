@@ -102,8 +102,12 @@ bool TNumIO2::CheckValidity(const String& Instring) const {
   return numio::CheckCompoundText(Instring, FInFormat, FDecPSep, FFixPDecPl);
 }
 
+// The handler runs from a copy: it may free the control, and with it the
+// event it was called through.
 void TNumIO2::Changed() {
-  if (FOnChange) FOnChange(this);
+  if (!FOnChange) return;
+  const vcl::TNotifyEvent handler = FOnChange;
+  handler(this);
 }
 
 // The value of the current text, written again (in a new format or with

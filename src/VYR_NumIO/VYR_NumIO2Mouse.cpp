@@ -44,7 +44,10 @@ void TNumIO2::MouseMove(vcl::TShiftState Shift, int X, int Y) {
     } else if (FDrag == drGauge || (FDrag == drNone && numio2::GaugeDragAt(l, X, Y))) {
       SetGaugeValueAt(X);
       FValueChanged = true;
-      if (FOnGaugeChange) FOnGaugeChange(this, Shift, Value());
+      if (FOnGaugeChange) {
+        const TOnGaugeChangeEvent handler = FOnGaugeChange;  // may outlive the control
+        handler(this, Shift, Value());
+      }
     }
   }
   vcl::TCustomControl::MouseMove(Shift, X, Y);
