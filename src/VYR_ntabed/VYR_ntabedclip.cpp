@@ -125,6 +125,8 @@ void TNTabEd::PopupMenuClickExtClip(vcl::TObject*) {
   try {
     const std::u16string text = ntabed::PrepareClipText(clipboard.AsText(), true);
     const int cols = NrOfColumns(), rows = NrOfRows();
+    const auto room = static_cast<std::size_t>(cols - b.L + 1) * static_cast<std::size_t>(rows - b.T + 1);
+    found.reserve(std::min(room, text.size() / 2 + 1));
     ntabed::TClipWalker(text).Run([&](int I, int K, double Value) {
       maxI = std::max(maxI, I);
       maxK = std::max(maxK, K);

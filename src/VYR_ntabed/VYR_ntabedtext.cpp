@@ -146,7 +146,11 @@ void AppendClipCell(std::u16string& Out, double X, bool IsNumber, bool FullPreci
                     int Decimals) {
   char buf[MaxNumberText];
   const int len = WriteClipCell(buf, X, IsNumber, FullPrecision, Decimals);
-  Out.append(buf, buf + len);
+  // Widened in place: appending a range of another character type would
+  // build a temporary string for every cell.
+  const std::size_t at = Out.size();
+  Out.resize(at + static_cast<std::size_t>(len));
+  std::copy(buf, buf + len, Out.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 // ---------------------------------------------------------------- scanning
@@ -171,13 +175,29 @@ constexpr TScanState Next[8][6] = {
     /* ExpDigits */ {ssEnd, ssEnd, ssExpDigits, ssEnd, ssEnd, ssEnd},
 };
 
+// The classes of the ASCII characters for separator modes 1..3 (every
+// other character is "other").
+struct TClassTable {
+  TCharClass Of[4][128];
+  constexpr TClassTable() : Of{} {
+    for (int mode = 0; mode < 4; ++mode) {
+      for (int c = 0; c < 128; ++c) {
+        TCharClass k = ccOther;
+        if (c == ' ') k = ccBlank;
+        if (c == '+' || c == '-') k = ccSign;
+        if (c >= '0' && c <= '9') k = ccDigit;
+        if (c == 'E' || c == 'e') k = ccE;
+        if ((c == '.' && (mode == 1 || mode == 3)) || (c == ',' && mode >= 2)) k = ccSep;
+        Of[mode][c] = k;
+      }
+    }
+  }
+};
+constexpr TClassTable kClasses;
+
+// Mode 0 (any mode outside 1..3) takes neither point nor comma.
 TCharClass ClassOf(char16_t C, int SepMode) {
-  if (C == u' ') return ccBlank;
-  if (C == u'+' || C == u'-') return ccSign;
-  if (C >= u'0' && C <= u'9') return ccDigit;
-  if (C == u'E' || C == u'e') return ccE;
-  if ((C == u'.' && (SepMode == 1 || SepMode == 3)) || (C == u',' && SepMode >= 2)) return ccSep;
-  return ccOther;
+  return C < 128 ? kClasses.Of[SepMode][C] : ccOther;
 }
 
 // The number text gathered by the scanner: short texts stay on the stack.
@@ -249,6 +269,7 @@ double ScanClipNumber(std::u16string_view Text, int& Pos, bool ExpAllowed, int S
   if (Text.size() > static_cast<std::size_t>(INT_MAX - 2)) Text = Text.substr(0, INT_MAX - 2);
   const long long n = static_cast<long long>(Text.size());
   if (Pos < 1) Pos = 1;
+  if (SepMode < 1 || SepMode > 3) SepMode = 0;
   TNumberText number;
   TScanState state = ssStart;
   int expDigits = 0;  // the exponent read so far, limited just above 4200
@@ -281,9 +302,10 @@ double ScanClipNumber(std::u16string_view Text, int& Pos, bool ExpAllowed, int S
 std::u16string PrepareClipText(std::u16string_view Text, bool CommasToo) {
   std::u16string out;
   out.reserve(Text.size() + 1);
-  for (char16_t c : Text) {
-    if (c == u'\t' || c == u'\r' || (CommasToo && c == u',')) c = u' ';
-    out.push_back(c);
+  out.assign(Text);
+  const char16_t comma = CommasToo ? u',' : u'\t';
+  for (char16_t& c : out) {
+    if (c == u'\t' || c == u'\r' || c == comma) c = u' ';
   }
   out.push_back(u' ');
   return out;
