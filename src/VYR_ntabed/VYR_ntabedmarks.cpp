@@ -176,11 +176,13 @@ void TNTabEd::PopupMenuClickEmptyCells(vcl::TObject*) {
 
 void TNTabEd::SortRows(int SortColIx, bool Ascending, int LowCol, int LowRow, int HighCol,
                        int HighRow, bool IncludeHeaders) {
+  HideEditor();
   Data->SortRows(SortColIx, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
 }
 
 void TNTabEd::SortCols(int SortRowIx, bool Ascending, int LowCol, int LowRow, int HighCol,
                        int HighRow, bool IncludeHeaders) {
+  HideEditor();
   const bool was = FSortIncludeHd;
   FSortIncludeHd = IncludeHeaders;
   try {
@@ -266,6 +268,7 @@ struct TCellCopy {
 // position i. The block's cells of rows LowRow..HighRow, the heads and the
 // decimals are read first and then written back in that order.
 void TNTabEd::PermuteColumns(const std::vector<int>& Order, int LowCol, int LowRow, int HighRow) {
+  HideEditor();
   const int n = static_cast<int>(Order.size()), rows = HighRow - LowRow + 1;
   std::vector<TColumnHead> heads;
   TCellCopy cells;
@@ -309,6 +312,7 @@ void TNTabEd::PermuteColumns(const std::vector<int>& Order, int LowCol, int LowR
 // The same for rows: names, attributes and the cells of columns
 // LowCol..HighCol.
 void TNTabEd::PermuteRows(const std::vector<int>& Order, int LowRow, int LowCol, int HighCol) {
+  HideEditor();
   const int n = static_cast<int>(Order.size()), cols = HighCol - LowCol + 1;
   std::vector<vcl::String> names;
   std::vector<std::uint8_t> attribs;

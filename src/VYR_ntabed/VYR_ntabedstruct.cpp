@@ -136,9 +136,11 @@ void TNTabEd::ResizeDecimals(int OldCols, int NewCols) {
 // ---------------------------------------------------------------- structure
 
 // Runs a structural change of the table with painting suppressed (the
-// earlier SuppressPaint comes back, repainting when it is false).
+// earlier SuppressPaint comes back, repainting when it is false). An open
+// in-place editor is closed first: its cell may move away under it.
 template <class Op>
 void TNTabEd::StructureOp(TPendingMove Move, Op&& Change) {
+  HideEditor();
   const bool was = FSuppressPaint;
   FSuppressPaint = true;
   FPendingMove = Move;
@@ -173,13 +175,11 @@ void TNTabEd::InsertColumn(int ix) {
 
 void TNTabEd::RemoveRow(int ix) {
   if (!ValidRow(ix) || NrOfRows() < 2) return;
-  HideEditor();
   StructureOp({2, false, ix}, [&] { Data->RemoveRow(ix); });
 }
 
 void TNTabEd::RemoveColumn(int ix) {
   if (!ValidCol(ix) || NrOfColumns() < 2) return;
-  HideEditor();
   StructureOp({2, true, ix}, [&] { Data->RemoveColumn(ix); });
 }
 
@@ -195,7 +195,9 @@ void TNTabEd::MirrorColumns() {
   });
 }
 
+// An open in-place editor is dropped: its text belongs to the old contents.
 void TNTabEd::Clear() {
+  CancelEditor();
   const bool was = FSuppressPaint;
   FSuppressPaint = true;
   Data->Clear();
@@ -301,7 +303,9 @@ void TNTabEd::SetRowHeights(int Index, int Value) {
 
 // ---------------------------------------------------------------- selection
 
+// While events are suppressed the change is left for the next check.
 void TNTabEd::CheckSelectionChanged() {
+  if (Quiet()) return;
   const vcl::TGridRect sel = Selection();
   if (sel == FSelRemembered) return;
   FSelRemembered = sel;

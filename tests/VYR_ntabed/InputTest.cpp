@@ -146,6 +146,24 @@ TEST_F(InputTest, EscapeDropsTheTypedText) {
   EXPECT_EQ(Ed->Elem(3, 1), 4.0);
 }
 
+// A structure change closes the editor first, storing into the cell it
+// was opened on, which then moves with its row.
+TEST_F(InputTest, StructureChangesCloseTheEditor) {
+  ClickCell(2, 3);
+  headless::Type(Ed, u"5");
+  ASSERT_TRUE(EditorOpen());
+  Ed->InsertRow(1);
+  EXPECT_FALSE(EditorOpen());
+  EXPECT_EQ(Ed->Elem(2, 4), 5.0);
+  EXPECT_EQ(Ed->Elem(2, 3), 0.0);
+  ClickCell(1, 1);
+  headless::Type(Ed, u"7");
+  ASSERT_TRUE(EditorOpen());
+  Ed->Clear();  // the typed text belonged to the old contents
+  EXPECT_FALSE(EditorOpen());
+  EXPECT_EQ(Ed->Elem(1, 1), 0.0);
+}
+
 TEST_F(InputTest, TabReachesTheGrid) {
   EXPECT_NE(Ed->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB, 0);
 }
