@@ -10,6 +10,17 @@ namespace vyr {
 
 namespace {
 
+// A sample position for tests that change properties generically: a
+// centred picture keeps its place, so centring goes off first.
+template <int (TOnOffBut::*Get)() const, void (TOnOffBut::*Set)(int)>
+bool PlacedSample(TOnOffBut& B, int Attempt) {
+  if (Attempt > 1) return false;
+  B.SetAutoCenter(false);
+  const int old = (B.*Get)();
+  (B.*Set)(Attempt == 0 ? old / 2 : old + 1);
+  return (B.*Get)() != old;
+}
+
 bool RegisterOnOffBut() {
   vcl::RegisterEnum<TOnOffButStyle>(
       {u"oobsUser", u"oobsCheckbox", u"oobsRadioBut", u"oobsSlideTB", u"oobsSlideLR",
@@ -22,7 +33,6 @@ bool RegisterOnOffBut() {
   vcl::RegisterEnum<TFrameStyle>(
       {u"fsNoFrame", u"fsSimple", u"fsLowered", u"fsRaised", u"fsEtched", u"fsBump"});
   vcl::RegisterEnum<TColorScheme>({u"csBWG", u"csSystem"});
-  vcl::RegisterEnum<vcl::TStyleElement>({u"seFont", u"seClient", u"seBorder"});
   using B = TOnOffBut;
   vcl::RegisterClass<B, vcl::TGraphicControl>(u"TOnOffBut")
       .Property(u"ButtonStyle", &B::ButtonStyle, &B::SetButtonStyle, oobsColSlideLR)
@@ -33,7 +43,9 @@ bool RegisterOnOffBut() {
       .Property(u"AllowAllOff", &B::AllowAllOff, &B::SetAllowAllOff, true)
       .Property(u"AutoCenter", &B::AutoCenter, &B::SetAutoCenter, true)
       .Property(u"LeftSpace", &B::LeftSpace, &B::SetLeftSpace, 35)
+      .Sample(&PlacedSample<&B::LeftSpace, &B::SetLeftSpace>)
       .Property(u"TopSpace", &B::TopSpace, &B::SetTopSpace, 18)
+      .Sample(&PlacedSample<&B::TopSpace, &B::SetTopSpace>)
       .Property(u"LeftText", &B::LeftText, &B::SetLeftText)
       .Property(u"TopText", &B::TopText, &B::SetTopText)
       .Property(u"RightText", &B::RightText, &B::SetRightText)
@@ -50,9 +62,7 @@ bool RegisterOnOffBut() {
       .Property(u"FrameStyle", &B::FrameStyle, &B::SetFrameStyle, fsLowered)
       .Property(u"ColorScheme", &B::ColorScheme, &B::SetColorScheme, csBWG)
       .Property(u"Transparent", &B::Transparent, &B::SetTransparent, false)
-      .Property(u"Enabled", &B::Enabled, &B::SetEnabled, true)
-      .Property(u"StyleElements", &vcl::TControl::StyleElements, &vcl::TControl::SetStyleElements,
-                vcl::TStyleElements{vcl::seFont, vcl::seClient, vcl::seBorder});
+      .Property(u"Enabled", &B::Enabled, &B::SetEnabled, true);
   return true;
 }
 

@@ -47,6 +47,9 @@ const TNotCopied kNotCopied[] = {
     {u"TReportListView", u"TopRow", "the scroll position belongs to the view shown"},
     {u"TReportListView", u"DoubleBuffered", "a setting of the window underneath"},
     {u"TReportListView", u"ParentDoubleBuffered", "a setting of the window underneath"},
+    {u"TOnOffBut", u"GroupIndex", "the place among its siblings stays with each button"},
+    {u"TOnOffBut", u"AllowAllOff", "the place among its siblings stays with each button"},
+    {u"TOnOffBut", u"Mode", "the place among its siblings stays with each button"},
 };
 
 // Value properties whose setters keep every sample out, and why.
