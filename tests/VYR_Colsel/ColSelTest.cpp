@@ -274,6 +274,21 @@ TEST_F(ColSelDrawTest, DisabledItemsAreGray) {
   EXPECT_EQ(black, 0);
 }
 
+TEST_F(ColSelDrawTest, TheDroppedListShowsEveryEntryDrawn) {
+  sel->LoadStandardPalette();
+  std::vector<TColor> bars;
+  headless::SetPopupHandler([&](TPopupMenu& Menu, int, int) {
+    for (int k = 0; k < Menu.Items()->Count(); ++k) {
+      TBitmap* picture = Menu.Items()->Items(k)->Bitmap();
+      const TRect bar = colsel::ColorBarRect(Rect(0, 0, picture->Width(), picture->Height()), 30);
+      bars.push_back(picture->Canvas()->Pixels(bar.Left + 3, bar.Top + 3));
+    }
+  });
+  sel->SetDroppedDown(true);
+  ASSERT_EQ(bars.size(), 47u);
+  for (int k = 0; k < 47; ++k) EXPECT_EQ(bars[k], ColorToRGB(sel->Colors(k + 1))) << k;
+}
+
 // ---------------------------------------------------------------- the dialog
 
 class ColSelDialogTest : public ColSelTest {
