@@ -185,6 +185,16 @@ void TOnOffBut::Resize() {
   vcl::TGraphicControl::Resize();
 }
 
+void TOnOffBut::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const vcl::TRect before = BoundsRect();
+  vcl::TGraphicControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  const vcl::TRect after = BoundsRect();
+  const bool moved = before.Left != after.Left || before.Top != after.Top;
+  const bool sized = before.Width() != after.Width() || before.Height() != after.Height();
+  // A size change has called Resize already.
+  if (moved && !sized && !ComponentState().Contains(vcl::csLoading)) Resize();
+}
+
 void TOnOffBut::SetAutoCenter(bool Value) {
   if (Value == FAutoCenter) return;
   FAutoCenter = Value;

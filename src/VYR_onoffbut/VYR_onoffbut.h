@@ -128,6 +128,10 @@ class TOnOffBut : public vcl::TGraphicControl {
   // (EInvalidGraphic, EFOpenError) and leaves the pictures as they were.
   void LoadUserGlyph(const vcl::String& FName);
 
+  // Moving counts as resizing: a button placed on its parent centres its
+  // picture (AutoCenter) even when its size stays the same.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
   // Copies look, captions, state and pictures of another on/off button;
   // GroupIndex, AllowAllOff and Mode stay (they belong to this button's
   // place among its siblings).

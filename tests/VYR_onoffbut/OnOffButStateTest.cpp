@@ -41,8 +41,14 @@ TEST_F(OnOffTest, TheFirstResizeOnAParentCentresThePicture) {
   auto* b = new TOnOffBut(form.get());
   b->SetParent(form.get());
   EXPECT_EQ(b->TopSpace(), 18);
-  b->SetBounds(0, 0, 100, 51);
+  b->SetBounds(8, 8, 100, 50);  // placed: moving counts as resizing
   EXPECT_EQ(b->LeftSpace(), 35);
+  EXPECT_EQ(b->TopSpace(), 16);
+  b->SetAutoCenter(false);
+  b->SetTopSpace(3);
+  b->SetBounds(0, 0, 100, 51);
+  EXPECT_EQ(b->TopSpace(), 3);
+  b->SetAutoCenter(true);
   EXPECT_EQ(b->TopSpace(), 16);
   b->SetButtonStyle(oobsBulb);  // 39 × 49
   EXPECT_EQ(b->LeftSpace(), (100 - 39) / 2);
