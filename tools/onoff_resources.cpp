@@ -187,8 +187,8 @@ void DrawColSlideTB(TCanvas& C, bool On) {
 
 // A block arrow in a 25 × 25 cell pointing up, turned by Quarter turns clockwise.
 void Arrow(TCanvas& C, int Quarter, TColor Fill, TColor Outline) {
-  std::vector<TPoint> p{Point(12, 1),  Point(23, 12), Point(16, 12), Point(16, 23),
-                        Point(8, 23),  Point(8, 12),  Point(1, 12)};
+  std::vector<TPoint> p{Point(12, 1), Point(23, 12), Point(16, 12), Point(16, 23),
+                        Point(8, 23), Point(8, 12),  Point(1, 12)};
   for (int q = 0; q < Quarter; ++q) {
     for (TPoint& pt : p) pt = Point(24 - pt.Y, pt.X);
   }
@@ -199,18 +199,24 @@ constexpr TColor ArrowOff = RGB(210, 30, 30), ArrowOffLine = RGB(110, 0, 0);
 
 // Up (on) or right (off).
 void DrawArrowTR(TCanvas& C, bool On) {
-  if (On) Arrow(C, 0, ArrowOn, ArrowOnLine);
-  else Arrow(C, 1, ArrowOff, ArrowOffLine);
+  if (On)
+    Arrow(C, 0, ArrowOn, ArrowOnLine);
+  else
+    Arrow(C, 1, ArrowOff, ArrowOffLine);
 }
 // Up (on) or down (off).
 void DrawArrowUD(TCanvas& C, bool On) {
-  if (On) Arrow(C, 0, ArrowOn, ArrowOnLine);
-  else Arrow(C, 2, ArrowOff, ArrowOffLine);
+  if (On)
+    Arrow(C, 0, ArrowOn, ArrowOnLine);
+  else
+    Arrow(C, 2, ArrowOff, ArrowOffLine);
 }
 // Left (on) or right (off).
 void DrawArrowLR(TCanvas& C, bool On) {
-  if (On) Arrow(C, 3, ArrowOn, ArrowOnLine);
-  else Arrow(C, 1, ArrowOff, ArrowOffLine);
+  if (On)
+    Arrow(C, 3, ArrowOn, ArrowOnLine);
+  else
+    Arrow(C, 1, ArrowOff, ArrowOffLine);
 }
 
 // A pedestrian light: a standing figure in the red lamp on top, a walking
@@ -354,8 +360,10 @@ std::vector<TPoint> StarPoints() {
 // USER4: a star, filled gold (on) or only outlined (off).
 void DrawStar(TCanvas& C, bool On) {
   Pen(C, On ? RGB(180, 110, 0) : RGB(128, 128, 128));
-  if (On) Brush(C, RGB(255, 200, 0));
-  else NoBrush(C);
+  if (On)
+    Brush(C, RGB(255, 200, 0));
+  else
+    NoBrush(C);
   std::vector<TPoint> p = StarPoints();
   C.Polygon(std::span(p.data(), p.size()));
 }

@@ -86,8 +86,9 @@ void TColSel::SetSelColor(vcl::TColor Value) {
     return;
   }
   const int sel = FSelColorIx;
+  const vcl::String name = Announced(vcl::ColorToString(rgb));  // may throw: nothing changed yet
   FColors[Slot(sel)] = Value;
-  StoreName(sel, Announced(vcl::ColorToString(rgb)));
+  StoreName(sel, name);
   Refresh();
 }
 
@@ -103,8 +104,9 @@ vcl::TColor TColSel::Colors(int Index) const {
 
 void TColSel::SetColors(int Index, vcl::TColor Value) {
   if (!InRange(Index)) return;
+  const vcl::String name = Announced(vcl::ColorToString(Value));
   FColors[Slot(Index)] = Value;
-  StoreName(Index, Announced(vcl::ColorToString(Value)));
+  StoreName(Index, name);
   Refresh();
 }
 
@@ -145,14 +147,20 @@ void TColSel::ResetAllColorEditFlags() {
 
 // ---------------------------------------------------------------- palettes
 
-// Entries 1 .. Count from PredefinedColors First .. First + Count - 1.
+// Entries 1 .. Count from PredefinedColors First .. First + Count - 1. The
+// names are all announced before anything changes, so a handler that
+// throws leaves the palette as it was.
 void TColSel::LoadPalette(int First, int Count) {
+  std::array<vcl::String, MaxColors> names;
+  for (int i = 1; i <= Count; ++i) {
+    names[Slot(i)] =
+        Announced(vcl::ColorToString(PredefinedColors[static_cast<std::size_t>(First + i - 1)]));
+  }
   FSelColorIx = 1;
   FNumColors = Count;
   for (int i = 1; i <= Count; ++i) {
-    const vcl::TColor c = PredefinedColors[static_cast<std::size_t>(First + i - 1)];
-    FColors[Slot(i)] = c;
-    FColorNames[Slot(i)] = Announced(vcl::ColorToString(c));
+    FColors[Slot(i)] = PredefinedColors[static_cast<std::size_t>(First + i - 1)];
+    FColorNames[Slot(i)] = std::move(names[Slot(i)]);
   }
   ReloadList();
 }
@@ -227,7 +235,8 @@ void TColSel::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X,
 
 void TColSel::DropDown() {
   const int k = ItemIndex();
-  if (FMouseAreaCode == 1 && k >= 0 && k < FNumColors && FIsUserEditable[static_cast<std::size_t>(k)]) {
+  if (FMouseAreaCode == 1 && k >= 0 && k < FNumColors &&
+      FIsUserEditable[static_cast<std::size_t>(k)]) {
     EditSelectedColor();
   }
   vcl::TCustomComboBox::DropDown();

@@ -165,8 +165,10 @@ void TMarkSel::Paint() {
   DrawMarks(*bmp.Canvas());
   Canvas()->Draw(0, 0, &bmp);
   // The highlight stays across paints while the mouse is over the control.
-  if (!FEnabled || FLastHiLite < 0 || !FMarkVis[At(FLastHiLite)]) FLastHiLite = -1;
-  else HiLite(FLastHiLite);
+  if (!FEnabled || FLastHiLite < 0 || !FMarkVis[At(FLastHiLite)])
+    FLastHiLite = -1;
+  else
+    HiLite(FLastHiLite);
   if (FOnPaint) FOnPaint(this);
 }
 

@@ -24,7 +24,8 @@ vcl::TPoint CellCentre(const TMarkGrid& Grid, int K) {
 void PlaceMarks(const TMarkGrid& Grid, const TMarkFlags& Visible, TMarkCentres& Centres) {
   int k = 0;
   for (int m = 0; m < MarkCount; ++m) {
-    if (Visible[static_cast<std::size_t>(m)]) Centres[static_cast<std::size_t>(m)] = CellCentre(Grid, k++);
+    if (Visible[static_cast<std::size_t>(m)])
+      Centres[static_cast<std::size_t>(m)] = CellCentre(Grid, k++);
   }
 }
 

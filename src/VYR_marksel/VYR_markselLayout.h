@@ -22,10 +22,10 @@ using TMarkFlags = std::array<bool, MarkCount>;
 using TMarkCentres = std::array<vcl::TPoint, MarkCount>;
 
 struct TMarkGrid {
-  int CellWidth = 0;    // dh
-  int CellHeight = 0;   // dv
-  int MarginHorz = 0;   // dh div 2
-  int MarginVert = 0;   // dv div 2
+  int CellWidth = 0;   // dh
+  int CellHeight = 0;  // dv
+  int MarginHorz = 0;  // dh div 2
+  int MarginVert = 0;  // dv div 2
   int Columns = 1;
 };
 

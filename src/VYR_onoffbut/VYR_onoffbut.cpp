@@ -38,7 +38,7 @@ std::array<std::unique_ptr<vcl::TBitmap>, 4> CutQuadrants(vcl::TBitmap& Sheet) {
     const vcl::TRect from = onoff::QuadrantRect(i, Sheet.Width(), Sheet.Height());
     pictures[i] = std::make_unique<vcl::TBitmap>(from.Width(), from.Height());
     pictures[i]->Canvas()->CopyRect(vcl::Rect(0, 0, from.Width(), from.Height()), Sheet.Canvas(),
-                                     from);
+                                    from);
   }
   return pictures;
 }
@@ -173,8 +173,10 @@ void TOnOffBut::Recentre() {
 }
 
 void TOnOffBut::RepaintOrInvalidate() {
-  if (FTransParent) Invalidate();
-  else Repaint();
+  if (FTransParent)
+    Invalidate();
+  else
+    Repaint();
 }
 
 void TOnOffBut::Resize() {
@@ -204,15 +206,19 @@ void TOnOffBut::SetAutoCenter(bool Value) {
 
 void TOnOffBut::SetLeftSpace(int Value) {
   if (Value == FLeftSpace || Value < 0) return;
-  if (FAutoCenter) Recentre();
-  else FLeftSpace = std::min(Value, Width());
+  if (FAutoCenter)
+    Recentre();
+  else
+    FLeftSpace = std::min(Value, Width());
   Invalidate();
 }
 
 void TOnOffBut::SetTopSpace(int Value) {
   if (Value == FTopSpace || Value < 0) return;
-  if (FAutoCenter) Recentre();
-  else FTopSpace = std::min(Value, Height());
+  if (FAutoCenter)
+    Recentre();
+  else
+    FTopSpace = std::min(Value, Height());
   Invalidate();
 }
 
@@ -271,10 +277,12 @@ void TOnOffBut::SetEnabled(bool Value) {
 
 bool TOnOffBut::Accepts(int X, int Y) const {
   switch (FMouseAction) {
-    case oomaNone: return false;
+    case oomaNone:
+      return false;
     case oomaFocused:
       return onoff::InsidePicture(X, Y, FLeftSpace, FTopSpace, FGlyphWidth, FGlyphHeight);
-    case oomaPlain: break;
+    case oomaPlain:
+      break;
   }
   return true;
 }

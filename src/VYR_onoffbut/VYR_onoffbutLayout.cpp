@@ -6,10 +6,10 @@ namespace vyr::onoff {
 
 const char16_t* StyleResourceName(TOnOffButStyle Style) {
   static constexpr std::array<const char16_t*, OnOffButStyleCount> names{
-      nullptr,       u"CHECKBOX",   u"RADIOBUT",  u"SLIDETOPBOT", u"SLIDELFTRGT", u"COLSLIDETB",
+      nullptr,       u"CHECKBOX",    u"RADIOBUT", u"SLIDETOPBOT", u"SLIDELFTRGT", u"COLSLIDETB",
       u"COLSLIDELR", u"LEDREDGREEN", u"ARROWTR",  u"ARROWUD",     u"ARROWLR",     u"TRAFFICLGT",
-      u"BEVELEDLED", u"SMILEYS",    u"SMILEYRG",  u"BULB",        u"BUTLAMP",     u"HDLEFT",
-      u"HDRIGHT",    u"USER1",      u"USER2",     u"USER3",       u"USER4",       u"USER5"};
+      u"BEVELEDLED", u"SMILEYS",     u"SMILEYRG", u"BULB",        u"BUTLAMP",     u"HDLEFT",
+      u"HDRIGHT",    u"USER1",       u"USER2",    u"USER3",       u"USER4",       u"USER5"};
   const auto i = static_cast<std::size_t>(Style);
   return i < names.size() ? names[i] : nullptr;
 }
@@ -25,9 +25,12 @@ namespace {
 
 int AlignedX(vcl::TAlignment Alignment, int LeftJustified, int RightJustified, int Centred) {
   switch (Alignment) {
-    case vcl::taLeftJustify: return LeftJustified;
-    case vcl::taRightJustify: return RightJustified;
-    case vcl::taCenter: break;
+    case vcl::taLeftJustify:
+      return LeftJustified;
+    case vcl::taRightJustify:
+      return RightJustified;
+    case vcl::taCenter:
+      break;
   }
   return Centred;
 }
@@ -45,7 +48,8 @@ vcl::TPoint CaptionOrigin(TCaptionSide Side, vcl::TAlignment Alignment, int Text
       return {AlignedX(Alignment, ls + gw + 4, w - tw - 4, (w - tw - ls - gw) / 2 + ls + gw + 1),
               beside};
     case cpTop:
-    case cpBottom: break;
+    case cpBottom:
+      break;
   }
   const int y = Side == cpTop ? F.TopSpace - F.TextHeight - 4 : F.TopSpace + F.GlyphHeight + 4;
   return {AlignedX(Alignment, 4, w - tw - 4, ls + (gw - tw) / 2), y};

@@ -13,12 +13,14 @@ namespace vyr {
 
 // The picture styles; each but oobsUser draws from the named bitmap of
 // StyleResourceName.
+// clang-format off
 enum TOnOffButStyle : std::uint8_t {
   oobsUser, oobsCheckbox, oobsRadioBut, oobsSlideTB, oobsSlideLR, oobsColSlideTB,
   oobsColSlideLR, oobsLedRedGreen, oobsArrowTopRgt, oobsArrowUpDown, oobsArrowLeftRight,
   oobsTrafficLPed, oobsBeveledLed, oobsSmileyYellow, oobsSmileyRedGrn, oobsBulb, oobsButLamp,
   oobsHDLeft, oobsHDRight, oobsUser1, oobsUser2, oobsUser3, oobsUser4, oobsUser5
 };
+// clang-format on
 inline constexpr int OnOffButStyleCount = 24;
 
 // oobmNormalBut: each accepted click toggles; oobmSpeedBut: on only while
@@ -55,8 +57,7 @@ constexpr int CentredSpace(int Size, int GlyphSize) { return (Size - GlyphSize) 
 // picture's first row and column do not count.
 constexpr bool InsidePicture(int X, int Y, int LeftSpace, int TopSpace, int GlyphWidth,
                              int GlyphHeight) {
-  return LeftSpace < X && X < LeftSpace + GlyphWidth && TopSpace < Y &&
-         Y < TopSpace + GlyphHeight;
+  return LeftSpace < X && X < LeftSpace + GlyphWidth && TopSpace < Y && Y < TopSpace + GlyphHeight;
 }
 
 // The rectangle the picture is drawn to: one pixel right and down of
@@ -70,12 +71,12 @@ enum TCaptionSide : std::uint8_t { cpLeft, cpTop, cpRight, cpBottom };
 
 // What caption placement depends on besides the caption itself.
 struct TCaptionFrame {
-  int Width;        // of the control
+  int Width;  // of the control
   int LeftSpace;
   int TopSpace;
   int GlyphWidth;
   int GlyphHeight;
-  int TextHeight;   // of the sample text "(8g]}ÜÄ§"
+  int TextHeight;  // of the sample text "(8g]}ÜÄ§"
 };
 
 // The top-left corner of a caption TextWidth pixels wide:

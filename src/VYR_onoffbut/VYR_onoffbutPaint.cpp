@@ -7,10 +7,9 @@
 //   transparent:  the mask is ANDed onto the parent's pixels (white keeps
 //                 them, black clears them), then the bitmap, black wherever
 //                 the mask is white, is ORed on top.
-#include "VYR_onoffbut/VYR_onoffbut.h"
-
 #include <algorithm>
 
+#include "VYR_onoffbut/VYR_onoffbut.h"
 #include "platform/Look.h"
 #include "platform/WinapiGdi.h"
 
@@ -73,14 +72,13 @@ void TOnOffBut::PaintCaptions(vcl::TBitmap& Bmp, int TextHeight) {
 // A caption on the bitmap in its color and on the mask in black, so that
 // it is opaque in transparent mode. Only the glyphs are drawn. Disabled
 // captions are engraved: white one pixel right and down, gray on top.
-void TOnOffBut::PaintCaption(vcl::TBitmap& Bmp, const vcl::String& Text,
-                             onoff::TCaptionSide Side, vcl::TAlignment Alignment,
-                             int TextHeight) {
+void TOnOffBut::PaintCaption(vcl::TBitmap& Bmp, const vcl::String& Text, onoff::TCaptionSide Side,
+                             vcl::TAlignment Alignment, int TextHeight) {
   if (Text.empty()) return;
   vcl::TCanvas& c = *Bmp.Canvas();
   vcl::TCanvas& m = *FMask->Canvas();
-  const onoff::TCaptionFrame frame{Width(), FLeftSpace, FTopSpace, FGlyphWidth, FGlyphHeight,
-                                   TextHeight};
+  const onoff::TCaptionFrame frame{Width(),     FLeftSpace,   FTopSpace,
+                                   FGlyphWidth, FGlyphHeight, TextHeight};
   const vcl::TPoint at = onoff::CaptionOrigin(Side, Alignment, c.TextWidth(Text), frame);
   if (!FEnabled) {
     vcl::look::DrawEngravedText(c, at.X, at.Y, Text, vcl::clWhite, vcl::clGray);
@@ -111,8 +109,10 @@ void TOnOffBut::PaintPicture(vcl::TBitmap& Bmp) {
     std::uint32_t* row = Bmp.ScanLine(y);
     std::uint32_t* mask = FMask->ScanLine(y);
     for (int x = r.Left; x < r.Right; ++x) {
-      if ((row[x] & 0xFFFFFFu) == seeThrough) row[x] = background;
-      else mask[x] = black;
+      if ((row[x] & 0xFFFFFFu) == seeThrough)
+        row[x] = background;
+      else
+        mask[x] = black;
     }
   }
 }

@@ -23,11 +23,12 @@ bool PlacedSample(TOnOffBut& B, int Attempt) {
 
 bool RegisterOnOffBut() {
   vcl::RegisterEnum<TOnOffButStyle>(
-      {u"oobsUser", u"oobsCheckbox", u"oobsRadioBut", u"oobsSlideTB", u"oobsSlideLR",
-       u"oobsColSlideTB", u"oobsColSlideLR", u"oobsLedRedGreen", u"oobsArrowTopRgt",
-       u"oobsArrowUpDown", u"oobsArrowLeftRight", u"oobsTrafficLPed", u"oobsBeveledLed",
-       u"oobsSmileyYellow", u"oobsSmileyRedGrn", u"oobsBulb", u"oobsButLamp", u"oobsHDLeft",
-       u"oobsHDRight", u"oobsUser1", u"oobsUser2", u"oobsUser3", u"oobsUser4", u"oobsUser5"});
+      {u"oobsUser",        u"oobsCheckbox",     u"oobsRadioBut",       u"oobsSlideTB",
+       u"oobsSlideLR",     u"oobsColSlideTB",   u"oobsColSlideLR",     u"oobsLedRedGreen",
+       u"oobsArrowTopRgt", u"oobsArrowUpDown",  u"oobsArrowLeftRight", u"oobsTrafficLPed",
+       u"oobsBeveledLed",  u"oobsSmileyYellow", u"oobsSmileyRedGrn",   u"oobsBulb",
+       u"oobsButLamp",     u"oobsHDLeft",       u"oobsHDRight",        u"oobsUser1",
+       u"oobsUser2",       u"oobsUser3",        u"oobsUser4",          u"oobsUser5"});
   vcl::RegisterEnum<TOOButMode>({u"oobmNormalBut", u"oobmSpeedBut"});
   vcl::RegisterEnum<TOOButMouseAction>({u"oomaNone", u"oomaFocused", u"oomaPlain"});
   vcl::RegisterEnum<TFrameStyle>(

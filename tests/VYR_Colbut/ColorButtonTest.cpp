@@ -23,8 +23,8 @@ using namespace vyr;
 TEST(ColorButtonRules, HoverLightnessRisesByAFifthThenHalfwayToWhite) {
   struct Case {
     double L, Want;
-  } cases[] = {{0.0, 0.2}, {0.1, 0.3}, {0.3, 0.5}, {0.31, 0.655}, {0.5, 0.75}, {0.9, 0.95},
-               {1.0, 1.0}};
+  } cases[] = {{0.0, 0.2},  {0.1, 0.3},  {0.3, 0.5}, {0.31, 0.655},
+               {0.5, 0.75}, {0.9, 0.95}, {1.0, 1.0}};
   for (const Case& c : cases) EXPECT_NEAR(colbut::HoverLightness(c.L), c.Want, 1e-12) << c.L;
   EXPECT_LE(colbut::HoverLightness(1.5), 1.0);
 }
@@ -46,9 +46,9 @@ TEST(ColorButtonRules, CaptionsContrastWithTheirColor) {
     bool ParentBackground;
     TColor Want;
   } cases[] = {
-      {RGB(96, 96, 96), false, clWhite},  {RGB(97, 97, 97), false, clBlack},
-      {clNavy, false, clWhite},           {clYellow, false, clBlack},
-      {clNavy, true, clWindowText},       {clYellow, true, clWindowText},
+      {RGB(96, 96, 96), false, clWhite}, {RGB(97, 97, 97), false, clBlack},
+      {clNavy, false, clWhite},          {clYellow, false, clBlack},
+      {clNavy, true, clWindowText},      {clYellow, true, clWindowText},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(colbut::CaptionColor(c.Color, c.ParentBackground), c.Want) << c.Color;

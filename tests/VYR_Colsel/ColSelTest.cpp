@@ -182,6 +182,20 @@ TEST_F(ColSelTest, TheNameHandlerDecidesTheStoredName) {
   EXPECT_TRUE(sel->SelColorID().empty());
 }
 
+TEST_F(ColSelTest, AThrowingNameHandlerChangesNothing) {
+  sel->SetOnColorNameChange([](TObject*, String& name) {
+    if (name == u"clLime" || name == u"$00ABCDEF") throw EConvertError("no such color here");
+  });
+  EXPECT_THROW(sel->LoadBasicVGAPalette(), EConvertError);  // clLime is entry 11
+  EXPECT_EQ(sel->NumColors(), 20);
+  EXPECT_EQ(sel->Items()->Count(), 20);
+  EXPECT_THROW(sel->SetColors(2, clLime), EConvertError);
+  EXPECT_EQ(sel->Colors(2), clMaroon);
+  EXPECT_THROW(sel->SetSelColor(0xABCDEF), EConvertError);
+  EXPECT_EQ(sel->SelColor(), clBlack);
+  EXPECT_EQ(U8(sel->ColorNames(1)), "clBlack");
+}
+
 TEST_F(ColSelTest, UserSelectionMovesTheSelectedEntry) {
   int changes = 0;
   sel->SetOnChange([&](TObject*) { ++changes; });
@@ -206,7 +220,7 @@ TEST_F(ColSelDrawTest, TheBarShowsTheEntryColorInAnOutline) {
   const TRect r = Item(), bar = colsel::ColorBarRect(r, 30);
   EXPECT_EQ(At(bar.Left + 2, bar.Top + 2), clTeal);
   EXPECT_EQ(At(bar.Right - 2, bar.Bottom - 2), clTeal);
-  EXPECT_EQ(At(bar.Left, bar.Top + 3), clBlack);       // outline
+  EXPECT_EQ(At(bar.Left, bar.Top + 3), clBlack);  // outline
   EXPECT_EQ(At(bar.Right - 1, bar.Top + 3), clBlack);
   EXPECT_EQ(At(bar.Right, bar.Top + 3), ColorToRGB(sel->Color()));
   // The name's cell starts three pixels after the bar; its first three
@@ -227,8 +241,8 @@ TEST_F(ColSelDrawTest, EditMarksContrastWithTheirBar) {
   struct Case {
     TColor Color;
     TColor Mark;
-  } cases[] = {{clWhite, clBlack}, {clYellow, clBlack}, {clNavy, clWhite}, {clGray, clWhite},
-               {clSilver, clBlack}, {RGB(200, 100, 150), clWhite}};
+  } cases[] = {{clWhite, clBlack}, {clYellow, clBlack}, {clNavy, clWhite},
+               {clGray, clWhite},  {clSilver, clBlack}, {RGB(200, 100, 150), clWhite}};
   for (const Case& c : cases) EXPECT_EQ(colsel::EditMarkColor(c.Color), c.Mark) << c.Color;
   sel->SetColorEditAllowed(1, true);
   for (TColor color : {clWhite, clNavy}) {
@@ -299,7 +313,8 @@ class ColSelDialogTest : public ColSelTest {
     sel->SetColorEditAllowed(4, true);
     sel->SetOnChange([this](TObject*) { log.push_back("change " + U8(sel->ColorNames(4))); });
     sel->SetOnDropDown([this](TObject*) { log.push_back("dropdown"); });
-    sel->SetOnColorNameChange([this](TObject*, String& name) { log.push_back("name " + U8(name)); });
+    sel->SetOnColorNameChange(
+        [this](TObject*, String& name) { log.push_back("name " + U8(name)); });
     headless::SetColorDialogHandler([this](TColorDialog& d) {
       log.push_back("dialog");
       preset = d.Color();
@@ -320,7 +335,8 @@ TEST_F(ColSelDialogTest, APressOnTheBarOfAnEditableEntryEditsItsColor) {
   EXPECT_EQ(sel->Colors(4), answer);
   EXPECT_EQ(sel->SelColor(), answer);
   const std::string name = U8(ColorToString(answer));
-  EXPECT_EQ(log, (std::vector<std::string>{"dialog", "change clOlive", "name " + name, "dropdown"}));
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"dialog", "change clOlive", "name " + name, "dropdown"}));
   EXPECT_EQ(U8(sel->ColorNames(4)), name);
   EXPECT_EQ(U8(sel->Items()->Strings(3)), name);
   EXPECT_EQ(listsShown, 1);  // the list drops down afterwards

@@ -66,9 +66,8 @@ TEST(MarkSelLayout, TheNearestVisibleSymbolWinsAndTheLowerOneOnATie) {
   struct Case {
     int X, Y, Mark;
   } cases[] = {
-      {14, 14, 0},           {43, 14, 1},   {28, 14, 0},  // 28 is nearer 14 than 43
-      {29, 14, 1},           {-500, -500, 0}, {101, 500, 51},
-      {14 + 29 * 7, 160, 47}, {0, 170, 40},
+      {14, 14, 0}, {43, 14, 1},     {28, 14, 0},  // 28 is nearer 14 than 43
+      {29, 14, 1}, {-500, -500, 0}, {101, 500, 51}, {14 + 29 * 7, 160, 47}, {0, 170, 40},
   };
   for (const Case& k : cases) EXPECT_EQ(NearestMark(v, c, k.X, k.Y), k.Mark) << k.X << "," << k.Y;
   // A point halfway between two centres: the lower number.
@@ -179,7 +178,7 @@ TEST_F(MarkSelTest, SymbolZeroAlwaysShowsAndOutOfRangeReadsIt) {
   sel->HideAllMarks();
   EXPECT_TRUE(sel->MarkVisible(0));
   EXPECT_FALSE(sel->MarkVisible(51));
-  EXPECT_TRUE(sel->MarkVisible(60));   // reads symbol 0
+  EXPECT_TRUE(sel->MarkVisible(60));  // reads symbol 0
   EXPECT_TRUE(sel->MarkVisible(-3));
   sel->ShowAllMarks();
   EXPECT_TRUE(sel->MarkVisible(51));
@@ -190,7 +189,7 @@ TEST_F(MarkSelTest, AClickAnywhereSelectsTheNearestVisibleSymbol) {
   int paints = 0;
   sel->SetOnPaint([&](TObject*) { ++paints; });
   headless::Click(sel, 40, 45);
-  EXPECT_EQ(sel->Selected(), 9);  // centre (43, 43)
+  EXPECT_EQ(sel->Selected(), 9);   // centre (43, 43)
   headless::Click(sel, 233, 175);  // the far corner: the last visible cell
   EXPECT_EQ(sel->Selected(), 47);
   sel->SetVis(47, false);

@@ -25,10 +25,10 @@ TEST(OnOffLayout, QuadrantsPutOnLeftAndEnabledOnTop) {
     int Index;
     TRect Want;
   } cases[] = {
-      {3, Rect(0, 0, 30, 18)},   // on / enabled: top-left
-      {1, Rect(30, 0, 60, 18)},  // off / enabled: top-right
-      {2, Rect(0, 18, 30, 36)},  // on / disabled: bottom-left
-      {0, Rect(30, 18, 60, 36)}, // off / disabled: bottom-right
+      {3, Rect(0, 0, 30, 18)},    // on / enabled: top-left
+      {1, Rect(30, 0, 60, 18)},   // off / enabled: top-right
+      {2, Rect(0, 18, 30, 36)},   // on / disabled: bottom-left
+      {0, Rect(30, 18, 60, 36)},  // off / disabled: bottom-right
   };
   for (const Case& c : cases) {
     TRect r = QuadrantRect(c.Index, 60, 36);
@@ -56,8 +56,8 @@ TEST(OnOffLayout, OnlyPointsStrictlyInsideThePictureHit) {
     int X, Y;
     bool Hit;
   } cases[] = {
-      {ls, ts + 5, false},     {ls + 1, ts + 5, true},      {ls + gw - 1, ts + 5, true},
-      {ls + gw, ts + 5, false}, {ls + 5, ts, false},        {ls + 5, ts + 1, true},
+      {ls, ts + 5, false},         {ls + 1, ts + 5, true},   {ls + gw - 1, ts + 5, true},
+      {ls + gw, ts + 5, false},    {ls + 5, ts, false},      {ls + 5, ts + 1, true},
       {ls + 5, ts + gh - 1, true}, {ls + 5, ts + gh, false}, {0, 0, false},
   };
   for (const Case& c : cases) {
@@ -103,14 +103,14 @@ TEST(OnOffLayout, EveryStyleHasItsBitmapInTheQuadrantLayout) {
     TOnOffButStyle Style;
     int W, H;
   } cases[] = {
-      {oobsCheckbox, 32, 32},     {oobsRadioBut, 28, 28},     {oobsSlideTB, 36, 60},
-      {oobsSlideLR, 60, 36},      {oobsColSlideTB, 36, 60},   {oobsColSlideLR, 60, 36},
-      {oobsLedRedGreen, 28, 28},  {oobsArrowTopRgt, 50, 50},  {oobsArrowUpDown, 50, 50},
-      {oobsArrowLeftRight, 50, 50}, {oobsTrafficLPed, 62, 62}, {oobsBeveledLed, 34, 34},
-      {oobsSmileyYellow, 36, 36}, {oobsSmileyRedGrn, 36, 36}, {oobsBulb, 78, 98},
-      {oobsButLamp, 98, 48},      {oobsHDLeft, 96, 32},       {oobsHDRight, 96, 32},
-      {oobsUser1, 48, 48},        {oobsUser2, 48, 48},        {oobsUser3, 48, 48},
-      {oobsUser4, 48, 48},        {oobsUser5, 48, 48},
+      {oobsCheckbox, 32, 32},       {oobsRadioBut, 28, 28},     {oobsSlideTB, 36, 60},
+      {oobsSlideLR, 60, 36},        {oobsColSlideTB, 36, 60},   {oobsColSlideLR, 60, 36},
+      {oobsLedRedGreen, 28, 28},    {oobsArrowTopRgt, 50, 50},  {oobsArrowUpDown, 50, 50},
+      {oobsArrowLeftRight, 50, 50}, {oobsTrafficLPed, 62, 62},  {oobsBeveledLed, 34, 34},
+      {oobsSmileyYellow, 36, 36},   {oobsSmileyRedGrn, 36, 36}, {oobsBulb, 78, 98},
+      {oobsButLamp, 98, 48},        {oobsHDLeft, 96, 32},       {oobsHDRight, 96, 32},
+      {oobsUser1, 48, 48},          {oobsUser2, 48, 48},        {oobsUser3, 48, 48},
+      {oobsUser4, 48, 48},          {oobsUser5, 48, 48},
   };
   EXPECT_EQ(StyleResourceName(oobsUser), nullptr);
   for (const Case& c : cases) {

@@ -24,8 +24,8 @@ void ExpectPicture(TOnOffBut& B, TColor SeeThroughShows) {
         ++seeThrough;
       }
       ASSERT_EQ(shot->Canvas()->Pixels(at.Left + x, at.Top + y), want)
-          << ToUTF8(onoff::StyleResourceName(B.ButtonStyle())) << " state " << index << " at "
-          << x << "," << y;
+          << ToUTF8(onoff::StyleResourceName(B.ButtonStyle())) << " state " << index << " at " << x
+          << "," << y;
     }
   }
 }
@@ -67,11 +67,8 @@ TEST_F(OnOffTest, TheFrameFollowsFrameStyle) {
     TFrameStyle Style;
     TColor TopLeft, BottomRight;
   } cases[] = {
-      {fsSimple, clBlack, clBlack},
-      {fsLowered, 0x808080, clWhite},
-      {fsRaised, 0xC0C0C0, clBlack},
-      {fsEtched, 0x808080, clWhite},
-      {fsBump, clWhite, 0x808080},
+      {fsSimple, clBlack, clBlack},  {fsLowered, 0x808080, clWhite}, {fsRaised, 0xC0C0C0, clBlack},
+      {fsEtched, 0x808080, clWhite}, {fsBump, clWhite, 0x808080},
   };
   for (bool transparent : {false, true}) {
     button->SetTransparent(transparent);
@@ -103,7 +100,7 @@ class OnOffCaptionTest : public OnOffTest {
     probe.Canvas()->Font()->Assign(button->Font());
     const int th = probe.Canvas()->TextHeight(u"(8g]}\u00DC\u00C4\u00A7");
     const int tw = probe.Canvas()->TextWidth(Text);
-    const onoff::TCaptionFrame f{button->Width(), button->LeftSpace(), button->TopSpace(),
+    const onoff::TCaptionFrame f{button->Width(),      button->LeftSpace(),   button->TopSpace(),
                                  button->GlyphWidth(), button->GlyphHeight(), th};
     TPoint p = onoff::CaptionOrigin(onoff::cpLeft, button->LeftTextAlignment(), tw, f);
     return Rect(p.X, p.Y, p.X + tw + 1, p.Y + probe.Canvas()->TextHeight(Text) + 1);
@@ -144,7 +141,8 @@ TEST_F(OnOffCaptionTest, DisabledCaptionsAreEngraved) {
       } else if (p == clWhite) {
         ++white;
         const TColor from = At(shot, x - 1, y - 1);
-        EXPECT_EQ(from, clGray) << "highlight without a glyph pixel above-left at " << x << "," << y;
+        EXPECT_EQ(from, clGray) << "highlight without a glyph pixel above-left at " << x << ","
+                                << y;
       }
     }
   }
@@ -159,7 +157,8 @@ TEST_F(OnOffCaptionTest, CaptionsStayOpaqueInTransparentMode) {
   const TRect cell = CaptionCell(u"Wg");
   std::unique_ptr<TBitmap> shot = headless::Snapshot(button);
   EXPECT_GT(Count(shot, cell, clYellow), 5);
-  EXPECT_EQ(Count(shot, cell, clYellow) + Count(shot, cell, FormColor), cell.Width() * cell.Height());
+  EXPECT_EQ(Count(shot, cell, clYellow) + Count(shot, cell, FormColor),
+            cell.Width() * cell.Height());
 }
 
 }  // namespace

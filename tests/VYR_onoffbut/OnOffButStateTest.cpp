@@ -32,7 +32,8 @@ TEST(OnOffDefaults, ANewButtonKeepsItsSpacesUntilItIsResizedOnAParent) {
   EXPECT_EQ(b.UserPicture(3)->Canvas()->Pixels(10, 10), clWhite);
   for (int i : {0, 2}) {
     for (int y = 0; y < 20; ++y) {
-      for (int x = 0; x < 20; ++x) ASSERT_EQ(b.UserPicture(i)->Canvas()->Pixels(x, y), onoff::SeeThrough);
+      for (int x = 0; x < 20; ++x)
+        ASSERT_EQ(b.UserPicture(i)->Canvas()->Pixels(x, y), onoff::SeeThrough);
     }
   }
 }
@@ -199,7 +200,7 @@ TEST_F(OnOffTest, ASpeedButtonIsOnOnlyWhileHeld) {
 }
 
 TEST_F(OnOffTest, UserPicturesSetTheirSize) {
-  TBitmap sheet(20, 16);  // four pictures of 10 × 8
+  TBitmap sheet(20, 16);                                       // four pictures of 10 × 8
   const TColor colors[4] = {clRed, clLime, clBlue, clYellow};  // by quadrant index below
   for (int i = 0; i < 4; ++i) {
     TRect q = onoff::QuadrantRect(i, 20, 16);

@@ -22,15 +22,30 @@ struct TStyleEntry {
 };
 
 constexpr TStyleEntry kStyles[] = {
-    {oobsUser, u"User"},           {oobsCheckbox, u"Checkbox"},     {oobsRadioBut, u"RadioBut"},
-    {oobsSlideTB, u"SlideTB"},     {oobsSlideLR, u"SlideLR"},       {oobsColSlideTB, u"ColSlideTB"},
-    {oobsColSlideLR, u"ColSlideLR"}, {oobsLedRedGreen, u"LedRedGreen"}, {oobsArrowTopRgt, u"ArrowTopRgt"},
-    {oobsArrowUpDown, u"ArrowUpDown"}, {oobsArrowLeftRight, u"ArrowLeftRight"},
-    {oobsTrafficLPed, u"TrafficLPed"}, {oobsBeveledLed, u"BeveledLed"},
-    {oobsSmileyYellow, u"SmileyYellow"}, {oobsSmileyRedGrn, u"SmileyRedGrn"}, {oobsBulb, u"Bulb"},
-    {oobsButLamp, u"ButLamp"},     {oobsHDLeft, u"HDLeft"},         {oobsHDRight, u"HDRight"},
-    {oobsUser1, u"User1"},         {oobsUser2, u"User2"},           {oobsUser3, u"User3"},
-    {oobsUser4, u"User4"},         {oobsUser5, u"User5"},
+    {oobsUser, u"User"},
+    {oobsCheckbox, u"Checkbox"},
+    {oobsRadioBut, u"RadioBut"},
+    {oobsSlideTB, u"SlideTB"},
+    {oobsSlideLR, u"SlideLR"},
+    {oobsColSlideTB, u"ColSlideTB"},
+    {oobsColSlideLR, u"ColSlideLR"},
+    {oobsLedRedGreen, u"LedRedGreen"},
+    {oobsArrowTopRgt, u"ArrowTopRgt"},
+    {oobsArrowUpDown, u"ArrowUpDown"},
+    {oobsArrowLeftRight, u"ArrowLeftRight"},
+    {oobsTrafficLPed, u"TrafficLPed"},
+    {oobsBeveledLed, u"BeveledLed"},
+    {oobsSmileyYellow, u"SmileyYellow"},
+    {oobsSmileyRedGrn, u"SmileyRedGrn"},
+    {oobsBulb, u"Bulb"},
+    {oobsButLamp, u"ButLamp"},
+    {oobsHDLeft, u"HDLeft"},
+    {oobsHDRight, u"HDRight"},
+    {oobsUser1, u"User1"},
+    {oobsUser2, u"User2"},
+    {oobsUser3, u"User3"},
+    {oobsUser4, u"User4"},
+    {oobsUser5, u"User5"},
 };
 
 // Holds the page's controls for its handlers; owned (and freed) by the form.
@@ -130,9 +145,8 @@ class TButtonsPage : public TComponent {
     MakeLabel(u"Marker symbol (a click selects):", 800, 6);
     auto* marks = Make<TMarkSel>(FPage, 800, 24, 236, 178);
     marks->SetSelected(3);
-    marks->SetOnMarkClick([this](TObject*, int, int, int Mark) {
-      FSay(u"Marker symbol " + IntToStr(Mark));
-    });
+    marks->SetOnMarkClick(
+        [this](TObject*, int, int, int Mark) { FSay(u"Marker symbol " + IntToStr(Mark)); });
   }
 
   // The selector's choice colors the button; the button's own dialog
@@ -154,9 +168,8 @@ class TButtonsPage : public TComponent {
       swatch->Font()->SetColor(colbut::CaptionColor(colors->SelColor(), false));
       FSay(u"Color: " + colors->SelColorID());
     });
-    swatch->SetOnChange([this, swatch](TObject*) {
-      FSay(u"Color button: " + ColorToString(swatch->Color()));
-    });
+    swatch->SetOnChange(
+        [this, swatch](TObject*) { FSay(u"Color button: " + ColorToString(swatch->Color())); });
   }
 
   TComponent* FOwner;
