@@ -3,6 +3,8 @@
 // AllowAllOff (a group button that may not go off could not be read as
 // off), AutoCenter before LeftSpace and TopSpace (a stored position would
 // be recentred away).
+#include <functional>
+
 #include "VYR_onoffbut/VYR_onoffbut.h"
 #include "platform/Streaming.h"
 
@@ -16,9 +18,9 @@ template <int (TOnOffBut::*Get)() const, void (TOnOffBut::*Set)(int)>
 bool PlacedSample(TOnOffBut& B, int Attempt) {
   if (Attempt > 1) return false;
   B.SetAutoCenter(false);
-  const int old = (B.*Get)();
-  (B.*Set)(Attempt == 0 ? old / 2 : old + 1);
-  return (B.*Get)() != old;
+  const int old = std::invoke(Get, B);
+  std::invoke(Set, B, Attempt == 0 ? old / 2 : old + 1);
+  return std::invoke(Get, B) != old;
 }
 
 bool RegisterOnOffBut() {

@@ -3,6 +3,7 @@
 // editable entry (answered by the headless handler) and form files.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -122,7 +123,7 @@ TEST_F(ColSelTest, LoadersFillTheirPaletteAndAnnounceEveryName) {
     sel->SetSelColor(PredefinedColors[3]);
     WatchNames(u"renamed");
     names.clear();
-    (sel->*c.Load)();
+    std::invoke(c.Load, *sel);
     EXPECT_EQ(sel->NumColors(), c.Count);
     EXPECT_EQ(sel->SelColorIx(), 1);
     EXPECT_EQ(sel->Items()->Count(), c.Count);

@@ -4,6 +4,7 @@
 // and form files.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -163,9 +164,10 @@ TEST_F(MarkSelTest, SettingsKeepTheirLimits) {
       {&TMarkSel::SetSelected, &TMarkSel::Selected, 51, 51},
       {&TMarkSel::SetSelected, &TMarkSel::Selected, -1, -1},
   };
+  TMarkSel& target = *sel;
   for (const Case& c : cases) {
-    (sel->*c.Set)(c.Value);
-    EXPECT_EQ((sel->*c.Get)(), c.Want) << c.Value;
+    std::invoke(c.Set, target, c.Value);
+    EXPECT_EQ(std::invoke(c.Get, target), c.Want) << c.Value;
   }
 }
 
