@@ -9,13 +9,12 @@ void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text) {
   DrawEngravedText(C, X, Y, Text, clBtnHighlight, clBtnShadow);
 }
 
-void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text, TColor Highlight,
-                      TColor Shadow) {
+void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text, TColor Light, TColor Dark) {
   detail::TKeepCanvas keep(C);
   C.Brush()->SetStyle(bsClear);  // only the glyphs
-  C.Font()->SetColor(Highlight);
+  C.Font()->SetColor(Light);
   C.TextOut(X + 1, Y + 1, Text);
-  C.Font()->SetColor(Shadow);
+  C.Font()->SetColor(Dark);
   C.TextOut(X, Y, Text);
 }
 
