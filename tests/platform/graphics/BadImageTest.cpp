@@ -53,7 +53,7 @@ std::vector<BadCase> Cases() {
       {"bmp negative width", BmpClaiming(-4, 4), "dimensions"},
       {"bmp most negative height", BmpClaiming(4, INT32_MIN), "too large"},
       {"bmp odd depth", BmpClaiming(1, 1, 7), "depth"},
-      {"bmp run-length", BmpClaiming(1, 1, 8, 1), "compression"},
+      {"bmp embedded jpeg", BmpClaiming(1, 1, 8, 4), "compression"},
       {"png truncated", png.substr(0, png.size() - 30), "PNG"},
       {"png header only", png.substr(0, 33), "PNG"},
       {"png huge", PngHeader(40000, 40000) + png.substr(33), "too large"},
