@@ -2,6 +2,7 @@
 // file and the problem, and leaves the bitmap exactly as it was.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 #include "ImageTestSupport.h"
@@ -36,6 +37,38 @@ std::string BmpClaiming(std::int32_t W, std::int32_t H, int Bits = 24, std::uint
   s.Compression = Compression;
   s.Rows = {{1, 2, 3, 4}};
   return MakeBmp(s);
+}
+
+// Files the readers' rules refuse: run-length codes that leave the bitmap,
+// header sizes and plane counts that do not exist, chunks that declare
+// more than the file holds, damaged JPEG data.
+void AddReaderRuleCases(std::vector<BadCase>& V) {
+  BmpSpec rle;
+  rle.Width = 2;
+  rle.Height = 2;
+  rle.Bits = 8;
+  rle.Compression = 1;
+  rle.Palette = {0x000000, 0xFFFFFF};
+  rle.RawData = std::string("\x03\x01\x00\x01", 4);  // three pixels in a row of two
+  V.push_back({"bmp run past the row", MakeBmp(rle), "run past the bitmap"});
+  rle.RawData = std::string("\x02\x01\x00\x00\x01", 5);
+  V.push_back({"bmp run-length cut off", MakeBmp(rle), "truncated run-length"});
+  rle.RawData = std::string("\x00\x02\x00\x05", 4);
+  V.push_back({"bmp delta past the top", MakeBmp(rle), "delta past"});
+  BmpSpec header;
+  header.InfoSize = 44;
+  header.Rows = {{1, 2, 3}};
+  V.push_back({"bmp header size", MakeBmp(header), "header size 44"});
+  header.InfoSize = 40;
+  header.Planes = 3;
+  V.push_back({"bmp planes", MakeBmp(header), "planes"});
+  std::string bomb = PngHeader(16, 1);
+  PutBig(bomb, 0x71000000, 4);
+  bomb += "zTXt";
+  bomb.resize(432, 'z');
+  V.push_back({"png text chunk bomb", bomb, "truncated"});
+  const std::string flat = FlatJpeg(64, 64, false);
+  V.push_back({"jpeg scan cut short", flat.substr(0, flat.size() - 12) + "\xFF\xD9", "JPEG"});
 }
 
 std::vector<BadCase> Cases() {
@@ -75,23 +108,34 @@ std::vector<BadCase> Cases() {
   sp[46] = 0;  // palette count 0 means all 256 entries: cut the file inside them
   sp.resize(14 + 40 + 100);
   v.push_back({"bmp truncated palette", sp, "palette"});
+  AddReaderRuleCases(v);
   return v;
 }
 
-// A bitmap with recognisable content to compare against after a failure.
+// A bitmap with recognisable content to compare against after a failure:
+// every pixel different, alpha bytes set, settings away from the defaults.
 std::unique_ptr<TBitmap> Marked() {
-  auto b = MakeBitmap(3, 2, clRed);
-  b->Canvas()->SetPixels(1, 1, clBlue);
+  auto b = std::make_unique<TBitmap>(3, 2);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 3; ++x) b->ScanLine(y)[x] = 0x11000000u * (x + 1) + 0x00102030u * (y + 2) + x;
+  }
   b->SetPixelFormat(pf8bit);
+  b->SetTransparentColor(clFuchsia);
+  b->SetTransparent(true);
   return b;
 }
 
+// A failed load leaves the bitmap byte for byte as Marked() made it.
 void ExpectUnchanged(TBitmap& B, const std::string& Name) {
-  EXPECT_EQ(B.Width(), 3) << Name;
-  EXPECT_EQ(B.Height(), 2) << Name;
+  const auto want = Marked();
+  ASSERT_EQ(B.Width(), 3) << Name;
+  ASSERT_EQ(B.Height(), 2) << Name;
+  for (int y = 0; y < 2; ++y) {
+    EXPECT_EQ(std::memcmp(B.ScanLine(y), want->ScanLine(y), 3 * sizeof(std::uint32_t)), 0) << Name << " row " << y;
+  }
   EXPECT_EQ(B.PixelFormat(), pf8bit) << Name;
-  EXPECT_EQ(CountColor(B, clRed), 5) << Name;
-  EXPECT_EQ(B.Canvas()->Pixels(1, 1), clBlue) << Name;
+  EXPECT_EQ(B.TransparentColor(), clFuchsia) << Name;
+  EXPECT_TRUE(B.Transparent()) << Name;
 }
 
 }  // namespace
