@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of a fuzz build for the given number of seconds,
 # starting from its seeds in fuzz/corpus/<name>/ (copied, so runs never
-# change the committed seeds). Any crash, leak or sanitizer report fails.
+# change the committed seeds). Any crash, leak or sanitizer report fails, and
+# so does a run past the memory limits: 512 MB resident, 512 MB in one
+# allocation, so that no input can make a reader take more.
 set -euo pipefail
 build=${1:-build-fuzz}
 seconds=${2:-10}
@@ -23,8 +25,8 @@ for exe in "${targets[@]}"; do
   [[ -f "$root/fuzz/$name.dict" ]] && dict=(-dict="$root/fuzz/$name.dict")
   echo "fuzz: $name for ${seconds}s"
   ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
-    "$exe" "${dict[@]}" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
-      -artifact_prefix="$work/artifacts/" -print_final_stats=0 "$work/corpus" \
+    "$exe" "${dict[@]}" -max_total_time="$seconds" -rss_limit_mb=512 -timeout=20 \
+      -malloc_limit_mb=512 -artifact_prefix="$work/artifacts/" -print_final_stats=0 "$work/corpus" \
       >"$work/log.txt" 2>&1 || { tail -n 60 "$work/log.txt"; echo "fuzz: $name FAILED"; exit 1; }
 done
 echo "fuzz: all targets clean"
