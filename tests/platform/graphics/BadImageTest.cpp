@@ -24,7 +24,7 @@ std::string Saved(const char* Ext) {
   for (int y = 0; y < 12; ++y) {
     for (int x = 0; x < 20; ++x) b.Canvas()->SetPixels(x, y, RGB(x * 12, y * 20, 77));
   }
-  const String path = TempPath(std::string("good.") + Ext);
+  const String path = OwnTempPath(std::string("good.") + Ext);
   b.SaveToFile(path);
   return ReadFile(path);
 }

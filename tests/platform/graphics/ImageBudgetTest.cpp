@@ -48,7 +48,7 @@ std::string Saved(int W, int H, const char* Ext) {
   for (int y = 0; y < H; ++y) {
     for (int x = 0; x < W; ++x) b.ScanLine(y)[x] = static_cast<std::uint32_t>(x * 7 + y * 13) * 0x010301u & 0xFFFFFF;
   }
-  const String path = TempPath(std::string("budget.") + Ext);
+  const String path = OwnTempPath(std::string("budget.") + Ext);
   b.SaveToFile(path);
   return ReadFile(path);
 }

@@ -117,7 +117,7 @@ std::string SavedJpeg() {
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 24; ++x) b.Canvas()->SetPixels(x, y, RGB(x * 10, y * 15, 200 - x * 5));
   }
-  const String path = TempPath("rules.jpg");
+  const String path = OwnTempPath("rules.jpg");
   b.SaveToFile(path);
   return ReadFile(path);
 }

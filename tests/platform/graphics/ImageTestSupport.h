@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "platform/Graphics.h"
 
 namespace vcltest {
@@ -16,6 +18,13 @@ namespace vcltest {
 inline vcl::String TempPath(const std::string& Name) {
   std::filesystem::create_directories(VYR_TEST_TMP);
   return vcl::FromUTF8(std::string(VYR_TEST_TMP) + "/" + Name);
+}
+
+// A scratch file of the running test alone: ctest runs the tests of one
+// executable side by side.
+inline vcl::String OwnTempPath(const std::string& Name) {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  return TempPath(std::string(test->test_suite_name()) + "." + test->name() + "-" + Name);
 }
 
 inline std::string ReadFile(const vcl::String& Path) {
