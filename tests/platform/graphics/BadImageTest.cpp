@@ -39,29 +39,64 @@ std::string BmpClaiming(std::int32_t W, std::int32_t H, int Bits = 24, std::uint
   return MakeBmp(s);
 }
 
-// Files the readers' rules refuse: run-length codes that leave the bitmap,
-// header sizes and plane counts that do not exist, chunks that declare
-// more than the file holds, damaged JPEG data.
+// A run-length BMP of W × H pixels (4 or 8 bits) with the given codes.
+std::string RleBmp(int W, int H, int Bits, const std::string& Codes, bool TopDown = false) {
+  BmpSpec s;
+  s.Width = W;
+  s.Height = H;
+  s.Bits = Bits;
+  s.Compression = Bits == 8 ? 1 : 2;
+  s.TopDown = TopDown;
+  s.Palette = {0x000000, 0xFFFFFF};
+  s.RawData = Codes;
+  return MakeBmp(s);
+}
+
+std::string BmpWithHeader(std::uint32_t Size, int Planes = 1, std::uint32_t Compression = 0) {
+  BmpSpec s;
+  s.InfoSize = Size;
+  s.Planes = Planes;
+  s.Compression = Compression;
+  s.Bits = Compression == 3 ? 32 : 24;
+  s.Rows = {{1, 2, 3, 4}};
+  return MakeBmp(s);
+}
+
+std::string Codes(std::initializer_list<int> Bytes) {
+  std::string s;
+  for (int b : Bytes) s += static_cast<char>(b);
+  return s;
+}
+
+// Files the readers' rules refuse: run-length codes that leave the bitmap
+// or stop early, header sizes and plane counts that do not exist, chunks
+// that declare more than the file holds, damaged JPEG data.
 void AddReaderRuleCases(std::vector<BadCase>& V) {
-  BmpSpec rle;
-  rle.Width = 2;
-  rle.Height = 2;
-  rle.Bits = 8;
-  rle.Compression = 1;
-  rle.Palette = {0x000000, 0xFFFFFF};
-  rle.RawData = std::string("\x03\x01\x00\x01", 4);  // three pixels in a row of two
-  V.push_back({"bmp run past the row", MakeBmp(rle), "run past the bitmap"});
-  rle.RawData = std::string("\x02\x01\x00\x00\x01", 5);
-  V.push_back({"bmp run-length cut off", MakeBmp(rle), "truncated run-length"});
-  rle.RawData = std::string("\x00\x02\x00\x05", 4);
-  V.push_back({"bmp delta past the top", MakeBmp(rle), "delta past"});
-  BmpSpec header;
-  header.InfoSize = 44;
-  header.Rows = {{1, 2, 3}};
-  V.push_back({"bmp header size", MakeBmp(header), "header size 44"});
-  header.InfoSize = 40;
-  header.Planes = 3;
-  V.push_back({"bmp planes", MakeBmp(header), "planes"});
+  const std::string run = "run past the bitmap", cut = "truncated run-length", delta = "delta past";
+  const std::vector<BadCase> rle = {
+      {"rle8 run past the row", RleBmp(4, 2, 8, Codes({3, 1, 2, 1})), run},
+      {"rle4 run past the row", RleBmp(5, 1, 4, Codes({6, 0x12})), run},
+      {"rle8 absolute run past the row", RleBmp(4, 1, 8, Codes({2, 1, 0, 3, 1, 1, 1, 0})), run},
+      {"rle8 run above the top row", RleBmp(2, 1, 8, Codes({0, 0, 1, 1})), run},
+      {"rle8 delta past the right edge", RleBmp(4, 2, 8, Codes({2, 1, 0, 2, 3, 0})), delta},
+      {"rle8 delta past the top", RleBmp(4, 2, 8, Codes({0, 2, 0, 2})), delta},
+      {"rle8 cut inside a code", RleBmp(4, 2, 8, Codes({4, 1, 0})), cut},
+      {"rle4 cut inside an absolute run", RleBmp(8, 1, 4, Codes({0, 8, 0x12, 0x34})), cut},
+      {"rle8 cut inside a delta", RleBmp(4, 2, 8, Codes({0, 2, 1})), cut},
+      {"rle8 rows left without end of bitmap", RleBmp(4, 2, 8, Codes({4, 1, 0, 0})), cut},
+      {"rle4 no data at all", RleBmp(4, 2, 4, ""), cut},
+      {"rle8 top-down", RleBmp(2, 2, 8, Codes({0, 1}), true), "top-down"},
+      {"rle8 with 4 bits", [] { BmpSpec s; s.Bits = 4; s.Compression = 1; s.RawData = Codes({0, 1}); return MakeBmp(s); }(), "bit depth"},
+  };
+  V.insert(V.end(), rle.begin(), rle.end());
+  for (std::uint32_t size : {0u, 11u, 20u, 39u, 41u, 44u, 100u, 128u, 4096u}) {
+    V.push_back({"bmp header size " + std::to_string(size), BmpWithHeader(size), "header size"});
+  }
+  for (int planes : {0, 2, 65535}) {
+    V.push_back({"bmp planes " + std::to_string(planes), BmpWithHeader(40, planes), "planes"});
+  }
+  // In a 64-byte header, 3 is one-dimensional Huffman coding, not bit fields.
+  V.push_back({"bmp os/2 compression 3", BmpWithHeader(64, 1, 3), "compression"});
   std::string bomb = PngHeader(16, 1);
   PutBig(bomb, 0x71000000, 4);
   bomb += "zTXt";
