@@ -233,6 +233,9 @@ void DrawSizeGrip(TCanvas& C, const TRect& R);
 // clBtnShadow at (X, Y) on top, with the canvas's font otherwise and a
 // clear brush (only the glyphs are drawn).
 void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text);
+// The same in the caller's colors: Light at (X + 1, Y + 1), then Dark at
+// (X, Y) on top (controls whose disabled captions have colors of their own).
+void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text, TColor Light, TColor Dark);
 // The same through DrawText with the DT_ Format flags in R: the highlight
 // copy is laid out in R moved by (1, 1) and, unless Format has DT_NOCLIP,
 // clipped to R like the text itself.

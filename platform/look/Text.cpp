@@ -6,11 +6,15 @@
 namespace vcl::look {
 
 void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text) {
+  DrawEngravedText(C, X, Y, Text, clBtnHighlight, clBtnShadow);
+}
+
+void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text, TColor Light, TColor Dark) {
   detail::TKeepCanvas keep(C);
   C.Brush()->SetStyle(bsClear);  // only the glyphs
-  C.Font()->SetColor(clBtnHighlight);
+  C.Font()->SetColor(Light);
   C.TextOut(X + 1, Y + 1, Text);
-  C.Font()->SetColor(clBtnShadow);
+  C.Font()->SetColor(Dark);
   C.TextOut(X, Y, Text);
 }
 

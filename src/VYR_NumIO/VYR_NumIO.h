@@ -1,7 +1,10 @@
-// The numeric edit field: an edit that accepts only text forming a number
-// in its input format and within its range.
+// The numeric input unit: the edit field TNumIO, an edit that accepts only
+// text forming a number in its input format and within its range, and the
+// compound control TNumIO2 (VYR_NumIO2.h) with its own entry box, buttons
+// and gauge. Including this header brings both.
 #pragma once
 
+#include "VYR_NumIO/VYR_NumIO2.h"
 #include "VYR_NumIO/VYR_NumIOFormats.h"
 #include "companion/basepack/VYR_vyrbase.h"
 #include "platform/StdCtrls.h"

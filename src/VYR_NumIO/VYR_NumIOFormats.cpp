@@ -365,16 +365,19 @@ bool ReadEditTextWhole(const String& Text, TInFormat Format, TDecPSep Mode, doub
   return IsWholeText(Text, pos);
 }
 
-// The run-time library's integer conversion of a text that passed
-// IsIntText; beyond the 32-bit range it gives the limit on the text's side.
+// The compound control's value of a text that passed IsIntText: the
+// run-time library's integer conversion, and 2147483647 whenever that
+// conversion fails, which is for any text beyond the 32-bit range, on
+// either side (so "-2147483649" gives 2147483647 as well).
 std::int32_t IntTextValue(const String& Text) {
   const bool negative = Text.front() == u'-';
   std::int64_t magnitude = 0;
   for (Char c : Text) {
     if (IsDigit(c)) magnitude = std::min<std::int64_t>(magnitude * 10 + (c - u'0'), INT64_C(1) << 40);
   }
-  if (negative) return static_cast<std::int32_t>(std::max<std::int64_t>(-magnitude, INT32_MIN));
-  return static_cast<std::int32_t>(std::min<std::int64_t>(magnitude, INT32_MAX));
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  if (value < INT32_MIN || value > INT32_MAX) return INT32_MAX;
+  return static_cast<std::int32_t>(value);
 }
 
 double ScanWholeFloat(const String& Text) {

@@ -119,7 +119,8 @@ vcl::String WriteEditValue(double Value, TInFormat Format, int FixPointDecPlaces
 // ---- Format tables: the compound control (TNumIO2) ---------------------
 
 // The compound control's Value of Text (floats always read with exponent
-// and both separators).
+// and both separators). In itInt a text that is no integer reads 0 and one
+// beyond the 32-bit range, on either side, reads 2147483647.
 double ReadCompoundValue(const vcl::String& Text, TInFormat Format);
 // The compound control's text for a value.
 vcl::String WriteCompoundValue(double Value, TInFormat Format, int FixPointDecPlaces,

