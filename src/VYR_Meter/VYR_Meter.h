@@ -328,7 +328,6 @@ class TMeter : public vcl::TGraphicControl {
 
   // The moving parts and what lies over them (VYR_MeterPaint.cpp).
   void Compose(const vcl::TRect& Area);
-  void DrawNeedles(vcl::TCanvas* C);
   void DrawNeedle(vcl::TCanvas* C, double V, const TNeedleLayout& Layout);
   void DrawCover(vcl::TCanvas* C);
   void DrawFaceEdge(vcl::TCanvas* C);

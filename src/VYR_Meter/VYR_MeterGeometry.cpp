@@ -211,7 +211,7 @@ void AddDecadeTicks(const TScaleRange& S, std::vector<TTick>& Out) {
 std::vector<TTick> ScaleTicks(const TScaleRange& S, int NrTicks, bool Short) {
   std::vector<TTick> out;
   const TScaleTicks t = CalcScaleTicks(NrTicks, S.Min, S.Max);
-  if (t.Step == 0) {
+  if (t.Step == 0 || !(S.Max > S.Min)) {
     out.push_back({S.Min, true, true});
     return out;
   }

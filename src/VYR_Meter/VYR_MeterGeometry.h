@@ -103,8 +103,9 @@ struct TTick {
 // then each major tick (followed by its label when Labeled). Linear scales
 // and logarithmic ones spanning less than a decade label every major tick
 // of CalcScaleTicks; longer logarithmic scales put major ticks at 1..9 ×
-// 10^k and label 1, 2 and 5 × 10^k (all of them below a decade). Runaway
-// loops of degenerate ranges stop after a few thousand ticks.
+// 10^k and label 1, 2 and 5 × 10^k (all of them below a decade). A range
+// without extent (or falling) has one labelled tick at Min; runaway loops of
+// degenerate ranges stop after a few thousand ticks.
 std::vector<TTick> ScaleTicks(const TScaleRange& S, int NrTicks, bool Short);
 
 // ---------------------------------------------------------------- needle

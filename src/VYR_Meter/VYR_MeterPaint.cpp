@@ -97,8 +97,15 @@ void TMeter::Compose(const vcl::TRect& Area) {
   };
   fresh();
   c->CopyRect(Area, FScaleBmp->Canvas(), Area);
-  DrawNeedles(c);
-  fresh();
+  // The second needle lies beneath the main one; a handler that sets
+  // NeedleDrawn replaces the main needle only.
+  if (FNeedleLayoutSec.Visible()) DrawNeedle(c, FValueSec, FNeedleLayoutSec);
+  bool drawn = false;
+  if (FOnBeforeDrawNeedle) {
+    FOnBeforeDrawNeedle(this, c, drawn);
+    fresh();
+  }
+  if (!drawn && FNeedleLayout.Visible()) DrawNeedle(c, FValue, FNeedleLayout);
   DrawCover(c);
   DrawAnchor(c);
   DrawLamps(c);
@@ -110,17 +117,6 @@ void TMeter::Compose(const vcl::TRect& Area) {
 }
 
 // ---------------------------------------------------------------- needles
-
-// The second needle lies beneath the main one. A handler that sets
-// NeedleDrawn replaces the main needle only.
-void TMeter::DrawNeedles(vcl::TCanvas* C) {
-  if (FNeedleLayoutSec.Visible()) DrawNeedle(C, FValueSec, FNeedleLayoutSec);
-  bool drawn = false;
-  if (FOnBeforeDrawNeedle) {
-    FOnBeforeDrawNeedle(this, C, drawn);
-  }
-  if (!drawn && FNeedleLayout.Visible()) DrawNeedle(C, FValue, FNeedleLayout);
-}
 
 void TMeter::DrawNeedle(vcl::TCanvas* C, double V, const TNeedleLayout& Layout) {
   const double theta = meter::ThetaOf(FGeometry, meter::ValueToFraction(ScaleRange(), V));
