@@ -137,11 +137,19 @@ void TMeter::SetColorScheme(TColorScheme Value) {
   RepaintAll();
 }
 
-// The rims change the cover at once; the arc follows at the next resize or
-// layout change.
-void TMeter::SetRimTop(int Value) { ChangeAndRepaint(FRims.Top, Value); }
-void TMeter::SetRimBottom(int Value) { ChangeAndRepaint(FRims.Bottom, Value); }
-void TMeter::SetRimSide(int Value) { ChangeAndRepaint(FRims.Side, Value); }
+// The arc is laid out again at once, so that a meter shows the same
+// picture however its rims came to be (set late, or read from a file in
+// any order).
+void TMeter::SetRim(int& Rim, int Value) {
+  if (Rim == Value) return;
+  Rim = Value;
+  Relayout();
+  RepaintAll();
+}
+
+void TMeter::SetRimTop(int Value) { SetRim(FRims.Top, Value); }
+void TMeter::SetRimBottom(int Value) { SetRim(FRims.Bottom, Value); }
+void TMeter::SetRimSide(int Value) { SetRim(FRims.Side, Value); }
 
 // ---------------------------------------------------------------- needles, anchor, lamps
 

@@ -179,6 +179,8 @@ class TMeter : public vcl::TGraphicControl {
   void SetColorScheme(TColorScheme Value);
   TFrameStyle FrameStyle() const { return FFrameStyle; }
   void SetFrameStyle(TFrameStyle Value);
+  // The cover's height above and below the face and its width at the
+  // sides; the arc is laid out again within them.
   int RimTop() const { return FRims.Top; }
   void SetRimTop(int Value);
   int RimBottom() const { return FRims.Bottom; }
@@ -295,6 +297,7 @@ class TMeter : public vcl::TGraphicControl {
 
   bool Loading() const { return ComponentState().Contains(vcl::csLoading); }
   void Relayout();
+  void SetRim(int& Rim, int Value);
   // Paints the whole meter now (nothing while loading).
   void RepaintAll();
   // Paints again what a value or alarm change altered: the needles' old and

@@ -46,6 +46,7 @@ TEST_F(MeterCacheTest, EveryPropertyTheScaleShowsRedrawsItAtTheNextPaint) {
       {"width", nullptr, [](TMeter* m) { m->SetWidth(330); }},
       {"height", nullptr, [](TMeter* m) { m->SetHeight(240); }},
       {"layout", nullptr, [](TMeter* m) { m->SetMeterLayout(vyr::mlCirc300); }},
+      {"top rim", nullptr, [](TMeter* m) { m->SetRimTop(30); }},
       {"minimum", nullptr, [](TMeter* m) { m->SetMeterMinValue(-1); }},
       {"maximum", nullptr, [](TMeter* m) { m->SetMeterMaxValue(3); }},
       {"logarithmic", [](TMeter* m) { m->SetMeterMinValue(1); m->SetMeterMaxValue(1000); },
@@ -101,7 +102,7 @@ TEST_F(MeterCacheTest, WhatTheScaleDoesNotShowKeepsItsBitmap) {
       {[](TMeter* m) { m->SetColorCover(clRed); }, true},
       {[](TMeter* m) { m->SetFrameStyle(vyr::fsEtched); }, true},
       {[](TMeter* m) { m->SetColorScheme(vyr::csSystem); }, true},
-      {[](TMeter* m) { m->SetRimSide(20); }, true},
+      {[](TMeter* m) { m->SetRimSide(20); }, true},  // the quarter circle ignores the sides
       {[](TMeter* m) { m->SetAnchorSize(40); }, true},
       {[](TMeter* m) { m->SetLimWatchPsvColor(clBlue); }, true},
       {[](TMeter* m) { m->NeedleLayout()->SetColorBody(clRed); }, true},
