@@ -13,8 +13,8 @@
 
 #include "platform/Classes.h"
 #include "platform/Types.h"
-#include "platform/graphics/Color.h"
-#include "platform/graphics/Font.h"
+#include "platform/Color.h"
+#include "platform/Font.h"
 
 namespace vcl {
 

@@ -30,7 +30,7 @@
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
 #include "platform/StdCtrls.h"
-#include "platform/grids/GridAxis.h"
+#include "platform/GridAxis.h"
 
 namespace vcl {
 

@@ -8,7 +8,7 @@
 #include <numeric>
 #include <stdexcept>
 
-#include "companion/basepack/VYR_dstruct_column.h"
+#include "companion/basepack/internal/VYR_dstruct_column.h"
 #include "companion/basepack/VYR_stringl.h"
 
 namespace vyr {

@@ -29,7 +29,7 @@
 #include <type_traits>
 
 #include "companion/basepack/VYR_dstruct.h"
-#include "companion/basepack/VYR_dstruct_column.h"
+#include "companion/basepack/internal/VYR_dstruct_column.h"
 #include "companion/basepack/VYR_stringl.h"
 
 namespace vyr {

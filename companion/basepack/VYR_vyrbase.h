@@ -11,7 +11,7 @@
 
 #include "platform/Classes.h"
 #include "platform/SysUtils.h"
-#include "platform/graphics/Color.h"
+#include "platform/Color.h"
 
 namespace vcl {
 class TCanvas;

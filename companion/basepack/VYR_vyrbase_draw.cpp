@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "companion/basepack/VYR_vyrbase.h"
-#include "companion/basepack/VYR_vyrbase_marks.h"
+#include "companion/basepack/internal/VYR_vyrbase_marks.h"
 #include "platform/Graphics.h"
 
 namespace vyr {

@@ -1,7 +1,7 @@
 // The 52 marker symbols, built at compile time from shape rules: squares,
 // discs, diamonds and triangles in outline and filled forms and three
 // sizes, crosses and stars, bars, combined and half-filled forms, arrows.
-#include "companion/basepack/VYR_vyrbase_marks.h"
+#include "companion/basepack/internal/VYR_vyrbase_marks.h"
 
 #include <cstdlib>
 

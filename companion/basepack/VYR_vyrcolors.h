@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "platform/graphics/Color.h"
+#include "platform/Color.h"
 
 namespace vyr {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/graphics/Color.h"
+#include "platform/Color.h"
 
 namespace vcl {
 

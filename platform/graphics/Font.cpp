@@ -1,4 +1,4 @@
-#include "platform/graphics/Font.h"
+#include "platform/Font.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/grids/GridAxis.h"
+#include "platform/GridAxis.h"
 
 #include <algorithm>
 

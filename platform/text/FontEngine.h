@@ -15,7 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/graphics/Font.h"
+#include "platform/Font.h"
 #include "platform/text/FontMatch.h"
 
 namespace vcl::text {

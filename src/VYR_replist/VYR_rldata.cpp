@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "VYR_replist/VYR_rlio.h"
+#include "VYR_replist/internal/VYR_rlio.h"
 #include "companion/basepack/VYR_stringl.h"
 
 namespace vyr {

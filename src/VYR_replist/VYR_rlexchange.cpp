@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "VYR_replist/VYR_rldata.h"
-#include "VYR_replist/VYR_rlio.h"
+#include "VYR_replist/internal/VYR_rlio.h"
 #include "companion/basepack/VYR_stringl.h"
 #include "platform/Clipbrd.h"
 

@@ -1,4 +1,4 @@
-#include "VYR_replist/VYR_rlio.h"
+#include "VYR_replist/internal/VYR_rlio.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -18,7 +18,7 @@
 #include <optional>
 
 #include "VYR_replist/VYR_rldata.h"
-#include "VYR_replist/VYR_rlio.h"
+#include "VYR_replist/internal/VYR_rlio.h"
 #include "companion/basepack/VYR_stringl.h"
 
 namespace vyr {

@@ -22,7 +22,7 @@
 #include <memory>
 
 #include "VYR_replist/VYR_rldata.h"
-#include "VYR_replist/VYR_rlio.h"
+#include "VYR_replist/internal/VYR_rlio.h"
 
 namespace vyr {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/WinapiGdi.h"
-#include "platform/graphics/Color.h"
+#include "platform/Color.h"
 
 using namespace vcl;
 

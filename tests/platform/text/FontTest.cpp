@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/graphics/Font.h"
+#include "platform/Font.h"
 
 using namespace vcl;
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/Types.h"
-#include "platform/graphics/Color.h"
+#include "platform/Color.h"
 
 namespace vcl {
 
