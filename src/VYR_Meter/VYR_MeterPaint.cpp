@@ -10,7 +10,7 @@
 // Handlers of OnBeforeDrawNeedle and OnMeterRendered may draw anywhere, so
 // with one assigned every paint composes the whole meter.
 #include "VYR_Meter/VYR_Meter.h"
-#include "VYR_Meter/VYR_MeterDraw.h"
+#include "VYR_Meter/internal/VYR_MeterDraw.h"
 
 namespace vyr {
 

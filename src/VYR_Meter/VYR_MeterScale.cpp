@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "VYR_Meter/VYR_Meter.h"
-#include "VYR_Meter/VYR_MeterDraw.h"
+#include "VYR_Meter/internal/VYR_MeterDraw.h"
 
 namespace vyr {
 
