@@ -301,8 +301,8 @@ class TMeter : public vcl::TGraphicControl {
   // Paints the whole meter now (nothing while loading).
   void RepaintAll();
   // Paints again what a value or alarm change altered: the needles' old and
-  // new area, the lamps when an alarm flag changed.
-  void RepaintDynamic();
+  // new area when a shown needle moved, the lamps whose alarm flag changed.
+  void RepaintDynamic(bool NeedleMoved);
   template <class V>
   void ChangeAndRepaint(V& Field, V Value);
   void SceneChanged() { ++FSceneGeneration; }

@@ -9,6 +9,8 @@
 //   OnMeterRendered, outer frame
 // Handlers of OnBeforeDrawNeedle and OnMeterRendered may draw anywhere, so
 // with one assigned every paint composes the whole meter.
+#include <algorithm>
+
 #include "VYR_Meter/VYR_Meter.h"
 #include "VYR_Meter/internal/VYR_MeterDraw.h"
 
@@ -34,13 +36,13 @@ bool HasShadow(const TNeedleLayout& L) { return L.ShadowDx() != 0 || L.ShadowDy(
 
 // ---------------------------------------------------------------- repainting
 
-void TMeter::RepaintDynamic() {
+void TMeter::RepaintDynamic(bool NeedleMoved) {
   if (Loading()) return;
   if (HandlersDrawAnywhere()) {
     RepaintAll();
     return;
   }
-  vcl::TRect dirty = meter::UnionOf(FPaintedNeedles, NeedleArea());
+  vcl::TRect dirty = NeedleMoved ? meter::UnionOf(FPaintedNeedles, NeedleArea()) : vcl::TRect();
   if (FOFL != FPaintedOFL) dirty = meter::UnionOf(dirty, HighLampRect());
   if (FUFL != FPaintedUFL) dirty = meter::UnionOf(dirty, LowLampRect());
   if (dirty.IsEmpty()) return;
@@ -138,16 +140,17 @@ void TMeter::DrawNeedle(vcl::TCanvas* C, double V, const TNeedleLayout& Layout) 
 void TMeter::DrawCover(vcl::TCanvas* C) {
   const int w = Width(), h = Height();
   meter::Solid(C, FColorCover);
-  C->Rectangle(0, 0, FRims.Side - 1, h);
-  C->Rectangle(0, 0, w, FRims.Top);
-  C->Rectangle(w - FRims.Side, 0, w, h);
-  C->Rectangle(0, h - FRims.Bottom, w, h);
+  for (const vcl::TRect& r : {vcl::Rect(0, 0, FRims.Side - 1, h), vcl::Rect(0, 0, w, FRims.Top),
+                              vcl::Rect(w - FRims.Side, 0, w, h), vcl::Rect(0, h - FRims.Bottom, w, h)}) {
+    if (meter::Touches(C, r)) C->Rectangle(r);
+  }
 }
 
 // A sunken edge around the face: light below and right, dark above and left.
 void TMeter::DrawFaceEdge(vcl::TCanvas* C) {
   const int l = FRims.Side - 1, r = Width() - FRims.Side;
   const int t = FRims.Top, b = Height() - FRims.Bottom;
+  if (meter::ClipInside(C, vcl::Rect(l + 1, t + 1, r, b))) return;
   meter::Stroke(C, kWhite, {{l, b}, {r, b}, {r, t}});
   meter::Stroke(C, kGray, {{r, t}, {l, t}, {l, b}});
 }
@@ -170,6 +173,10 @@ void TMeter::DrawAnchor(vcl::TCanvas* C) {
     C->SetCopyMode(vcl::SRCPAINT);
     C->Draw(left, top, FAnchorBmp.get());
     C->SetCopyMode(vcl::SRCCOPY);
+    return;
+  }
+  if (!meter::Touches(C, vcl::Rect(cx - s, cy - s, cx + s + 1, std::max(cy + s, b) + 1))) {
+    DrawFaceEdge(C);
     return;
   }
   meter::Solid(C, FColorCover);
@@ -205,8 +212,8 @@ void TMeter::DrawLamps(vcl::TCanvas* C) {
     meter::Stroke(C, kSilver, {{x0 + 2, y1 - 2}, {x1 - 2, y1 - 2}, {x1 - 2, y0 + 1}});
     meter::Stroke(C, kGray, {{x0 + 1, y1 - 2}, {x0 + 1, y0 + 1}, {x1 - 1, y0 + 1}});
   };
-  if (FLimWatchLowOn) lamp(LowLampRect(), FUFL);
-  if (FLimWatchHighOn) lamp(HighLampRect(), FOFL);
+  if (FLimWatchLowOn && meter::Touches(C, LowLampRect())) lamp(LowLampRect(), FUFL);
+  if (FLimWatchHighOn && meter::Touches(C, HighLampRect())) lamp(HighLampRect(), FOFL);
 }
 
 // ---------------------------------------------------------------- frame
@@ -216,6 +223,7 @@ void TMeter::DrawLamps(vcl::TCanvas* C) {
 // exchanged. The gray and white come from ColorScheme.
 void TMeter::DrawOuterFrame(vcl::TCanvas* C) {
   const int w = Width(), h = Height();
+  if (meter::ClipInside(C, vcl::Rect(2, 2, w - 2, h - 2))) return;
   vcl::TColor first = FColorGray, second = FColorWhite;
   switch (FFrameStyle) {
     case fsNoFrame: return;

@@ -77,7 +77,7 @@ void TMeter::SetValue(double Value) {
   FValue = ClampToScale(Value);
   FOFL = FUFL = false;
   const TZone zone = FNeedleLayout.Visible() ? Classify(FValue) : zNone;
-  RepaintDynamic();
+  RepaintDynamic(FNeedleLayout.Visible());
   FireZone(zone);
 }
 
@@ -93,7 +93,7 @@ void TMeter::SetValueSec(double Value) {
   // An invisible second needle shows nothing; only lamps that went out
   // need painting.
   const TZone zone = FNeedleLayoutSec.Visible() ? Classify(FValueSec) : zNone;
-  RepaintDynamic();
+  RepaintDynamic(FNeedleLayoutSec.Visible());
   FireZone(zone);
 }
 

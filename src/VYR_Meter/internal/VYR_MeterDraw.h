@@ -40,6 +40,16 @@ inline void Stroke(vcl::TCanvas* C, vcl::TColor Color, std::initializer_list<vcl
   for (++p; p != Points.end(); ++p) C->LineTo(p->X, p->Y);
 }
 
+// Whether anything drawn within R can show through the canvas's clip;
+// parts that cannot are left out of a partial repaint.
+inline bool Touches(vcl::TCanvas* C, const vcl::TRect& R) { return !C->ClipRect().Intersect(R).IsEmpty(); }
+
+// Whether the clip lies wholly inside R.
+inline bool ClipInside(vcl::TCanvas* C, const vcl::TRect& R) {
+  const vcl::TRect clip = C->ClipRect();
+  return clip.Left >= R.Left && clip.Top >= R.Top && clip.Right <= R.Right && clip.Bottom <= R.Bottom;
+}
+
 // The smallest rectangle holding both (an empty one adds nothing).
 inline vcl::TRect UnionOf(const vcl::TRect& A, const vcl::TRect& B) {
   if (A.IsEmpty()) return B.IsEmpty() ? vcl::TRect() : B;
