@@ -53,6 +53,11 @@ bool RegisterMeter() {
   RegisterMeterEnums();
   using M = TMeter;
   vcl::RegisterClass<M, vcl::TGraphicControl>(u"TMeter")
+      // The bounds of a new meter are defaults too, so a fresh one writes nothing.
+      .Property(u"Left", &M::Left, &M::SetLeft, 0)
+      .Property(u"Top", &M::Top, &M::SetTop, 0)
+      .Property(u"Width", &M::Width, &M::SetWidth, 297)
+      .Property(u"Height", &M::Height, &M::SetHeight, 209)
       .Property(u"Value", &M::Value, &M::SetValue, 0.0)
       .Property(u"ValueSec", &M::ValueSec, &M::SetValueSec, 0.0)
       .Property(u"MeterMinValue", &M::MeterMinValue, &M::SetMeterMinValue, 0.0)
