@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/Streaming.h"
-#include "platform/stdctrls/Look.h"
+#include "platform/Look.h"
 
 namespace vcl {
 
@@ -204,21 +204,17 @@ void TSpeedButton::Loaded() {
 
 // ---------------------------------------------------------------- painting
 
+// Framed: raised or pressed. Flat: nothing at rest (not even the face when
+// transparent), a thin raised ring under the mouse, a thin sunken one pressed.
 void TSpeedButton::PaintFace(TCanvas& C, bool Pressed) {
-  TRect r = ClientRect();
+  look::TButtonFace face = Pressed ? look::bfDown : Enabled() ? look::bfUp : look::bfDisabled;
+  if (FFlat) {
+    face = Pressed                         ? look::bfFlatDown
+           : FMouseInControl && Enabled() ? look::bfHot
+                                          : look::bfFlat;
+  }
   bool showFace = !FFlat || !FTransparent || Pressed || FMouseInControl;
-  if (showFace) {
-    C.Brush()->SetStyle(bsSolid);
-    C.Brush()->SetColor(Color());
-    C.FillRect(r);
-  }
-  if (!FFlat) {
-    look::DrawButtonFrame(C, r, Pressed);
-  } else if (Pressed) {
-    look::DrawEdge(C, r, clBtnShadow, clBtnHighlight);
-  } else if (FMouseInControl && Enabled()) {
-    look::DrawEdge(C, r, clBtnHighlight, clBtnShadow);
-  }
+  look::DrawButtonFace(C, ClientRect(), face, {}, showFace ? Color() : clNone);
 }
 
 std::unique_ptr<TBitmap> TSpeedButton::GlyphPicture() const {
@@ -263,12 +259,11 @@ void TSpeedButton::PaintContent(TCanvas& C, const TRect& Area, bool Pressed) {
   }
   if (Caption().empty()) return;
   TPoint p = place(text, textAt);
-  C.Brush()->SetStyle(bsClear);
   if (!Enabled()) {
-    C.Font()->SetColor(clBtnHighlight);
-    C.TextOut(p.X + 1, p.Y + 1, Caption());
-    C.Font()->SetColor(clBtnShadow);
+    look::DrawEngravedText(C, p.X, p.Y, Caption());
+    return;
   }
+  C.Brush()->SetStyle(bsClear);
   C.TextOut(p.X, p.Y, Caption());
 }
 
@@ -278,8 +273,7 @@ void TSpeedButton::Paint() {
   else if (FState == bsDisabled) FState = FDown ? bsExclusive : bsUp;
   bool pressed = FState == bsDown || FState == bsExclusive;
   PaintFace(C, pressed);
-  TRect area = ClientRect();
-  area.Inflate(-2, -2);
+  TRect area = look::ButtonInnerRect(ClientRect());
   TRect saved = C.IntersectClip(area);
   PaintContent(C, area, pressed);
   C.SetDeviceClip(saved);
@@ -298,8 +292,16 @@ bool RegisterButtons() {
       .Property(u"AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp, false)
       .Property(u"GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex, 0)
       .Property(u"Down", &TSpeedButton::Down, &TSpeedButton::SetDown, false)
+      .Sample([](TSpeedButton& b, int Attempt) {  // only a grouped button stays down
+        if (Attempt > 0) return false;
+        if (b.GroupIndex() == 0) b.SetGroupIndex(1);
+        b.SetAllowAllUp(true);
+        b.SetDown(!b.Down());
+        return true;
+      })
       .Property(u"Caption", &TControl::Caption, &TControl::SetCaption)
       .Property(u"Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat, false)
+      .Nested(u"Glyph", [](TSpeedButton& b) { return b.Glyph(); })
       .Property(u"Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout, blGlyphLeft)
       .Property(u"Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin, -1)
       .Property(u"NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs, 1)

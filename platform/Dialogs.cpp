@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/Look.h"
 #include "platform/hosts/Host.h"
 
 namespace vcl {
@@ -77,10 +78,10 @@ class TDialogButton : public TCustomControl {
   void WMGetDlgCode(TMessage& Message) override { Message.Result = DLGC_BUTTON; }
   void Paint() override {
     TCanvas* c = Canvas();
-    TRect r = ClientRect();
-    c->Brush()->SetColor(clBtnFace);
-    c->Pen()->SetColor(Focused() || FDefault ? clBlack : clBtnShadow);
-    c->Rectangle(r);
+    look::TFaceOptions options;
+    if (Focused() || FDefault) options << look::foDefault;
+    if (Focused()) options << look::foFocused;
+    TRect r = look::DrawButtonFace(*c, ClientRect(), look::bfUp, options);
     c->Brush()->SetStyle(bsClear);
     c->Font()->Assign(Font());
     String text;
@@ -88,7 +89,7 @@ class TDialogButton : public TCustomControl {
       if (ch != u'&') text += ch;
     }
     TSize size = c->TextExtent(text);
-    c->TextOut((r.Width() - size.cx) / 2, (r.Height() - size.cy) / 2, text);
+    c->TextOut(r.Left + (r.Width() - size.cx) / 2, r.Top + (r.Height() - size.cy) / 2, text);
   }
 
  private:

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/Streaming.h"
-#include "platform/stdctrls/Look.h"
+#include "platform/Look.h"
 
 namespace vcl {
 
@@ -98,9 +98,15 @@ void TCustomPanel::AdjustClientRect(TRect& Rect) { Rect = Rect.Intersect(InnerRe
 
 namespace {
 
-void BevelColors(TPanelBevel Bevel, TColor& Top, TColor& Bottom) {
-  Top = Bevel == bvLowered ? clBtnShadow : clBtnHighlight;
-  Bottom = Bevel == bvLowered ? clBtnHighlight : clBtnShadow;
+// One bevel of the panel: raised or lowered through the look module, a
+// space bevel as rings of the panel's color.
+void PanelBevel(TCanvas* C, TRect& R, TPanelBevel Bevel, int Width, TColor Color) {
+  if (Bevel == bvNone) return;
+  if (Bevel == bvSpace) {
+    Frame3D(C, R, Color, Color, Width);
+    return;
+  }
+  R = look::DrawBevel(*C, R, Bevel == bvRaised ? look::bcRaised : look::bcLowered, Width);
 }
 
 UINT VerticalFormat(TVerticalAlignment A) {
@@ -124,19 +130,10 @@ UINT HorizontalFormat(TAlignment A) {
 void TCustomPanel::Paint() {
   TCanvas* c = Canvas();
   TRect r = ClientRect();
-  TColor top = clNone, bottom = clNone;
-  if (FBorderStyle == bsSingle) Frame3D(c, r, clWindowFrame, clWindowFrame, 1);
-  if (FBevelOuter != bvNone) {
-    BevelColors(FBevelOuter, top, bottom);
-    if (FBevelOuter == bvSpace) top = bottom = Color();
-    Frame3D(c, r, top, bottom, FBevelWidth);
-  }
+  if (FBorderStyle == bsSingle) r = look::DrawFlatBorder(*c, r, clWindowFrame);
+  PanelBevel(c, r, FBevelOuter, FBevelWidth, Color());
   Frame3D(c, r, Color(), Color(), FBorderWidth);
-  if (FBevelInner != bvNone) {
-    BevelColors(FBevelInner, top, bottom);
-    if (FBevelInner == bvSpace) top = bottom = Color();
-    Frame3D(c, r, top, bottom, FBevelWidth);
-  }
+  PanelBevel(c, r, FBevelInner, FBevelWidth, Color());
   c->Brush()->SetStyle(bsSolid);
   c->Brush()->SetColor(Color());
   c->FillRect(r);
@@ -319,7 +316,6 @@ bool RegisterExtControls() {
       .Property(u"BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth, 0)
       .Property(u"BorderStyle", &TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle, bsNone)
       .Property(u"Caption", &TControl::Caption, &TControl::SetCaption)
-      .Property(u"Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
       .Property(u"FullRepaint", &TCustomPanel::FullRepaint, &TCustomPanel::SetFullRepaint, true)
       .Property(u"ParentBackground", &TWinControl::ParentBackground,
                 &TWinControl::SetParentBackground, true)
@@ -333,6 +329,7 @@ bool RegisterExtControls() {
   RegisterClass<TImage, TGraphicControl>(u"TImage")
       .Property(u"AutoSize", &TImage::AutoSize, &TImage::SetAutoSize, false)
       .Property(u"Center", &TImage::Center, &TImage::SetCenter, false)
+      .Nested(u"Picture", [](TImage& i) { return i.Picture(); })
       .Property(u"Proportional", &TImage::Proportional, &TImage::SetProportional, false)
       .Property(u"Stretch", &TImage::Stretch, &TImage::SetStretch, false)
       .Property(u"Transparent", &TImage::Transparent, &TImage::SetTransparent, false);

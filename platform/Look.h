@@ -10,7 +10,8 @@
 // - A ring is the one-pixel outline just inside a rectangle. A ring "TL/BR"
 //   has TL on the top row (all but its last pixel) and the left column (all
 //   but its last pixel), BR on the bottom row and the right column: the
-//   top-right and bottom-left corners belong to BR.
+//   top-right and bottom-left corners belong to BR (so does all of a ring
+//   one pixel high or wide).
 // - Every color is a system color (clBtnFace, clBtnShadow, clBtnHighlight,
 //   cl3DDkShadow, cl3DLight, clWindow, clWindowText, clWindowFrame,
 //   clBtnText, clScrollBar), unless the caller passes one. On the canvas a
@@ -127,7 +128,8 @@ int ArrowDepth(const TRect& R);
 // The arrow in Color.
 void DrawColoredArrow(TCanvas& C, const TRect& R, TArrowDirection Direction, TColor Color);
 // The arrow of scroll and drop-down buttons: clBtnText; disabled, engraved:
-// first in clBtnHighlight one pixel right and down, then in clBtnShadow.
+// first in clBtnHighlight one pixel right and down (clipped to R), then in
+// clBtnShadow.
 void DrawArrow(TCanvas& C, const TRect& R, TArrowDirection Direction, bool Enabled = true);
 
 // ---------------------------------------------------------------- scroll bar parts
@@ -231,8 +233,9 @@ void DrawSizeGrip(TCanvas& C, const TRect& R);
 // clBtnShadow at (X, Y) on top, with the canvas's font otherwise and a
 // clear brush (only the glyphs are drawn).
 void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text);
-// The same through DrawText with the DT_ Format flags in R (the
-// highlight copy in R moved by (1, 1)).
+// The same through DrawText with the DT_ Format flags in R: the highlight
+// copy is laid out in R moved by (1, 1) and, unless Format has DT_NOCLIP,
+// clipped to R like the text itself.
 void DrawEngravedText(TCanvas& C, const TRect& R, const String& Text, unsigned Format);
 
 }  // namespace vcl::look

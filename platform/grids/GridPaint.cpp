@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/Grids.h"
+#include "platform/Look.h"
 
 namespace vcl {
 
@@ -26,11 +27,7 @@ bool Meets(const TRect& A, const TRect& B) {
 
 void TCustomGrid::PaintWindow(TCanvas* DC) {
   int b = BorderWidth();
-  if (b > 0) {
-    DC->Brush()->SetColor(clWindowFrame);
-    DC->Brush()->SetStyle(bsSolid);
-    DC->FrameRect(Rect(0, 0, Width(), Height()));
-  }
+  if (b > 0) look::DrawFlatBorder(*DC, Rect(0, 0, Width(), Height()), clWindowFrame);
   TPoint origin = DC->Origin();
   TRect clip = DC->DeviceClip();
   // The cells are drawn in client coordinates, inside the border and left
@@ -138,7 +135,7 @@ void TCustomGrid::PaintCells(TCanvas& C, const TGridDrawInfo& Info, int FirstCol
   // With whole rows selected the focus frame goes round the row.
   if (!FixedArea && FDefaultDrawing && active && FOptions.Contains(goRowSelect)) {
     TRect row = CellRect(FTopLeft.X, FCurrent.Y);
-    if (!row.IsEmpty()) C.DrawFocusRect(Rect(Area.Left, row.Top, Area.Right, row.Bottom));
+    if (!row.IsEmpty()) look::DrawFocusRect(C, Rect(Area.Left, row.Top, Area.Right, row.Bottom));
   }
 }
 
@@ -163,18 +160,24 @@ void TCustomGrid::PaintCell(TCanvas& C, int ACol, int ARow, const TRect& Where, 
   DrawCell(ACol, ARow, Where, State);
   bool editorAlways = FOptions.Contains(goEditing) && FOptions.Contains(goAlwaysShowEditor);
   if (FDefaultDrawing && focused && !editorAlways && !FOptions.Contains(goRowSelect)) {
-    C.DrawFocusRect(Where);
+    look::DrawFocusRect(C, Where);
   }
 }
 
-// The raised look of a fixed cell: highlight left and top, shadow right and
-// bottom, on the sides where fixed lines are drawn.
+// The raised look of a fixed cell (the look module's raised inner ring:
+// highlight left and top, shadow right and bottom), on the sides where
+// fixed lines are drawn.
 void TCustomGrid::PaintFixedEdges(TCanvas& C, const TRect& Where, const TGridDrawInfo& Info) {
   bool vert = FOptions.Contains(goFixedVertLine), horz = FOptions.Contains(goFixedHorzLine);
   if (!vert && !horz) return;
   TRect r = Where;
+  if (vert && horz) {
+    look::DrawEdge(C, r, look::ekRaisedInner);
+    return;
+  }
+  // One pair of sides only: the same colors on those sides.
   if (!vert) r.Right += Info.Horz.EffectiveLineWidth;
-  else if (!horz) r.Bottom += Info.Vert.EffectiveLineWidth;
+  else r.Bottom += Info.Vert.EffectiveLineWidth;
   if (vert) FillSolid(C, Rect(r.Right - 1, r.Top, r.Right, r.Bottom), clBtnShadow);
   if (horz) FillSolid(C, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), clBtnShadow);
   if (vert) FillSolid(C, Rect(r.Left, r.Top, r.Left + 1, r.Bottom - 1), clBtnHighlight);
@@ -230,42 +233,12 @@ TCustomGrid::TScrollBarParts TCustomGrid::ScrollBarLayout(bool Horizontal) const
   return p;
 }
 
-namespace {
-
-void RaisedBox(TCanvas& C, const TRect& R) {
-  FillSolid(C, R, clBtnFace);
-  if (R.Width() < 3 || R.Height() < 3) return;
-  FillSolid(C, Rect(R.Left, R.Bottom - 1, R.Right, R.Bottom), cl3DDkShadow);
-  FillSolid(C, Rect(R.Right - 1, R.Top, R.Right, R.Bottom), cl3DDkShadow);
-  FillSolid(C, Rect(R.Left + 1, R.Bottom - 2, R.Right - 1, R.Bottom - 1), clBtnShadow);
-  FillSolid(C, Rect(R.Right - 2, R.Top + 1, R.Right - 1, R.Bottom - 1), clBtnShadow);
-  FillSolid(C, Rect(R.Left, R.Top, R.Right - 1, R.Top + 1), clBtnHighlight);
-  FillSolid(C, Rect(R.Left, R.Top, R.Left + 1, R.Bottom - 1), clBtnHighlight);
-}
-
-// A small filled triangle pointing left (0), right (1), up (2) or down (3).
-void Arrow(TCanvas& C, const TRect& R, int Direction, TColor Color) {
-  int cx = (R.Left + R.Right) / 2, cy = (R.Top + R.Bottom) / 2;
-  for (int i = 0; i < 4; ++i) {
-    switch (Direction) {
-      case 0: FillSolid(C, Rect(cx - 2 + i, cy - i, cx - 1 + i, cy + i + 1), Color); break;
-      case 1: FillSolid(C, Rect(cx + 1 - i, cy - i, cx + 2 - i, cy + i + 1), Color); break;
-      case 2: FillSolid(C, Rect(cx - i, cy - 2 + i, cx + i + 1, cy - 1 + i), Color); break;
-      default: FillSolid(C, Rect(cx - i, cy + 1 - i, cx + i + 1, cy + 2 - i), Color); break;
-    }
-  }
-}
-
-}  // namespace
-
 void TCustomGrid::PaintScrollBar(TCanvas& C, bool Horizontal, const TScrollBarParts& P) {
-  FillSolid(C, P.Track, clScrollBar);
-  TColor glyph = P.Range > 0 && Enabled() ? clBtnText : clGrayText;
-  RaisedBox(C, P.Button1);
-  RaisedBox(C, P.Button2);
-  Arrow(C, P.Button1, Horizontal ? 0 : 2, glyph);
-  Arrow(C, P.Button2, Horizontal ? 1 : 3, glyph);
-  if (!P.Thumb.IsEmpty()) RaisedBox(C, P.Thumb);
+  look::DrawScrollTrack(C, P.Track);
+  bool enabled = P.Range > 0 && Enabled();
+  look::DrawScrollButton(C, P.Button1, Horizontal ? look::adLeft : look::adUp, false, enabled);
+  look::DrawScrollButton(C, P.Button2, Horizontal ? look::adRight : look::adDown, false, enabled);
+  if (!P.Thumb.IsEmpty()) look::DrawScrollThumb(C, P.Thumb);
 }
 
 void TCustomGrid::PaintScrollBars(TCanvas& C) {

@@ -10,6 +10,7 @@
 
 #include "platform/Forms.h"
 #include "platform/Grids.h"
+#include "platform/Look.h"
 #include "platform/Winapi.h"
 #include "platform/controls/Internal.h"
 
@@ -279,25 +280,24 @@ void TInplaceEditList::Paint() {
   if (HasButton()) PaintButton(*Canvas());
 }
 
-// A raised button with a down arrow (pick list) or three dots (ellipsis).
+// A raised button (pressed while the list shows) with a down arrow (pick
+// list) or three dots (ellipsis).
 void TInplaceEditList::PaintButton(TCanvas& C) {
   TRect r = ButtonRect();
   if (r.IsEmpty()) return;
-  C.Brush()->SetStyle(bsSolid);
-  C.Brush()->SetColor(clBtnFace);
-  C.FillRect(r);
-  C.Brush()->SetColor(clBtnHighlight);
-  C.FillRect(Rect(r.Left, r.Top, r.Right - 1, r.Top + 1));
-  C.FillRect(Rect(r.Left, r.Top, r.Left + 1, r.Bottom - 1));
-  C.Brush()->SetColor(clBtnShadow);
-  C.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
-  C.FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom));
-  int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2;
-  C.Brush()->SetColor(Enabled() ? clBtnText : clGrayText);
+  look::TButtonFace face = FListVisible ? look::bfDown : look::bfUp;
+  look::DrawButtonFace(C, r, face);
+  TRect glyph = r;
+  if (look::FaceIsDown(face)) glyph.Offset(1, 1);
   if (FEditStyle == esPickList) {
-    for (int i = 0; i < 4; ++i) C.FillRect(Rect(cx - 3 + i, cy - 1 + i, cx + 4 - i, cy + i));
-  } else {
-    for (int i = -1; i <= 1; ++i) C.FillRect(Rect(cx + 3 * i - 1, cy, cx + 3 * i + 1, cy + 2));
+    look::DrawArrow(C, glyph, look::adDown, Enabled());
+    return;
+  }
+  int cx = (glyph.Left + glyph.Right) / 2, cy = (glyph.Top + glyph.Bottom) / 2;
+  C.Brush()->SetStyle(bsSolid);
+  C.Brush()->SetColor(Enabled() ? clBtnText : clGrayText);
+  for (int i = -1; i <= 1; ++i) {
+    C.FillRect(Rect(cx + 3 * i - 1, cy, cx + 3 * i + 1, cy + 2));
   }
 }
 
@@ -428,8 +428,7 @@ void TPopupListbox::Paint() {
   TCanvas& c = *Canvas();
   c.Font()->Assign(Font());
   c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(clWindowFrame);
-  c.FrameRect(Rect(0, 0, Width(), Height()));
+  look::DrawFlatBorder(c, Rect(0, 0, Width(), Height()), clWindowFrame);
   int h = ItemHeight();
   for (int i = 0; i * h + 1 < Height() - 1; ++i) {
     int index = FTopIndex + i;

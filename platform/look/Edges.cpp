@@ -59,12 +59,15 @@ TRect DrawEdge(TCanvas& C, const TRect& R, TEdgeKind Kind) {
 
 TRect DrawSunkenBorder(TCanvas& C, const TRect& R) { return DrawEdge(C, R, ekSunken); }
 
-TRect DrawFlatBorder(TCanvas& C, const TRect& R, TColor Color) { return DrawEdge(C, R, Color, Color); }
+TRect DrawFlatBorder(TCanvas& C, const TRect& R, TColor Color) {
+  return DrawEdge(C, R, Color, Color);
+}
 
 TRect DrawBevel(TCanvas& C, const TRect& R, TBevelCut Cut, int Width) {
   const TRing ring = Cut == bcRaised ? kRaisedInner : kSunkenOuter;
   TRect r = R;
-  for (int i = 0; i < Width && !r.IsEmpty(); ++i) r = DrawEdge(C, r, ring.TopLeft, ring.BottomRight);
+  for (int i = 0; i < Width && !r.IsEmpty(); ++i)
+    r = DrawEdge(C, r, ring.TopLeft, ring.BottomRight);
   return r;
 }
 

@@ -23,7 +23,9 @@ void DrawFaceFrame(TCanvas& C, const TRect& R, TButtonFace Face) {
 
 }  // namespace
 
-bool FaceIsDown(TButtonFace Face) { return Face == bfDown || Face == bfFlatDown || Face == bfPushed; }
+bool FaceIsDown(TButtonFace Face) {
+  return Face == bfDown || Face == bfFlatDown || Face == bfPushed;
+}
 
 TRect ButtonInnerRect(const TRect& R, TFaceOptions Options) {
   return Inset(R, Options.Contains(foDefault) ? 3 : 2);

@@ -11,7 +11,8 @@ TKeepCanvas::TKeepCanvas(TCanvas& C)
       FPenStyle(C.Pen()->Style()),
       FPenMode(C.Pen()->Mode()),
       FBrushColor(C.Brush()->Color()),
-      FBrushStyle(C.Brush()->Style()) {
+      FBrushStyle(C.Brush()->Style()),
+      FFontColor(C.Font()->Color()) {
   C.Pen()->SetWidth(1);
   C.Pen()->SetStyle(psSolid);
   C.Pen()->SetMode(pmCopy);
@@ -26,6 +27,7 @@ TKeepCanvas::~TKeepCanvas() {
   // Setting a color makes a clear brush solid, so the style comes last.
   FCanvas.Brush()->SetColor(FBrushColor);
   FCanvas.Brush()->SetStyle(FBrushStyle);
+  FCanvas.Font()->SetColor(FFontColor);
 }
 
 void Fill(TCanvas& C, const TRect& R, TColor Color) {

@@ -6,9 +6,9 @@
 
 namespace vcl::look::detail {
 
-// Keeps the pen (color, width, style, mode) and the brush (color, style)
-// of a canvas while alive and puts them back afterwards. While alive the
-// pen draws one pixel wide, solid and opaque (pmCopy).
+// Keeps the pen (color, width, style, mode), the brush (color, style) and
+// the font color of a canvas while alive and puts them back afterwards.
+// While alive the pen draws one pixel wide, solid and opaque (pmCopy).
 class TKeepCanvas {
  public:
   explicit TKeepCanvas(TCanvas& C);
@@ -24,6 +24,7 @@ class TKeepCanvas {
   TPenMode FPenMode;
   TColor FBrushColor;
   TBrushStyle FBrushStyle;
+  TColor FFontColor;
 };
 
 // R filled with Color (a solid brush).

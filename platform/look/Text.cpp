@@ -5,36 +5,9 @@
 
 namespace vcl::look {
 
-namespace {
-
-// Keeps the font color and the brush while the text is drawn, and makes
-// the brush clear so that only the glyphs show.
-class TKeepText {
- public:
-  explicit TKeepText(TCanvas& C)
-      : FCanvas(C), FFontColor(C.Font()->Color()), FBrushColor(C.Brush()->Color()),
-        FBrushStyle(C.Brush()->Style()) {
-    C.Brush()->SetStyle(bsClear);
-  }
-  ~TKeepText() {
-    FCanvas.Font()->SetColor(FFontColor);
-    FCanvas.Brush()->SetColor(FBrushColor);
-    FCanvas.Brush()->SetStyle(FBrushStyle);
-  }
-  TKeepText(const TKeepText&) = delete;
-  TKeepText& operator=(const TKeepText&) = delete;
-
- private:
-  TCanvas& FCanvas;
-  TColor FFontColor;
-  TColor FBrushColor;
-  TBrushStyle FBrushStyle;
-};
-
-}  // namespace
-
 void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text) {
-  TKeepText keep(C);
+  detail::TKeepCanvas keep(C);
+  C.Brush()->SetStyle(bsClear);  // only the glyphs
   C.Font()->SetColor(clBtnHighlight);
   C.TextOut(X + 1, Y + 1, Text);
   C.Font()->SetColor(clBtnShadow);
@@ -42,11 +15,16 @@ void DrawEngravedText(TCanvas& C, int X, int Y, const String& Text) {
 }
 
 void DrawEngravedText(TCanvas& C, const TRect& R, const String& Text, unsigned Format) {
-  TKeepText keep(C);
+  detail::TKeepCanvas keep(C);
+  C.Brush()->SetStyle(bsClear);
   TRect lit = R;
   lit.Offset(1, 1);
+  // The highlight copy stays inside R, as the text itself does.
+  const bool clip = (Format & DT_NOCLIP) == 0;
+  const TRect saved = clip ? C.IntersectClip(R) : C.DeviceClip();
   C.Font()->SetColor(clBtnHighlight);
   DrawText(&C, Text, -1, lit, Format);
+  C.SetDeviceClip(saved);
   TRect r = R;
   C.Font()->SetColor(clBtnShadow);
   DrawText(&C, Text, -1, r, Format);

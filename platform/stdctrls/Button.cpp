@@ -5,7 +5,7 @@
 #include "platform/StdCtrls.h"
 #include "platform/Streaming.h"
 #include "platform/controls/Internal.h"
-#include "platform/stdctrls/Look.h"
+#include "platform/Look.h"
 #include "platform/stdctrls/Shared.h"
 
 namespace vcl {
@@ -94,16 +94,13 @@ void TButtonControl::CMEnabledChanged(TMessage& Message) {
 
 namespace {
 
-// The caption centred in R, engraved when disabled.
+// The caption in R, engraved when disabled.
 void DrawCaption(TCanvas& C, const String& Caption, TRect R, UINT Format, bool Enabled) {
-  C.Brush()->SetStyle(bsClear);
   if (!Enabled) {
-    TRect shadow = R;
-    shadow.Offset(1, 1);
-    C.Font()->SetColor(clBtnHighlight);
-    DrawText(&C, Caption, -1, shadow, Format);
-    C.Font()->SetColor(clBtnShadow);
+    look::DrawEngravedText(C, R, Caption, Format);
+    return;
   }
+  C.Brush()->SetStyle(bsClear);
   DrawText(&C, Caption, -1, R, Format);
 }
 
@@ -155,27 +152,17 @@ void TButton::CMDialogKey(TWMKey& Message) {
   TButtonControl::CMDialogKey(Message);
 }
 
+// The active button (focused, or the default while no button has the
+// focus) has the frame ring; a held-down button looks pushed.
 void TButton::Paint() {
   TCanvas& C = *Canvas();
-  TRect r = ClientRect();
-  C.Brush()->SetStyle(bsSolid);
-  C.Brush()->SetColor(Color());
-  C.FillRect(r);
-  if (Active()) {
-    look::DrawFlatBorder(C, r, clWindowFrame);
-    r.Inflate(-1, -1);
-  }
-  if (Pressed()) look::DrawFlatBorder(C, r, clBtnShadow);
-  else look::DrawButtonFrame(C, r, false);
-  TRect text = ClientRect();
-  if (Pressed()) text.Offset(1, 1);
+  look::TFaceOptions options;
+  if (Active()) options << look::foDefault;
+  if (Focused()) options << look::foFocused;
+  look::TButtonFace face = Pressed() ? look::bfPushed : Enabled() ? look::bfUp : look::bfDisabled;
+  TRect text = look::DrawButtonFace(C, ClientRect(), face, options, Color());
   C.Font()->Assign(Font());
   DrawCaption(C, Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());
-  if (Focused()) {
-    TRect focus = ClientRect();
-    focus.Inflate(-4, -4);
-    C.DrawFocusRect(focus);
-  }
 }
 
 // ---------------------------------------------------------------- TCustomCheckBox
@@ -239,7 +226,7 @@ void TCustomCheckBox::Paint() {
   TRect extent = text;
   DrawText(&C, Caption(), -1, extent, DT_CALCRECT | DT_SINGLELINE);
   int top = (Height() - extent.Height()) / 2;
-  C.DrawFocusRect(Rect(text.Left - 1, top - 1, extent.Right + 1, top + extent.Height() + 1));
+  look::DrawFocusRect(C, Rect(text.Left - 1, top - 1, extent.Right + 1, top + extent.Height() + 1));
 }
 
 // ---------------------------------------------------------------- form files
@@ -252,6 +239,9 @@ bool RegisterButtonControls() {
       .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
       .Property(u"Caption", &TControl::Caption, &TControl::SetCaption);
   RegisterClass<TButton, TButtonControl>(u"TButton")
+      .Color(u"Color", &TControl::Color, &TControl::SetColor, clBtnFace)
+      .Stored([](const TControl& c) { return !c.ParentColor(); })
+      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
       .Property(u"Cancel", &TButton::Cancel, &TButton::SetCancel, false)
       .Property(u"Default", &TButton::Default, &TButton::SetDefault, false)
       .Property(u"ModalResult", &TButton::ModalResult, &TButton::SetModalResult, mrNone);

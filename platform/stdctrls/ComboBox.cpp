@@ -6,7 +6,7 @@
 #include "platform/Streaming.h"
 #include "platform/SysUtils.h"
 #include "platform/controls/Internal.h"
-#include "platform/stdctrls/Look.h"
+#include "platform/Look.h"
 #include "platform/stdctrls/Shared.h"
 
 namespace vcl {
@@ -442,13 +442,10 @@ void TCustomComboBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState Sta
 
 void TCustomComboBox::PaintButton(TCanvas& C) {
   TRect button = ButtonRect();
-  C.Brush()->SetStyle(bsSolid);
-  C.Brush()->SetColor(clBtnFace);
-  C.FillRect(button);
-  look::DrawButtonFrame(C, button, FDroppedDown);
+  look::DrawButtonFace(C, button, FDroppedDown ? look::bfDown : look::bfUp);
   TRect arrow = button;
   if (FDroppedDown) arrow.Offset(1, 1);
-  look::DrawDownArrow(C, arrow, Enabled() ? clBtnText : clGrayText);
+  look::DrawArrow(C, arrow, look::adDown, Enabled());
 }
 
 void TCustomComboBox::PaintShownItem(TCanvas& C) {
@@ -468,7 +465,7 @@ void TCustomComboBox::PaintShownItem(TCanvas& C) {
       C.TextRect(r, r.Left + 2, y, FItems->Strings(FItemIndex));
     }
   }
-  if (focused) C.DrawFocusRect(r);
+  if (focused) look::DrawFocusRect(C, r);
 }
 
 void TCustomComboBox::Paint() {
@@ -499,6 +496,12 @@ bool RegisterComboBoxes() {
       .Property(u"Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted, false)
       .Strings(u"Items", [](TCustomComboBox& c) { return c.Items(); })
       .Property(u"ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex, -1)
+      .Sample([](TCustomComboBox& c, int Attempt) {  // an index needs an item
+        if (Attempt > 0) return false;
+        c.Items()->Add(u"x");
+        c.SetItemIndex(c.Items()->Count() - 1);
+        return true;
+      })
       .Property(u"Text", &TControl::Text, &TCustomComboBox::SetText)
       .Event(u"OnChange").Event(u"OnSelect").Event(u"OnDropDown").Event(u"OnCloseUp")
       .Event(u"OnDrawItem");

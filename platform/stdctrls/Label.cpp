@@ -1,6 +1,7 @@
 // TCustomLabel.
 #include <cctype>
 
+#include "platform/Look.h"
 #include "platform/StdCtrls.h"
 #include "platform/Streaming.h"
 #include "platform/SysUtils.h"
@@ -86,12 +87,7 @@ void TCustomLabel::DoDrawText(TRect& Rect, int Flags) {
     DrawText(c, text, -1, Rect, format);
     return;
   }
-  Rect.Offset(1, 1);
-  c->Font()->SetColor(clBtnHighlight);
-  DrawText(c, text, -1, Rect, format);
-  Rect.Offset(-1, -1);
-  c->Font()->SetColor(clBtnShadow);
-  DrawText(c, text, -1, Rect, format);
+  look::DrawEngravedText(*c, Rect, text, format);
 }
 
 namespace {

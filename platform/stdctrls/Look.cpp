@@ -13,7 +13,8 @@ void DrawScrollBar(TCanvas& C, const TRect& R, bool Vertical, int Position, int 
   int size = std::max(8, static_cast<int>(static_cast<long long>(length) * Page / Total));
   int room = std::max(0, length - size);
   int maxPos = std::max(1, Total - Page);
-  int offset = static_cast<int>(static_cast<long long>(room) * std::clamp(Position, 0, maxPos) / maxPos);
+  int offset =
+      static_cast<int>(static_cast<long long>(room) * std::clamp(Position, 0, maxPos) / maxPos);
   TRect thumb = Vertical ? Rect(R.Left, R.Top + offset, R.Right, R.Top + offset + size)
                          : Rect(R.Left + offset, R.Top, R.Left + offset + size, R.Bottom);
   DrawScrollThumb(C, thumb);

@@ -8,6 +8,7 @@
 
 #include "VYR_replist/VYR_rlview.h"
 #include "companion/basepack/VYR_stringl.h"
+#include "platform/Look.h"
 
 namespace vyr {
 
@@ -17,6 +18,8 @@ using vcl::TRect;
 
 namespace {
 
+// The report list's own edge colors: white and a fixed mid gray, whatever
+// the system colors are.
 constexpr TColor kEdgeLight = 0xFFFFFF;
 constexpr TColor kEdgeDark = 0x808080;
 
@@ -32,13 +35,7 @@ void FillArea(TCanvas& C, const TRect& R, TColor Color) {
 }
 
 // White along the left and top, gray along the bottom and right.
-void RaisedEdge(TCanvas& C, const TRect& R) {
-  if (R.IsEmpty()) return;
-  FillArea(C, TRect(R.Left, R.Top, R.Left + 1, R.Bottom), kEdgeLight);
-  FillArea(C, TRect(R.Left, R.Top, R.Right, R.Top + 1), kEdgeLight);
-  FillArea(C, TRect(R.Left, R.Bottom - 1, R.Right, R.Bottom), kEdgeDark);
-  FillArea(C, TRect(R.Right - 1, R.Top, R.Right, R.Bottom), kEdgeDark);
-}
+void RaisedEdge(TCanvas& C, const TRect& R) { vcl::look::DrawEdge(C, R, kEdgeLight, kEdgeDark); }
 
 // The parts of a text between line feeds (an empty text is one empty line).
 std::vector<vcl::String> SplitAtLineFeeds(const vcl::String& Text) {
@@ -229,25 +226,12 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect,
 // lines stacked three high.
 void TReportListView::DrawCheckMark(TCanvas& C, TCheckMode Mode, const TRect& Cell, bool Checked,
                                     TColor Outline, TColor Mark) {
-  const int l = Cell.Left, t = Cell.Top;
-  C.Pen()->SetWidth(1);
-  if (!FROCheckMarks) {
-    C.Pen()->SetColor(Outline);
-    if (Mode == cmRadio) C.Ellipse(l + 4, t + 4, l + 15, t + 15);
-    else C.Rectangle(l + 4, t + 4, l + 15, t + 15);
-  }
+  // The glyph cell of the look module: 13 × 13 from (left + 3, top + 3).
+  const int x = Cell.Left + 3, y = Cell.Top + 3;
+  if (!FROCheckMarks) vcl::look::DrawFlatCheckFrame(C, x, y, Mode == cmRadio, Outline);
   if (!Checked) return;
-  C.Pen()->SetColor(Mark);
-  if (Mode == cmBox) {
-    for (int k = 0; k < 3; ++k) {
-      Line(C, l + 6, t + k + 8, l + 9, t + k + 11);
-      Line(C, l + 8, t + k + 10, l + 13, t + k + 5);
-    }
-  } else {
-    Line(C, l + 8, t + 7, l + 11, t + 7);
-    for (int k = 0; k < 3; ++k) Line(C, l + 7, t + 8 + k, l + 12, t + 8 + k);
-    Line(C, l + 8, t + 11, l + 11, t + 11);
-  }
+  if (Mode == cmBox) vcl::look::DrawCheckMark(C, x, y, Mark);
+  else vcl::look::DrawRadioDot(C, x, y, Mark);
 }
 
 // ---------------------------------------------------------------- header cells
@@ -339,20 +323,9 @@ void TReportListView::DrawColumnHeader(TCanvas& C, int DataCol, const TRect& Cel
 // Ascending: a triangle pointing up; descending: pointing down. Lit from
 // the top left: the sides facing it are white, the others gray.
 void TReportListView::DrawSortArrow(TCanvas& C, int X0, int Y0) {
-  C.Pen()->SetWidth(1);
-  if (LastSortOrder()) {
-    C.Pen()->SetColor(kEdgeDark);
-    Line(C, X0 - 4, Y0 + 3, X0, Y0 - 3);
-    C.Pen()->SetColor(kEdgeLight);
-    C.LineTo(X0 + 4, Y0 + 3);
-    C.LineTo(X0 - 4, Y0 + 3);
-  } else {
-    C.Pen()->SetColor(kEdgeLight);
-    Line(C, X0 + 4, Y0 - 3, X0, Y0 + 3);
-    C.Pen()->SetColor(kEdgeDark);
-    C.LineTo(X0 - 4, Y0 - 3);
-    C.LineTo(X0 + 4, Y0 - 3);
-  }
+  const vcl::look::THeaderSort sort =
+      LastSortOrder() ? vcl::look::hsAscending : vcl::look::hsDescending;
+  vcl::look::DrawSortArrow(C, X0, Y0, sort, kEdgeLight, kEdgeDark);
 }
 
 }  // namespace vyr

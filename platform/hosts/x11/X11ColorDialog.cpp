@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/Look.h"
 #include "platform/StdCtrls.h"
 
 namespace vcl::x11 {
@@ -103,12 +104,11 @@ class TSwatchGrid : public TCustomControl {
       TRect r = Cell(i);
       c.Brush()->SetColor(i == FSelected ? clHighlight : Color());
       c.FillRect(r);
-      c.Brush()->SetColor(clBtnShadow);
-      c.FrameRect(Rect(r.Left + 3, r.Top + 3, r.Right - 3, r.Bottom - 3));
+      look::DrawFlatBorder(c, Rect(r.Left + 3, r.Top + 3, r.Right - 3, r.Bottom - 3), clBtnShadow);
       c.Brush()->SetColor(FColors[static_cast<std::size_t>(i)]);
       c.FillRect(Rect(r.Left + 4, r.Top + 4, r.Right - 4, r.Bottom - 4));
     }
-    if (Focused() && FSelected >= 0) c.DrawFocusRect(Cell(FSelected));
+    if (Focused() && FSelected >= 0) look::DrawFocusRect(c, Cell(FSelected));
   }
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override {
     if (CanFocus()) SetFocus();
@@ -152,9 +152,9 @@ class TSample : public TGraphicControl {
  protected:
   void Paint() override {
     TCanvas& c = *Canvas();
-    c.Pen()->SetColor(clBtnShadow);
+    TRect inside = look::DrawFlatBorder(c, ClientRect(), clBtnShadow);
     c.Brush()->SetColor(FSample);
-    c.Rectangle(ClientRect());
+    c.FillRect(inside);
   }
 
  private:

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "platform/Look.h"
+
 namespace vcl::x11 {
 
 namespace {
@@ -157,21 +159,15 @@ void PaintSeparator(TCanvas& C, const TRect& R) {
   C.LineTo(R.Right - 2, mid);
 }
 
-// The gutter: a check mark (a dot for radio items) or the item's picture.
+// The gutter: a check mark (a dot for radio items) as check boxes and radio
+// buttons show them, or the item's picture.
 void PaintGutter(TCanvas& C, TMenuItem* Item, const TRect& R, TColor Ink) {
   int mid = (R.Top + R.Bottom) / 2;
   if (Item->Checked()) {
-    C.Pen()->SetColor(Ink);
-    C.Brush()->SetStyle(bsSolid);
-    C.Brush()->SetColor(Ink);
-    int cx = R.Left + kGutter / 2;
-    if (Item->RadioItem()) {
-      C.Ellipse(cx - 3, mid - 3, cx + 4, mid + 4);
-    } else {
-      C.Pen()->SetWidth(2);
-      C.Polyline({TPoint(cx - 4, mid), TPoint(cx - 1, mid + 3), TPoint(cx + 5, mid - 3)});
-      C.Pen()->SetWidth(1);
-    }
+    // The 13 × 13 glyph cell centred in the gutter.
+    int x = R.Left + kGutter / 2 - 6, y = mid - 6;
+    if (Item->RadioItem()) look::DrawRadioDot(C, x, y, Ink);
+    else look::DrawCheckMark(C, x, y, Ink);
   } else if (Item->HasBitmap()) {
     TBitmap* picture = Item->Bitmap();
     C.Draw(R.Left + (kGutter - picture->Width()) / 2, mid - picture->Height() / 2, picture);
@@ -190,11 +186,10 @@ void PaintTexts(TCanvas& C, TMenuItem* Item, const TRect& R, TColor Ink, int Tex
   String shortcut = ShortCutToText(Item->ShortCut());
   if (!shortcut.empty()) C.TextOut(R.Right - kArrowArea - C.TextWidth(shortcut), top, shortcut);
   if (Item->Count() == 0) return;
-  C.Pen()->SetColor(Ink);
-  C.Brush()->SetStyle(bsSolid);
-  C.Brush()->SetColor(Ink);
+  // A right arrow of depth 5 (the size a 19-pixel square gives it) whose
+  // base is the column R.Right - 11.
   int ax = R.Right - 11;
-  C.Polygon({TPoint(ax, mid - 4), TPoint(ax + 4, mid), TPoint(ax, mid + 4)});
+  look::DrawColoredArrow(C, Rect(ax - 7, mid - 9, ax + 12, mid + 10), look::adRight, Ink);
 }
 
 }  // namespace
@@ -205,8 +200,7 @@ void TX11Popups::MenuRun::Paint(Level& L) {
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(clMenu);
   c.FillRect(all);
-  c.Brush()->SetColor(clBtnShadow);
-  c.FrameRect(all);
+  look::DrawFlatBorder(c, all, clBtnShadow);
   for (std::size_t i = 0; i < L.Items.size(); ++i) {
     TMenuItem* item = L.Items[i];
     const TRect& r = L.Rects[i];

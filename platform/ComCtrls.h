@@ -1,0 +1,706 @@
+// Common controls: the date-time picker with its drop-down month calendar,
+// and the tree view.
+//
+//   TWinControl
+//   ├─ TDateTimePicker   a date or a time edited field by field
+//   ├─ TMonthCalendar    one month of days to pick from (the picker's drop-down)
+//   └─ TCustomTreeView   TTreeView: TTreeNodes of TTreeNode, lines, buttons,
+//                         images, label editing
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/Classes.h"
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+#include "platform/ImgList.h"
+#include "platform/SysUtils.h"
+
+namespace vcl {
+
+class TEdit;
+
+// ================================================================ month calendar
+
+// One month of days in a grid of 6 weeks (Sunday first) under a title with
+// the month's name and arrows to the previous and next month, and a line
+// for today at the bottom. Days of the neighbouring months fill the grid in
+// gray. A click on a day (or on the today line) makes it the Date and
+// fires OnClick; a click on an arrow shows the neighbouring month. Today
+// is framed; the Date is filled with the highlight color. Days outside
+// MinDate..MaxDate (0: no limit) are gray and cannot be picked.
+class TMonthCalendar : public TWinControl {
+ public:
+  explicit TMonthCalendar(TComponent* AOwner);
+  ~TMonthCalendar() override;
+
+  // The picked day (midnight); setting it also shows its month.
+  TDateTime Date() const { return FDate; }
+  void SetDate(TDateTime Value);
+  TDateTime MinDate() const { return FMinDate; }
+  void SetMinDate(TDateTime Value);
+  TDateTime MaxDate() const { return FMaxDate; }
+  void SetMaxDate(TDateTime Value);
+  // The month shown.
+  int ShownYear() const { return FYear; }
+  int ShownMonth() const { return FMonth; }
+  void ShowMonth(int Year, int Month);
+  // Moves the shown month by Delta months.
+  void ScrollMonths(int Delta);
+  // Today as the calendar marks it (the real date unless set, for tests
+  // and for fixed pictures).
+  TDateTime Today() const;
+  void SetToday(TDateTime Value);
+
+  // ---- geometry, shared by painting and hit testing
+  TRect TitleRect() const;
+  TRect PrevButtonRect() const;
+  TRect NextButtonRect() const;
+  TRect TodayRect() const;
+  // The cell of a day shown in the grid (empty when it is not shown).
+  TRect DayRect(TDateTime Day) const;
+  // The day under a client point; false when there is none.
+  bool DateAtPos(int X, int Y, TDateTime& Day) const;
+  // The first day in the grid (a Sunday on or before the 1st of the month).
+  TDateTime FirstShownDay() const;
+  // Whether a day may be picked under MinDate and MaxDate.
+  bool InRange(TDateTime Day) const;
+
+  static constexpr int CellWidth = 25;
+  static constexpr int CellHeight = 16;
+  static constexpr int TitleHeight = 22;
+  static constexpr int Margin = 4;
+
+ protected:
+  virtual void Paint();
+  void PaintWindow(TCanvas* DC) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void CMFontChanged(TMessage& Message) override;
+
+ private:
+  void PaintTitle(TCanvas& C);
+  void PaintDays(TCanvas& C);
+  void PaintToday(TCanvas& C);
+  int DaysTop() const;
+  void AdjustSize();
+
+  TCanvas FCanvas;
+  TDateTime FDate = 0;
+  TDateTime FMinDate = 0;
+  TDateTime FMaxDate = 0;
+  TDateTime FToday = 0;  // 0: the real date
+  int FYear = 1899;
+  int FMonth = 12;
+};
+
+// ================================================================ date-time picker
+
+enum TDateTimeKind : std::uint8_t { dtkDate, dtkTime };
+enum TDTDateMode : std::uint8_t { dmComboBox, dmUpDown };
+enum TDTDateFormat : std::uint8_t { dfShort, dfLong };
+
+// A date or a time shown in Format and edited one field at a time.
+//
+// Format uses the picker's letters (d dd ddd dddd M MM MMM MMMM yy yyyy
+// h hh H HH m mm s ss t tt, other characters and 'quoted' text as they
+// stand). An empty Format shows FormatSettings' short date (DateFormat
+// dfShort) or long date (dfLong) for dtkDate, and the long time format for
+// dtkTime.
+//
+// Keys (after KeyDown/OnKeyDown, which may swallow them):
+//   Left/Right      the previous / next field (wrapping around)
+//   Up/Down, +/-    the field one step up / down, wrapping within its range
+//                   (a day past the new month's end is cut to it)
+//   Home/End        the field to its lowest / highest value
+//   digits          type into numeric fields: a first digit that a second
+//                   could still extend waits for it; two digits (four for
+//                   yyyy) or a digit that cannot be extended complete the
+//                   field and move to the next one
+//   a, p            AM / PM in a t or tt field
+//   the next separator   moves to the next field (typing "/" after a day)
+//   Space           toggles Checked when ShowCheckbox is set
+//   F4, Alt+Down    drops the calendar down (dtkDate); while it is down
+//                   the arrows move its day, PageUp/PageDown its month,
+//                   Enter picks and Escape closes it
+// Mouse: a press on a field selects it, on the check box toggles Checked,
+// on the button drops the calendar down or closes it (dtkDate), on the
+// up/down arrows (dtkTime) steps the selected field. The wheel steps it too.
+//
+// DateTime is kept within MinDate..MaxDate (0: no limit; a limit counts as
+// a day, so the date part is clamped and the time kept). OnChange fires
+// whenever DateTime or Checked changes, whether by the user or by code,
+// and only when the value differs (not while loading from a form file).
+class TDateTimePicker : public TWinControl {
+ public:
+  explicit TDateTimePicker(TComponent* AOwner);
+  ~TDateTimePicker() override;
+
+  // ---- the value
+  TDateTime DateTime() const { return FDateTime; }
+  void SetDateTime(TDateTime Value);
+  // The date part (midnight); setting it keeps the time.
+  TDateTime Date() const;
+  void SetDate(TDateTime Value);
+  // The time part (a fraction of a day); setting it keeps the date.
+  TDateTime Time() const;
+  void SetTime(TDateTime Value);
+  TDateTime MinDate() const { return FMinDate; }
+  // Raises EDateTimeError when the new limit lies beyond the other one.
+  void SetMinDate(TDateTime Value);
+  TDateTime MaxDate() const { return FMaxDate; }
+  void SetMaxDate(TDateTime Value);
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool Value);
+
+  // ---- how it is shown
+  TDateTimeKind Kind() const { return FKind; }
+  void SetKind(TDateTimeKind Value);
+  const String& Format() const { return FFormat; }
+  void SetFormat(const String& Value);
+  TDTDateFormat DateFormat() const { return FDateFormat; }
+  void SetDateFormat(TDTDateFormat Value);
+  // dmUpDown shows up/down arrows instead of the drop-down button for dates too.
+  TDTDateMode DateMode() const { return FDateMode; }
+  void SetDateMode(TDTDateMode Value);
+  bool ShowCheckbox() const { return FShowCheckbox; }
+  void SetShowCheckbox(bool Value);
+  // The format in use: Format, or the one chosen for an empty Format.
+  String EffectiveFormat() const;
+  // The text shown for the value.
+  String DisplayText() const;
+  // Whether the value was set (by code, the user or a form file): form
+  // files store Date and Time only then, as a fresh picker shows the clock.
+  bool ValueStored() const { return FValueSet; }
+
+  // ---- fields
+  // The editable fields, in order; the selected one is edited by keys.
+  int FieldCount() const;
+  int SelectedField() const { return FField; }
+  void SetSelectedField(int Index);
+  // The text of field Index and where it is drawn (client coordinates).
+  String FieldText(int Index) const;
+  TRect FieldRect(int Index);
+
+  // ---- the drop-down calendar (dtkDate with dmComboBox)
+  bool DroppedDown() const { return FDroppedDown; }
+  void SetDroppedDown(bool Value);
+  // The calendar shown while dropped down (created on first drop-down;
+  // a window without parent placed in screen coordinates).
+  TMonthCalendar* Calendar() const { return FCalendar.get(); }
+
+  // ---- geometry
+  TRect CheckBoxRect() const;
+  TRect ButtonRect() const;
+  TRect TextArea() const;
+  TCanvas* Canvas();
+
+  TNotifyEvent OnChange() const { return FOnChange; }
+  void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
+  TNotifyEvent OnDropDown() const { return FOnDropDown; }
+  void SetOnDropDown(TNotifyEvent Value) { FOnDropDown = std::move(Value); }
+  TNotifyEvent OnCloseUp() const { return FOnCloseUp; }
+  void SetOnCloseUp(TNotifyEvent Value) { FOnCloseUp = std::move(Value); }
+  // Fired after a change made by the user (keys, mouse, calendar), after OnChange.
+  TNotifyEvent OnUserInput() const { return FOnUserInput; }
+  void SetOnUserInput(TNotifyEvent Value) { FOnUserInput = std::move(Value); }
+
+ protected:
+  virtual void Change();
+  virtual void DropDown();
+  virtual void CloseUp();
+  virtual void Paint();
+
+  void Loaded() override;
+  void PaintWindow(TCanvas* DC) override;
+  void WMGetDlgCode(TMessage& Message) override;
+  void WMKeyDown(TWMKey& Message) override;
+  void WMChar(TWMKey& Message) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMSetFocus(TMessage& Message) override;
+  void WMKillFocus(TMessage& Message) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+  void CMEnabledChanged(TMessage& Message) override;
+  void CMFontChanged(TMessage& Message) override;
+
+ private:
+  struct TTokens;
+  bool HasButton() const;
+  bool HasSpin() const;
+  TDateTime Clamp(TDateTime Value) const;
+  // Stores a value (clamped); true when it changed (OnChange fired).
+  bool StoreValue(TDateTime Value);
+  void UserValue(TDateTime Value);
+  void UserChecked(bool Value);
+  const TTokens& Parsed() const;
+  void FormatChanged();
+  int TokenOfField(int Field) const;
+  void FinishTyping();
+  void TypeDigit(int Digit);
+  void CommitTyped(bool Advance);
+  bool TypeSeparator(Char Ch);
+  bool TypeAmPm(Char Ch);
+  void StepSelected(int Delta);
+  void MoveField(int Delta);
+  bool FieldKey(std::uint16_t Key, TShiftState Shift);
+  bool CalendarKey(std::uint16_t Key);
+  void ShowCalendar();
+  void HideCalendar(bool Pick);
+  void CalendarPicked();
+  TCanvas& Measure();
+  void PaintCheckBox(TCanvas& C);
+  void PaintButton(TCanvas& C);
+  void PaintFields(TCanvas& C);
+
+  TDateTime FDateTime = 0;
+  TDateTime FMinDate = 0;
+  TDateTime FMaxDate = 0;
+  bool FChecked = true;
+  bool FShowCheckbox = false;
+  TDateTimeKind FKind = dtkDate;
+  TDTDateFormat FDateFormat = dfShort;
+  TDTDateMode FDateMode = dmComboBox;
+  String FFormat;
+  mutable std::unique_ptr<TTokens> FTokens;  // of the format in use, parsed on demand
+  int FField = 0;
+  String FTyped;           // digits typed into the selected field so far
+  bool FValueSet = false;  // DateTime was set by code, the user or a form file
+  bool FSkipChar = false;  // the character of a key already acted on
+  bool FAdvanced = false;  // typing completed a field and moved to the next
+  bool FDroppedDown = false;
+  std::unique_ptr<TMonthCalendar> FCalendar;
+  TCanvas FCanvas;
+  TCanvas FMeasure;
+  TNotifyEvent FOnChange, FOnDropDown, FOnCloseUp, FOnUserInput;
+};
+
+class EDateTimeError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// ================================================================ tree view
+
+class TTreeNode;
+class TTreeNodes;
+class TCustomTreeView;
+class TTreeEdit;
+
+enum TNodeAttachMode : std::uint8_t { naAdd, naAddFirst, naAddChild, naAddChildFirst, naInsert };
+enum THitTest : std::uint8_t {
+  htAbove, htBelow, htNowhere, htOnItem, htOnButton, htOnIcon, htOnIndent, htOnLabel,
+  htOnRight, htOnStateIcon, htToLeft, htToRight
+};
+using THitTests = Set<THitTest>;
+enum TSortType : std::uint8_t { stNone, stData, stText, stBoth };
+
+using TTVChangingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowChange)>;
+using TTVChangedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
+using TTVExpandingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowExpansion)>;
+using TTVCollapsingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowCollapse)>;
+using TTVExpandedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
+using TTVEditingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowEdit)>;
+using TTVEditedEvent = std::function<void(TObject* Sender, TTreeNode* Node, String& S)>;
+using TTVCompareEvent =
+    std::function<void(TObject* Sender, TTreeNode* Node1, TTreeNode* Node2, int Data, int& Compare)>;
+// A sort order for CustomSort: negative when Node1 goes first.
+using TTVCompare = std::function<int(TTreeNode* Node1, TTreeNode* Node2, std::intptr_t Data)>;
+
+// One node: a text, a pointer of the application's (Data), images and the
+// child nodes it owns. Nodes are made and freed through TTreeNodes.
+class TTreeNode : public TPersistent {
+ public:
+  explicit TTreeNode(TTreeNodes* AOwner);
+  ~TTreeNode() override;
+
+  const String& Text() const { return FText; }
+  void SetText(const String& Value);
+  void* Data() const { return FData; }
+  void SetData(void* Value) { FData = Value; }
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int Value);
+  // The image shown while the node is selected.
+  int SelectedIndex() const { return FSelectedIndex; }
+  void SetSelectedIndex(int Value);
+
+  // ---- place in the tree
+  TTreeNodes* Owner() const { return FOwner; }
+  TCustomTreeView* TreeView() const;
+  TTreeNode* Parent() const { return FParent; }
+  int Count() const { return static_cast<int>(FChildren.size()); }
+  TTreeNode* Item(int Index) const;
+  // Position among its siblings.
+  int Index() const;
+  // 0 for a root node.
+  int Level() const;
+  // Position in the depth-first order of all nodes (Items.Item(i)).
+  int AbsoluteIndex() const;
+  bool HasAsParent(const TTreeNode* Value) const;
+  // Set when children are added and cleared when the last one goes; set it
+  // on a node without children to show an expand button before they are
+  // added (lazily, from OnExpanding).
+  bool HasChildren() const { return FHasChildren; }
+  void SetHasChildren(bool Value);
+
+  // ---- walking
+  TTreeNode* GetFirstChild() const;
+  TTreeNode* GetLastChild() const;
+  TTreeNode* GetNextSibling() const;
+  TTreeNode* GetPrevSibling() const;
+  // The next and previous node in depth-first order.
+  TTreeNode* GetNext() const;
+  TTreeNode* GetPrev() const;
+  // The next and previous node shown (all parents expanded).
+  TTreeNode* GetNextVisible() const;
+  TTreeNode* GetPrevVisible() const;
+  // Whether every parent is expanded.
+  bool IsVisible() const;
+
+  // ---- state
+  bool Expanded() const { return FExpanded; }
+  // Expanding asks OnExpanding (and fires OnExpanded), collapsing asks
+  // OnCollapsing (and fires OnCollapsed); a node left without children by
+  // OnExpanding loses its button instead.
+  void SetExpanded(bool Value);
+  void Expand(bool Recurse);
+  void Collapse(bool Recurse);
+  bool Selected() const;
+  void SetSelected(bool Value);
+  // The node with the focus rectangle: the selected one.
+  bool Focused() const { return Selected(); }
+  void SetFocused(bool Value) { SetSelected(Value); }
+
+  // ---- changes
+  void Delete();
+  void DeleteChildren();
+  // Moves the node (with its children) relative to Destination.
+  void MoveTo(TTreeNode* Destination, TNodeAttachMode Mode);
+  bool AlphaSort(bool ARecurse = false);
+  bool CustomSort(TTVCompare SortProc, std::intptr_t Data, bool ARecurse = false);
+  // Starts editing the label (false when refused); EndEdit stores the text
+  // (or drops it when Cancel).
+  bool EditText();
+  void EndEdit(bool Cancel);
+  // Expands the parents and scrolls the node into view.
+  void MakeVisible();
+  // The row of the node (TextOnly: the label), in the view's client
+  // coordinates; empty when the node is not shown.
+  TRect DisplayRect(bool TextOnly) const;
+
+ private:
+  friend class TTreeNodes;
+  friend class TCustomTreeView;
+  TTreeNodes* FOwner;
+  TTreeNode* FParent = nullptr;
+  std::vector<std::unique_ptr<TTreeNode>> FChildren;
+  String FText;
+  void* FData = nullptr;
+  int FImageIndex = -1;
+  int FSelectedIndex = -1;
+  bool FExpanded = false;
+  bool FHasChildren = false;
+  int FAbsoluteIndex = -1;  // kept by TTreeNodes' depth-first list
+  int FRow = -1;            // kept by the view's list of shown rows
+};
+
+// The nodes of a tree view. Add, AddFirst and Insert place a node among the
+// siblings of a node (the root nodes when it is nullptr); AddChild and
+// AddChildFirst under a node. Item(i) counts nodes depth-first.
+class TTreeNodes : public TPersistent {
+ public:
+  explicit TTreeNodes(TCustomTreeView* AOwner);
+  ~TTreeNodes() override;
+
+  TCustomTreeView* Owner() const { return FOwner; }
+  int Count() const;
+  TTreeNode* Item(int Index) const;
+  TTreeNode* operator[](int Index) const { return Item(Index); }
+  TTreeNode* GetFirstNode() const;
+
+  TTreeNode* Add(TTreeNode* Sibling, const String& S);
+  TTreeNode* AddObject(TTreeNode* Sibling, const String& S, void* Ptr);
+  TTreeNode* AddFirst(TTreeNode* Sibling, const String& S);
+  TTreeNode* AddObjectFirst(TTreeNode* Sibling, const String& S, void* Ptr);
+  TTreeNode* AddChild(TTreeNode* Parent, const String& S);
+  TTreeNode* AddChildObject(TTreeNode* Parent, const String& S, void* Ptr);
+  TTreeNode* AddChildFirst(TTreeNode* Parent, const String& S);
+  TTreeNode* AddChildObjectFirst(TTreeNode* Parent, const String& S, void* Ptr);
+  // Before Sibling (last among the roots when Sibling is nullptr).
+  TTreeNode* Insert(TTreeNode* Sibling, const String& S);
+  TTreeNode* InsertObject(TTreeNode* Sibling, const String& S, void* Ptr);
+  // Frees the node and its children (OnDeletion for each).
+  void Delete(TTreeNode* Node);
+  void Clear();
+
+  // Changes between BeginUpdate and the matching EndUpdate are painted
+  // once, at EndUpdate.
+  void BeginUpdate();
+  void EndUpdate();
+  bool Updating() const { return FUpdateCount > 0; }
+
+  void Assign(TPersistent* Source) override;
+
+ private:
+  friend class TTreeNode;
+  friend class TCustomTreeView;
+  std::vector<std::unique_ptr<TTreeNode>>& SiblingList(TTreeNode* Parent);
+  TTreeNode* AddNode(TTreeNode* Relative, const String& S, void* Ptr, TNodeAttachMode Mode);
+  void Attach(std::unique_ptr<TTreeNode> Node, TTreeNode* Relative, TNodeAttachMode Mode);
+  std::unique_ptr<TTreeNode> Detach(TTreeNode* Node);
+  void StructureChanged();
+  void BuildList() const;
+
+  TCustomTreeView* FOwner;
+  std::vector<std::unique_ptr<TTreeNode>> FRoots;
+  int FUpdateCount = 0;
+  mutable std::vector<TTreeNode*> FList;  // depth-first, rebuilt on demand
+  mutable bool FListValid = true;
+};
+
+// A tree of nodes, one per row: each row shows the node's image (from
+// Images) and text after the indentation of its level, with dotted lines
+// joining it to its parent and siblings (ShowLines) and a +/- button when it
+// has children (ShowButtons); ShowRoot gives the root nodes lines and
+// buttons too.
+//
+// Keys: Up/Down the previous / next shown node; Left collapses, or goes to
+// the parent; Right expands, or goes to the first child; + and - (numeric
+// pad or main keys) expand and collapse; * expands the whole branch;
+// Home/End the first / last shown node; PageUp/PageDown a page; F2 edits
+// the label; a letter goes to the next shown node starting with it.
+// Mouse: a press on a node selects it (on its button: expands or collapses
+// it); a double click expands or collapses; a press on the label of the
+// node already selected starts editing after the double-click time (unless
+// a double click comes first); the wheel scrolls.
+//
+// Selecting (by the user or by code) asks OnChanging, then fires OnChange.
+// When the selected node is deleted the selection moves to its next
+// sibling, else its previous sibling, else its parent (OnChange fires, with
+// no OnChanging); Clear leaves nothing selected without events. Collapsing
+// the parent of the selected node selects that parent.
+//
+// Label editing (not when ReadOnly): OnEditing may refuse; an edit field
+// over the label takes the text; Enter or leaving the field stores it
+// through OnEdited (which may change it), Escape drops it.
+class TCustomTreeView : public TWinControl {
+ public:
+  explicit TCustomTreeView(TComponent* AOwner);
+  ~TCustomTreeView() override;
+
+  TTreeNodes* Items() const { return FNodes.get(); }
+  void SetItems(TTreeNodes* Value) { FNodes->Assign(Value); }
+  TTreeNode* Selected() const { return FSelected; }
+  void SetSelected(TTreeNode* Value);
+  // The first row shown.
+  TTreeNode* TopItem() const;
+  void SetTopItem(TTreeNode* Value);
+  // The node on the row at a client point (any X), or nullptr.
+  TTreeNode* GetNodeAt(int X, int Y) const;
+  // Where a client point lies relative to the node on its row.
+  THitTests GetHitTestInfoAt(int X, int Y) const;
+  bool AlphaSort(bool ARecurse = true);
+  bool CustomSort(TTVCompare SortProc, std::intptr_t Data, bool ARecurse = true);
+  void FullExpand();
+  void FullCollapse();
+  bool IsEditing() const { return FEditNode != nullptr; }
+  // The edit field while a label is edited.
+  TEdit* EditControl() const;
+
+  // ---- appearance
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+  bool ShowLines() const { return FShowLines; }
+  void SetShowLines(bool Value);
+  bool ShowButtons() const { return FShowButtons; }
+  void SetShowButtons(bool Value);
+  bool ShowRoot() const { return FShowRoot; }
+  void SetShowRoot(bool Value);
+  int Indent() const { return FIndent; }
+  void SetIndent(int Value);
+  bool HideSelection() const { return FHideSelection; }
+  void SetHideSelection(bool Value);
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool Value) { FReadOnly = Value; }
+  // The selection is drawn across the whole row.
+  bool RowSelect() const { return FRowSelect; }
+  void SetRowSelect(bool Value);
+  // Kept for applications and form files: the view selects one node.
+  bool MultiSelect() const { return FMultiSelect; }
+  void SetMultiSelect(bool Value) { FMultiSelect = Value; }
+  bool HotTrack() const { return FHotTrack; }
+  void SetHotTrack(bool Value) { FHotTrack = Value; }
+  // A press on a node expands it (and collapses the one left).
+  bool AutoExpand() const { return FAutoExpand; }
+  void SetAutoExpand(bool Value) { FAutoExpand = Value; }
+  // Nodes kept in order as they are added and renamed (stText, stBoth by text).
+  TSortType SortType() const { return FSortType; }
+  void SetSortType(TSortType Value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
+
+  // ---- rows
+  int ItemHeight() const;
+  // Whole rows that fit the client area.
+  int VisibleCount() const;
+  // The shown nodes, top to bottom (every parent expanded).
+  int RowCount() const;
+  TTreeNode* RowNode(int Row) const;
+  // The area rows are drawn in (inside the border).
+  TRect RowsArea() const;
+  // The first pixel column shown (horizontal scrolling).
+  int ScrollX() const { return FScrollX; }
+  void SetScrollX(int Value);
+  // X of the centre of the button column of a level, before scrolling.
+  int ButtonCenterX(int Level) const;
+  // X where the image (or, without images, the text) of a level begins.
+  int ItemLeft(int Level) const;
+  TCanvas* Canvas();
+
+  // ---- events
+  TTVChangingEvent OnChanging() const { return FOnChanging; }
+  void SetOnChanging(TTVChangingEvent Value) { FOnChanging = std::move(Value); }
+  TTVChangedEvent OnChange() const { return FOnChange; }
+  void SetOnChange(TTVChangedEvent Value) { FOnChange = std::move(Value); }
+  TTVExpandingEvent OnExpanding() const { return FOnExpanding; }
+  void SetOnExpanding(TTVExpandingEvent Value) { FOnExpanding = std::move(Value); }
+  TTVExpandedEvent OnExpanded() const { return FOnExpanded; }
+  void SetOnExpanded(TTVExpandedEvent Value) { FOnExpanded = std::move(Value); }
+  TTVCollapsingEvent OnCollapsing() const { return FOnCollapsing; }
+  void SetOnCollapsing(TTVCollapsingEvent Value) { FOnCollapsing = std::move(Value); }
+  TTVExpandedEvent OnCollapsed() const { return FOnCollapsed; }
+  void SetOnCollapsed(TTVExpandedEvent Value) { FOnCollapsed = std::move(Value); }
+  TTVExpandedEvent OnDeletion() const { return FOnDeletion; }
+  void SetOnDeletion(TTVExpandedEvent Value) { FOnDeletion = std::move(Value); }
+  TTVEditingEvent OnEditing() const { return FOnEditing; }
+  void SetOnEditing(TTVEditingEvent Value) { FOnEditing = std::move(Value); }
+  TTVEditedEvent OnEdited() const { return FOnEdited; }
+  void SetOnEdited(TTVEditedEvent Value) { FOnEdited = std::move(Value); }
+  TTVCompareEvent OnCompare() const { return FOnCompare; }
+  void SetOnCompare(TTVCompareEvent Value) { FOnCompare = std::move(Value); }
+
+  void Invalidate() override;
+
+ protected:
+  // The steps behind the events; descendants extend them.
+  virtual bool CanChange(TTreeNode* Node);
+  virtual void Change(TTreeNode* Node);
+  virtual bool CanExpand(TTreeNode* Node);
+  virtual void Expand(TTreeNode* Node);
+  virtual bool CanCollapse(TTreeNode* Node);
+  virtual void Collapse(TTreeNode* Node);
+  virtual void Delete(TTreeNode* Node);
+  virtual bool CanEdit(TTreeNode* Node);
+  virtual void Edit(TTreeNode* Node, String& S);
+  // Negative when Node1 goes before Node2: OnCompare, else the texts
+  // compared without regard to case.
+  virtual int CompareNodes(TTreeNode* Node1, TTreeNode* Node2, int Data);
+  virtual void Paint();
+
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void PaintWindow(TCanvas* DC) override;
+  void WndProc(TMessage& Message) override;
+  void WMGetDlgCode(TMessage& Message) override;
+  void WMKeyDown(TWMKey& Message) override;
+  void WMChar(TWMKey& Message) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMLButtonDblClk(TWMMouse& Message) override;
+  void WMSetFocus(TMessage& Message) override;
+  void WMKillFocus(TMessage& Message) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+  void CMFontChanged(TMessage& Message) override;
+  void CMEnabledChanged(TMessage& Message) override;
+  void SizeChanged(int DeltaWidth, int DeltaHeight) override;
+
+ private:
+  friend class TTreeNode;
+  friend class TTreeNodes;
+  friend class TTreeEdit;
+
+  // ---- model hooks (TreeView.cpp)
+  void NodesChanged();
+  void NodeChanged(TTreeNode* Node);
+  // Before a node goes: OnDeletion for its branch, editing and the
+  // selection leave it; true when the selection moved to another node.
+  bool NodeDeleting(TTreeNode* Node);
+  void ReportDeletion(TTreeNode* Node);
+  // Before every node goes: no selection (without events), no editing.
+  void ClearingNodes();
+  bool ExpandNode(TTreeNode* Node, bool Value);
+  void SelectNode(TTreeNode* Node, bool Ask);
+  void SortChildren(TTreeNode* Parent, const TTVCompare& Compare, std::intptr_t Data, bool Recurse);
+  void SortedInsert(TTreeNode* Node);
+  // ---- rows (TreeLayout.cpp)
+  void BuildRows() const;
+  void ClampTop();
+  void ScrollIntoView(TTreeNode* Node);
+  int TextWidth(const String& Text) const;
+  TRect LabelRect(const TTreeNode* Node, int Row) const;
+  TRect ButtonRect(const TTreeNode* Node, int Row) const;
+  int ImageWidth() const;
+  // ---- painting (TreePaint.cpp)
+  void PaintRow(TCanvas& C, TTreeNode* Node, int Row);
+  void PaintLines(TCanvas& C, TTreeNode* Node, const TRect& RowRect);
+  void PaintButton(TCanvas& C, TTreeNode* Node, const TRect& RowRect);
+  void PaintLabel(TCanvas& C, TTreeNode* Node, int Row);
+  // ---- input (TreeInput.cpp)
+  bool NavigationKey(std::uint16_t Key, TShiftState Shift);
+  void SearchNode(Char Ch);
+  void ArmSlowClick();
+  void CancelSlowClick();
+  // ---- label editing (TreeEdit.cpp)
+  bool StartEdit(TTreeNode* Node);
+  void EndEdit(bool Cancel);
+  void PlaceEditor();
+
+  std::unique_ptr<TTreeNodes> FNodes;
+  TTreeNode* FSelected = nullptr;
+  TCustomImageList* FImages = nullptr;
+  bool FShowLines = true;
+  bool FShowButtons = true;
+  bool FShowRoot = true;
+  int FIndent = 19;
+  bool FHideSelection = true;
+  bool FReadOnly = false;
+  bool FRowSelect = false;
+  bool FMultiSelect = false;
+  bool FHotTrack = false;
+  bool FAutoExpand = false;
+  TSortType FSortType = stNone;
+  TBorderStyle FBorderStyle = bsSingle;
+  int FTopRow = 0;
+  int FScrollX = 0;
+  mutable std::vector<TTreeNode*> FRows;
+  mutable bool FRowsValid = true;
+  bool FPaintPending = false;
+  bool FDestroying = false;
+  TTreeNode* FEditNode = nullptr;
+  std::unique_ptr<TTreeEdit> FEdit;
+  TTreeNode* FPressedSelected = nullptr;  // selected before the last press on its label
+  bool FSlowClickArmed = false;
+  bool FSkipChar = false;  // the character of a key already acted on
+  TCanvas FCanvas;
+  mutable TCanvas FMeasure;  // measures text outside painting
+  TTVChangingEvent FOnChanging;
+  TTVChangedEvent FOnChange;
+  TTVExpandingEvent FOnExpanding;
+  TTVExpandedEvent FOnExpanded, FOnCollapsed, FOnDeletion;
+  TTVCollapsingEvent FOnCollapsing;
+  TTVEditingEvent FOnEditing;
+  TTVEditedEvent FOnEdited;
+  TTVCompareEvent FOnCompare;
+};
+
+// Raised for a node moved into its own branch or an index outside the nodes.
+class ETreeViewError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class TTreeView : public TCustomTreeView {
+ public:
+  explicit TTreeView(TComponent* AOwner) : TCustomTreeView(AOwner) {}
+};
+
+}  // namespace vcl
