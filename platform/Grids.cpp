@@ -35,6 +35,9 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
   SetColor(clWindow);
   SetTabStop(true);
   SetBounds(Left(), Top(), 5 * 64, 5 * 24);
+  FBars.SetOnScroll([this](TScrollBarKind Kind, TScrollCode Code, int& Pos) {
+    BarScrolled(Kind, Code, Pos);
+  });
 }
 
 // The editor goes first, while the grid it calls back is still whole.
@@ -241,6 +244,7 @@ void TCustomGrid::CMFontChanged(TMessage& Message) {
 }
 
 void TCustomGrid::CMEnabledChanged(TMessage& Message) {
+  SyncBars();  // disabled bars end any press
   TCustomControl::CMEnabledChanged(Message);
   Invalidate();
 }

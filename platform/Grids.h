@@ -29,6 +29,7 @@
 #include "platform/Classes.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/ScrollBar.h"
 #include "platform/StdCtrls.h"
 #include "platform/GridAxis.h"
 
@@ -95,8 +96,8 @@ using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToInd
 using TOnGetPickListItems =
     std::function<void(TObject* Sender, int ACol, int ARow, TStrings* Items)>;
 
-// Width of a drawn scroll bar (and height of a horizontal one).
-inline constexpr int GridScrollBarSize = 17;
+// Width of a scroll bar (and height of a horizontal one).
+inline constexpr int GridScrollBarSize = ScrollBarThickness;
 
 // The geometry of one axis as it is shown now.
 struct TGridAxisDrawInfo {
@@ -132,7 +133,10 @@ struct TGridDrawInfo {
 // Mouse: a press selects a cell (Shift: extends the range), dragging with
 // goRangeSelect selects a block, dragging a column border in the fixed rows
 // (goColSizing) or a row border in the fixed columns (goRowSizing) sizes it,
-// the wheel moves the current row, and the scroll bars scroll.
+// the wheel moves the current row, and the scroll bars (TWindowScrollBars)
+// scroll: by a row (column) per arrow, by the visible rows (columns) per
+// page, and with the thumb on its release (while dragging with
+// goThumbTracking). The wheel over a bar scrolls the view instead.
 class TCustomGrid : public TCustomControl {
  public:
   explicit TCustomGrid(TComponent* AOwner);
@@ -216,6 +220,8 @@ class TCustomGrid : public TCustomControl {
   TRect ClientRect() const override;
   void CalcDrawInfo(TGridDrawInfo& DrawInfo) const;
   TGridState GridState() const { return FGridState; }
+  // The scroll bars as laid out at the last paint or press.
+  const TWindowScrollBars& WindowScrollBars() const { return FBars; }
 
   // ---- editing
   bool EditorMode() const { return FEditorMode; }
@@ -290,15 +296,6 @@ class TCustomGrid : public TCustomControl {
 
  private:
   friend class TInplaceEdit;
-  // Parts of a drawn scroll bar in control coordinates.
-  struct TScrollBarParts {
-    TRect Bar, Button1, Button2, Track, Thumb;
-    int Pos = 0;    // scroll position, 0..Range
-    int Range = 0;  // 0: nothing to scroll
-    int Page = 1;
-    bool Shown = false;
-  };
-
   int BorderWidth() const { return FBorderStyle == bsSingle ? 1 : 0; }
   int AxisLineWidth(bool Horizontal) const;
   void CalcAxis(TGridAxisDrawInfo& Axis, const grids::TGridAxis& Sizes, int Fixed, int First,
@@ -328,9 +325,6 @@ class TCustomGrid : public TCustomControl {
   void PaintCell(TCanvas& C, int ACol, int ARow, const TRect& Where, TColor Fill,
                  TGridDrawState State);
   void PaintFixedEdges(TCanvas& C, const TRect& Where, const TGridDrawInfo& Info);
-  void PaintScrollBars(TCanvas& C);
-  void PaintScrollBar(TCanvas& C, bool Horizontal, const TScrollBarParts& P);
-  TScrollBarParts ScrollBarLayout(bool Horizontal) const;
 
   // Keys and mouse (GridInput.cpp).
   bool NavigationKey(std::uint16_t Key, TShiftState Shift);
@@ -341,11 +335,11 @@ class TCustomGrid : public TCustomControl {
   void CalcSizingState(int X, int Y);
   int SizingNewSize() const;
   void ApplySizing(int X, int Y);
-  bool ScrollBarMouseDown(int X, int Y);
-  void ScrollBarMouseMove(int X, int Y);
-  void ScrollBarMouseUp();
-  void ScrollByBar(bool Horizontal, int Part);
-  void ScrollToThumb(bool Horizontal, int Pos, bool Final);
+  // The scroll bars (GridInput.cpp): place and ranges from the layout, and
+  // the scrolls they ask for.
+  void SyncBars();
+  void BarScrolled(TScrollBarKind Kind, TScrollCode Code, int& Pos);
+  bool WheelOnBars(int Delta, TPoint MousePos);
   void SelectingMouseMove(int X, int Y);
   // Hands a key or character that reached the grid to the open editor.
   bool ForwardToEditor(UINT Msg, WPARAM Code, std::int32_t KeyData);
@@ -372,10 +366,6 @@ class TCustomGrid : public TCustomControl {
   int FSizingIndex = -1;
   int FSizingPos = 0;
   int FSizingOfs = 0;
-  // Scroll bar interaction: which bar, and where on the thumb it was taken.
-  int FBarDrag = 0;  // 0 none, 1 horizontal thumb, 2 vertical thumb
-  int FBarGrab = 0;
-  int FBarThumbPos = 0;
 
   bool FEditorMode = false;
   TInplaceEdit* FInplaceEdit = nullptr;
@@ -383,6 +373,7 @@ class TCustomGrid : public TCustomControl {
   int FInplaceRow = -1;
   Char FCharDone = 0;  // the character a key already acted on (Enter, Escape)
   bool FFromEditor = false;  // the editor passes a key on to the grid
+  TWindowScrollBars FBars{this};
 };
 
 // ---------------------------------------------------------------- TCustomDrawGrid
@@ -516,7 +507,8 @@ class TInplaceEditList : public TInplaceEdit {
 };
 
 // The dropped-down list of a TInplaceEditList: a column of items over the
-// editor's window, one highlighted.
+// editor's window, one highlighted, with a vertical scroll bar when the
+// items do not fit (a press on it scrolls and keeps the list open).
 class TPopupListbox : public TCustomControl {
  public:
   explicit TPopupListbox(TComponent* AOwner);
@@ -525,8 +517,11 @@ class TPopupListbox : public TCustomControl {
   void SetItemIndex(int Value);
   int ItemHeight();
   int TopIndex() const { return FTopIndex; }
-  // The item at a client point (-1 outside the items).
+  // Limited so that the last page of items shows whole.
+  void SetTopIndex(int Value);
+  // The item at a client point (-1 outside the items and on the bar).
   int ItemAtPos(int X, int Y);
+  const TWindowScrollBars& WindowScrollBars() const { return FBars; }
   // Called with true when an item was clicked, false when the list is left.
   std::function<void(bool Accept)> OnCloseUp;
 
@@ -535,12 +530,15 @@ class TPopupListbox : public TCustomControl {
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
  private:
   int VisibleItems();
+  void SyncBars();
   std::unique_ptr<TStringList> FItems;
   int FItemIndex = -1;
   int FTopIndex = 0;
+  TWindowScrollBars FBars{this};
 };
 
 }  // namespace vcl

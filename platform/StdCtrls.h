@@ -18,12 +18,12 @@
 #include "platform/Classes.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/ScrollBar.h"
 #include "platform/WinapiGdi.h"
 
 namespace vcl {
 
 enum TEditCharCase : std::uint8_t { ecNormal, ecUpperCase, ecLowerCase };
-enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
 
@@ -64,7 +64,8 @@ int DrawText(HDC DC, const String& Text, int Count, TRect& Rect, UINT Format);
 //   Ctrl+Z undoes the last edit. Characters (after KeyPress/OnKeyPress)
 //   replace the selection.
 // Mouse: a press places the caret (Shift extends the selection), dragging
-// selects, a double click selects a word.
+// selects, a double click selects a word. A press on a multi-line edit's
+// scroll bar (TWindowScrollBars) scrolls and leaves caret and selection.
 //
 // Every change of the text, by the user or by code, calls Change, which
 // fires OnChange (not while the control is being loaded from a form file).
@@ -139,6 +140,9 @@ class TCustomEdit : public TWinControl {
   TPoint PointOfIndex(int Index);
   // The first visible pixel column of the text (horizontal scrolling).
   int ScrollX() const { return FScrollX; }
+  // The scroll bars of a multi-line edit (none for a single line), as
+  // laid out at the last paint or press.
+  const TWindowScrollBars& WindowScrollBars() const { return FBars; }
 
  protected:
   // Called on every change of the text; fires OnChange.
@@ -164,6 +168,8 @@ class TCustomEdit : public TWinControl {
   void CMFontChanged(TMessage& Message) override;
   void CMEnabledChanged(TMessage& Message) override;
   void SizeChanged(int DeltaWidth, int DeltaHeight) override;
+  // A multi-line edit scrolls its lines by the wheel (the caret stays).
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
   // ---- the editing core, for descendants
   // Acts on a key the way the edit does after KeyDown; true when it was an
@@ -225,7 +231,10 @@ class TCustomEdit : public TWinControl {
   void PaintBorder(TCanvas& C);
   void PaintLine(TCanvas& C, const TVisualLine& L, int Y, const String& Shown);
   void PaintCaret(TCanvas& C);
-  void PaintScrollBars(TCanvas& C);
+  // The bars of a multi-line edit: place, ranges and the scrolls they ask for.
+  void SyncBars();
+  void BarScrolled(TScrollBarKind Kind, TScrollCode Code, int& Pos);
+  int WidestLine();
   int BorderWidth() const;
   bool SelectionShown() const;
   bool NavigationKey(std::uint16_t Key, TShiftState Shift);
@@ -272,6 +281,7 @@ class TCustomEdit : public TWinControl {
   bool FLayoutValid = false;
   std::vector<TVisualLine> FLines;
   TNotifyEvent FOnChange;
+  TWindowScrollBars FBars{this};
 };
 
 class TEdit : public TCustomEdit {
@@ -657,7 +667,8 @@ enum TListBoxStyle : std::uint8_t {
 };
 
 // A list of Items, one selectable (ItemIndex), 121 × 97, with a sunken
-// border and a vertical scroll bar when the items do not fit. A selection
+// border and a vertical scroll bar (TWindowScrollBars) when the items do
+// not fit; a press on the bar scrolls and never selects. A selection
 // by the user (click, Up/Down/Home/End/PageUp/PageDown, a typed first
 // letter) fires OnClick; setting ItemIndex by code fires nothing. The
 // owner-drawn style draws items through DrawItem (OnDrawItem, or the text).
@@ -689,6 +700,8 @@ class TCustomListBox : public TWinControl {
   int ItemAtPos(TPoint Pos, bool Existing);
   TRect ItemRect(int Index);
   TCanvas* Canvas();
+  // The list's scroll bar as laid out at the last paint or press.
+  const TWindowScrollBars& WindowScrollBars() const { return FBars; }
   TDrawItemEvent OnDrawItem() const { return FOnDrawItem; }
   void SetOnDrawItem(TDrawItemEvent Value) { FOnDrawItem = std::move(Value); }
 
@@ -700,14 +713,20 @@ class TCustomListBox : public TWinControl {
   void WMKeyDown(TWMKey& Message) override;
   void WMChar(TWMKey& Message) override;
   void WMLButtonDown(TWMMouse& Message) override;
+  void WMLButtonDblClk(TWMMouse& Message) override;
+  void WMMouseMove(TWMMouse& Message) override;
+  void WMLButtonUp(TWMMouse& Message) override;
   void WMSetFocus(TMessage& Message) override;
   void WMKillFocus(TMessage& Message) override;
+  void CMEnabledChanged(TMessage& Message) override;
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
  private:
   TRect ListArea() const;
   int VisibleCount();
   bool ScrollBarShown();
+  // The vertical bar's place and range from the list's state.
+  void SyncBars();
   void SelectByUser(int Index);
   void MakeVisible(int Index);
 
@@ -718,6 +737,7 @@ class TCustomListBox : public TWinControl {
   TListBoxStyle FStyle = lbStandard;
   int FItemHeight = 16;
   TDrawItemEvent FOnDrawItem;
+  TWindowScrollBars FBars{this};
 };
 
 class TListBox : public TCustomListBox {

@@ -1,12 +1,13 @@
 // TCustomGrid input: keyboard movement, mouse selection, column and row
 // sizing, the drawn scroll bars and the mouse wheel.
 //
-// A pressed left button starts one of these, kept in FGridState (or
-// FBarDrag for a scroll bar thumb) until the button is released:
+// A pressed left button starts one of these, kept in FGridState (or by
+// the scroll bars, which take presses on them first) until the button is
+// released:
 //   on a column border in the fixed rows (goColSizing)  gsColSizing
 //   on a row border in the fixed columns (goRowSizing)  gsRowSizing
 //   on a scrolling cell without goEditing                gsSelecting
-//   on a scroll bar thumb                                thumb dragging
+//   on a scroll bar                                      the bar's press
 #include <algorithm>
 
 #include "platform/Forms.h"
@@ -198,7 +199,8 @@ bool TCustomGrid::NavigationKey(std::uint16_t Key, TShiftState Shift) {
 // ---------------------------------------------------------------- mouse
 
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (Button == mbLeft && !Shift.Contains(ssDouble) && ScrollBarMouseDown(X, Y)) return;
+  SyncBars();
+  if (FBars.MouseDown(Button, {X, Y})) return;  // a double click there is a second press
   X -= BorderWidth();
   Y -= BorderWidth();
   // A press focuses the grid; when another control keeps the focus (its
@@ -251,10 +253,7 @@ void TCustomGrid::MoveAnchor(const TGridCoord& NewAnchor) {
 }
 
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
-  if (FBarDrag != 0) {
-    ScrollBarMouseMove(X, Y);
-    return;
-  }
+  if (FBars.MouseMove({X, Y})) return;
   X -= BorderWidth();
   Y -= BorderWidth();
   if (FGridState == gsColSizing || FGridState == gsRowSizing) {
@@ -282,10 +281,7 @@ void TCustomGrid::SelectingMouseMove(int X, int Y) {
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (FBarDrag != 0) {
-    ScrollBarMouseUp();
-    return;
-  }
+  if (FBars.MouseUp(Button, {X, Y})) return;
   int cx = X - BorderWidth(), cy = Y - BorderWidth();
   if (FGridState == gsSelecting) {
     SelectingMouseMove(cx, cy);
@@ -301,6 +297,7 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
 
 bool TCustomGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
   if (TCustomControl::DoMouseWheelDown(Shift, MousePos)) return true;
+  if (WheelOnBars(-WHEEL_DELTA, MousePos)) return true;
   bool colOk = FCurrent.X >= 0 && FCurrent.X < ColCount();
   if (colOk && FCurrent.Y < RowCount() - 1) SetRow(std::max(FCurrent.Y + 1, 0));
   return true;
@@ -308,8 +305,17 @@ bool TCustomGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
 
 bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
   if (TCustomControl::DoMouseWheelUp(Shift, MousePos)) return true;
+  if (WheelOnBars(WHEEL_DELTA, MousePos)) return true;
   bool colOk = FCurrent.X >= 0 && FCurrent.X < ColCount();
   if (colOk && FCurrent.Y > FFixedRows && FCurrent.Y < RowCount()) SetRow(FCurrent.Y - 1);
+  return true;
+}
+
+// A notch over a bar scrolls the view rather than moving the current row.
+bool TCustomGrid::WheelOnBars(int Delta, TPoint MousePos) {
+  SyncBars();
+  if (!FBars.OnBars(ScreenToClient(MousePos))) return false;
+  FBars.MouseWheel(Delta);
   return true;
 }
 
@@ -383,76 +389,41 @@ void TCustomGrid::ApplySizing(int X, int Y) {
 
 // ---------------------------------------------------------------- scroll bars
 
-bool TCustomGrid::ScrollBarMouseDown(int X, int Y) {
-  TPoint pt{X, Y};
-  for (bool horizontal : {true, false}) {
-    TScrollBarParts p = ScrollBarLayout(horizontal);
-    if (!p.Shown || !p.Bar.Contains(pt)) continue;
-    if (p.Range == 0) return true;
-    int along = horizontal ? X : Y;
-    if (p.Button1.Contains(pt)) {
-      ScrollByBar(horizontal, -1);
-    } else if (p.Button2.Contains(pt)) {
-      ScrollByBar(horizontal, 1);
-    } else if (p.Thumb.Contains(pt)) {
-      int thumbStart = horizontal ? p.Thumb.Left : p.Thumb.Top;
-      int trackStart = horizontal ? p.Track.Left : p.Track.Top;
-      FBarDrag = horizontal ? 1 : 2;
-      FBarGrab = along - thumbStart;
-      FBarThumbPos = thumbStart - trackStart;
-    } else if (!p.Thumb.IsEmpty()) {
-      bool before = along < (horizontal ? p.Thumb.Left : p.Thumb.Top);
-      ScrollByBar(horizontal, before ? -p.Page : p.Page);
-    }
-    return true;
-  }
+// Each bar counts the first scrolling cells that can come to the top
+// (left): positions 0..MaxTopLeft - Fixed, a page of the cells that show
+// whole, so the thumb is the visible share of the scrolling cells.
+void TCustomGrid::SyncBars() {
+  int b = BorderWidth();
   bool horz = false, vert = false;
   ScrollBarsShown(horz, vert);
-  // The corner between two bars takes the press too.
-  return (horz || vert) && !ClientRect().Contains({X - BorderWidth(), Y - BorderWidth()});
-}
-
-void TCustomGrid::ScrollByBar(bool Horizontal, int Delta) {
+  FBars.SetScrollBars(FScrollBars);
+  FBars.SetShown(horz, vert);
+  FBars.SetArea(Rect(b, b, std::max(b, Width() - b), std::max(b, Height() - b)));
   TGridCoord maxTL = MaxTopLeft();
-  TGridCoord top = FTopLeft;
-  if (Horizontal) {
-    top.X = std::clamp(top.X + Delta, FFixedCols, std::max(maxTL.X, FFixedCols));
-  } else {
-    top.Y = std::clamp(top.Y + Delta, FFixedRows, std::max(maxTL.Y, FFixedRows));
+  for (TScrollBarKind kind : {sbHorizontal, sbVertical}) {
+    bool h = kind == sbHorizontal;
+    int fixed = h ? FFixedCols : FFixedRows;
+    int range = std::max((h ? maxTL.X : maxTL.Y) - fixed, 0);
+    int page = std::max(h ? VisibleColCount() : VisibleRowCount(), 1);
+    int pos = std::clamp((h ? FTopLeft.X : FTopLeft.Y) - fixed, 0, range);
+    FBars.SetRange(kind, {0, range + page - 1, page, pos});
+    FBars.SetSteps(kind, 1, page);
   }
-  MoveTopLeft(top.X, top.Y);
 }
 
-// Scrolls to where a thumb at Pos pixels into the track stands for.
-void TCustomGrid::ScrollToThumb(bool Horizontal, int Pos, bool Final) {
-  TScrollBarParts p = ScrollBarLayout(Horizontal);
-  int track = Horizontal ? p.Track.Width() : p.Track.Height();
-  int thumb = Horizontal ? p.Thumb.Width() : p.Thumb.Height();
-  int room = track - thumb;
-  if (room <= 0 || p.Range == 0) return;
-  Pos = std::clamp(Pos, 0, room);
-  int value = static_cast<int>((static_cast<std::int64_t>(Pos) * p.Range + room / 2) / room);
-  int fixed = Horizontal ? FFixedCols : FFixedRows;
-  if (Horizontal) MoveTopLeft(fixed + value, FTopLeft.Y); else MoveTopLeft(FTopLeft.X, fixed + value);
-  if (Final) Invalidate();
-}
-
-void TCustomGrid::ScrollBarMouseMove(int X, int Y) {
-  bool horizontal = FBarDrag == 1;
-  TScrollBarParts p = ScrollBarLayout(horizontal);
-  int trackStart = horizontal ? p.Track.Left : p.Track.Top;
-  FBarThumbPos = (horizontal ? X : Y) - trackStart - FBarGrab;
-  if (FOptions.Contains(goThumbTracking)) ScrollToThumb(horizontal, FBarThumbPos, false);
-  Invalidate();
-}
-
-void TCustomGrid::ScrollBarMouseUp() {
-  bool horizontal = FBarDrag == 1;
-  int pos = FBarThumbPos;
-  FBarDrag = 0;
-  ScrollToThumb(horizontal, pos, true);
-  SetMouseCapture(false);
-  Invalidate();
+// The view moves to the bar's position, except while the thumb is dragged
+// without goThumbTracking; the bar learns where the view really is.
+void TCustomGrid::BarScrolled(TScrollBarKind Kind, TScrollCode Code, int& Pos) {
+  bool h = Kind == sbHorizontal;
+  int fixed = h ? FFixedCols : FFixedRows;
+  bool moves = Code != scEndScroll && (Code != scTrack || FOptions.Contains(goThumbTracking));
+  if (moves) {
+    TGridCoord maxTL = MaxTopLeft();
+    int last = std::max(h ? maxTL.X : maxTL.Y, fixed);
+    int first = std::clamp(fixed + Pos, fixed, last);
+    if (h) MoveTopLeft(first, FTopLeft.Y); else MoveTopLeft(FTopLeft.X, first);
+  }
+  Pos = std::max((h ? FTopLeft.X : FTopLeft.Y) - fixed, 0);
 }
 
 }  // namespace vcl

@@ -1,6 +1,7 @@
 // TCustomGrid painting: grid lines, cells of the four areas (fixed corner,
 // fixed rows, fixed columns, scrolling cells), the area beyond the cells,
-// the border and the scroll bars. Only cells that show are visited.
+// the border and the scroll bars (TWindowScrollBars). Only cells that show
+// are visited.
 #include <algorithm>
 
 #include "platform/Grids.h"
@@ -37,7 +38,8 @@ void TCustomGrid::PaintWindow(TCanvas* DC) {
   if (!DC->DeviceClip().IsEmpty()) TCustomControl::PaintWindow(DC);
   DC->SetOrigin(origin);
   DC->SetDeviceClip(clip);
-  PaintScrollBars(*DC);
+  SyncBars();
+  FBars.Paint(*DC);
 }
 
 void TCustomGrid::Paint() {
@@ -189,64 +191,6 @@ void TCustomGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawStat
   (void)ARow;
   (void)ARect;
   (void)AState;
-}
-
-// ---------------------------------------------------------------- scroll bars
-
-TCustomGrid::TScrollBarParts TCustomGrid::ScrollBarLayout(bool Horizontal) const {
-  TScrollBarParts p;
-  bool horz = false, vert = false;
-  ScrollBarsShown(horz, vert);
-  p.Shown = Horizontal ? horz : vert;
-  if (!p.Shown) return p;
-  int b = BorderWidth();
-  int cw = ClientExtent(true), ch = ClientExtent(false);
-  const int s = GridScrollBarSize;
-  p.Bar = Horizontal ? Rect(b, b + ch, b + cw, b + ch + s) : Rect(b + cw, b, b + cw + s, b + ch);
-  int length = Horizontal ? p.Bar.Width() : p.Bar.Height();
-  int button = std::min(s, length / 2);
-  if (Horizontal) {
-    p.Button1 = Rect(p.Bar.Left, p.Bar.Top, p.Bar.Left + button, p.Bar.Bottom);
-    p.Button2 = Rect(p.Bar.Right - button, p.Bar.Top, p.Bar.Right, p.Bar.Bottom);
-    p.Track = Rect(p.Button1.Right, p.Bar.Top, p.Button2.Left, p.Bar.Bottom);
-  } else {
-    p.Button1 = Rect(p.Bar.Left, p.Bar.Top, p.Bar.Right, p.Bar.Top + button);
-    p.Button2 = Rect(p.Bar.Left, p.Bar.Bottom - button, p.Bar.Right, p.Bar.Bottom);
-    p.Track = Rect(p.Bar.Left, p.Button1.Bottom, p.Bar.Right, p.Button2.Top);
-  }
-  TGridCoord maxTL = MaxTopLeft();
-  int fixed = Horizontal ? FFixedCols : FFixedRows;
-  int first = Horizontal ? FTopLeft.X : FTopLeft.Y;
-  p.Range = std::max((Horizontal ? maxTL.X : maxTL.Y) - fixed, 0);
-  p.Pos = std::clamp(first - fixed, 0, p.Range);
-  p.Page = std::max(Horizontal ? VisibleColCount() : VisibleRowCount(), 1);
-  int track = Horizontal ? p.Track.Width() : p.Track.Height();
-  if (p.Range == 0 || track < 8) return p;
-  // The thumb's share of the track is the page's share of everything.
-  std::int64_t thumb = static_cast<std::int64_t>(track) * p.Page / (p.Range + p.Page);
-  int len = static_cast<int>(std::clamp<std::int64_t>(thumb, 8, track));
-  int pos = FBarDrag == (Horizontal ? 1 : 2)
-                ? std::clamp(FBarThumbPos, 0, track - len)
-                : static_cast<int>(static_cast<std::int64_t>(track - len) * p.Pos / p.Range);
-  p.Thumb = Horizontal ? Rect(p.Track.Left + pos, p.Track.Top, p.Track.Left + pos + len, p.Track.Bottom)
-                       : Rect(p.Track.Left, p.Track.Top + pos, p.Track.Right, p.Track.Top + pos + len);
-  return p;
-}
-
-void TCustomGrid::PaintScrollBar(TCanvas& C, bool Horizontal, const TScrollBarParts& P) {
-  look::DrawScrollTrack(C, P.Track);
-  bool enabled = P.Range > 0 && Enabled();
-  look::DrawScrollButton(C, P.Button1, Horizontal ? look::adLeft : look::adUp, false, enabled);
-  look::DrawScrollButton(C, P.Button2, Horizontal ? look::adRight : look::adDown, false, enabled);
-  if (!P.Thumb.IsEmpty()) look::DrawScrollThumb(C, P.Thumb);
-}
-
-void TCustomGrid::PaintScrollBars(TCanvas& C) {
-  TScrollBarParts h = ScrollBarLayout(true);
-  TScrollBarParts v = ScrollBarLayout(false);
-  if (h.Shown) PaintScrollBar(C, true, h);
-  if (v.Shown) PaintScrollBar(C, false, v);
-  if (h.Shown && v.Shown) FillSolid(C, Rect(v.Bar.Left, h.Bar.Top, v.Bar.Right, h.Bar.Bottom), clBtnFace);
 }
 
 }  // namespace vcl

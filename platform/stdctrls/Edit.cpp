@@ -33,6 +33,10 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
   SetTabStop(true);
   SetCursor(crIBeam);
   SetBounds(Left(), Top(), 121, 21);
+  FBars.SetScrollBars(ssNone);
+  FBars.SetOnScroll([this](TScrollBarKind Kind, TScrollCode Code, int& Pos) {
+    BarScrolled(Kind, Code, Pos);
+  });
 }
 
 TCustomEdit::~TCustomEdit() = default;
@@ -298,6 +302,7 @@ void TCustomEdit::CMFontChanged(TMessage& Message) {
 }
 
 void TCustomEdit::CMEnabledChanged(TMessage& Message) {
+  SyncBars();  // a disabled edit's bars end any press
   TWinControl::CMEnabledChanged(Message);
   Invalidate();
 }

@@ -237,6 +237,8 @@ void TCustomEdit::WMLButtonDown(TWMMouse& Message) {
   FClickFocus = true;
   if (!stdctrls::FocusOnClick(this)) return;
   FClickFocus = false;
+  SyncBars();
+  if (FBars.MouseDown(mbLeft, Message.Pos())) return;
   TShiftState shift = KeysToShiftState(Message.Keys);
   FDesiredX = -1;
   MoveCaret(IndexAtPoint(Message.XPos, Message.YPos), shift.Contains(ssShift));
@@ -245,12 +247,15 @@ void TCustomEdit::WMLButtonDown(TWMMouse& Message) {
 }
 
 void TCustomEdit::WMLButtonDblClk(TWMMouse& Message) {
+  SyncBars();
+  if (FBars.MouseDown(mbLeft, Message.Pos())) return;  // a second press on the bar
   SelectWordAt(IndexAtPoint(Message.XPos, Message.YPos));
   FSelecting = false;
   TWinControl::WMLButtonDblClk(Message);
 }
 
 void TCustomEdit::WMMouseMove(TWMMouse& Message) {
+  if (FBars.MouseMove(Message.Pos())) return;
   if (FSelecting && (Message.Keys & MK_LBUTTON) != 0) {
     MoveCaret(IndexAtPoint(Message.XPos, Message.YPos), true);
   }
@@ -258,6 +263,7 @@ void TCustomEdit::WMMouseMove(TWMMouse& Message) {
 }
 
 void TCustomEdit::WMLButtonUp(TWMMouse& Message) {
+  if (FBars.MouseUp(mbLeft, Message.Pos())) return;
   if (FSelecting) MoveCaret(IndexAtPoint(Message.XPos, Message.YPos), true);
   FSelecting = false;
   TWinControl::WMLButtonUp(Message);

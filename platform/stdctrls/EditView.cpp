@@ -38,14 +38,16 @@ int TCustomEdit::BorderWidth() const {
   return Ctl3D() ? 2 : 1;
 }
 
+// Inside the border, a one-pixel margin, and left of (above) the bars,
+// which TWindowScrollBars places along the border's inside.
 TRect TCustomEdit::TextArea() const {
   int b = BorderWidth();
   TRect r = Rect(b + 1, b + 1, Width() - b - 1, Height() - b - 1);
   if (FMultiLine && (FScrollBars == ssVertical || FScrollBars == ssBoth)) {
-    r.Right -= look::ScrollBarSize;
+    r.Right -= ScrollBarThickness;
   }
   if (FMultiLine && (FScrollBars == ssHorizontal || FScrollBars == ssBoth)) {
-    r.Bottom -= look::ScrollBarSize;
+    r.Bottom -= ScrollBarThickness;
   }
   if (r.Right < r.Left) r.Right = r.Left;
   if (r.Bottom < r.Top) r.Bottom = r.Top;
@@ -242,19 +244,55 @@ void TCustomEdit::PaintBorder(TCanvas& C) {
   }
 }
 
-void TCustomEdit::PaintScrollBars(TCanvas& C) {
-  if (!FMultiLine || FScrollBars == ssNone) return;
-  TRect area = TextArea();
+// ---------------------------------------------------------------- scroll bars
+
+// A multi-line edit shows the bars its ScrollBars allow whether or not
+// there is anything to scroll (grayed then). The vertical bar counts shown
+// lines, the horizontal one pixels; word-wrapped text never scrolls
+// sideways.
+void TCustomEdit::SyncBars() {
   int b = BorderWidth();
-  int total = static_cast<int>(VisualLines().size());
-  if (FScrollBars == ssVertical || FScrollBars == ssBoth) {
-    TRect bar = Rect(area.Right + 1, b, Width() - b, area.Bottom + 1);
-    look::DrawScrollBar(C, bar, true, FTopLine, VisibleLineCount(), total);
+  FBars.SetScrollBars(FMultiLine ? FScrollBars : ssNone);
+  FBars.SetShown(true, true);
+  FBars.SetArea(Rect(b, b, std::max(b, Width() - b), std::max(b, Height() - b)));
+  if (!FMultiLine) return;
+  int visible = VisibleLineCount();
+  int lines = static_cast<int>(VisualLines().size());
+  FBars.SetRange(sbVertical, {0, lines - 1, visible, FTopLine});
+  FBars.SetSteps(sbVertical, 1, visible);
+  int page = std::max(1, TextArea().Width());
+  int extent = FWordWrap || FScrollBars == ssNone || FScrollBars == ssVertical
+                   ? 0
+                   : std::max(WidestLine(), FScrollX + page);
+  FBars.SetRange(sbHorizontal, {0, std::max(extent - 1, 0), page, FScrollX});
+  FBars.SetSteps(sbHorizontal, std::max(1, Measure().TextWidth(u"x")), page);
+}
+
+// The widest shown line with room for the caret after it.
+int TCustomEdit::WidestLine() {
+  int widest = 0;
+  for (const TVisualLine& l : VisualLines()) widest = std::max(widest, LineOffsets(l).back() + 1);
+  return widest;
+}
+
+void TCustomEdit::BarScrolled(TScrollBarKind Kind, TScrollCode Code, int& Pos) {
+  if (Kind == sbVertical) {
+    if (Code != scEndScroll) SetTopLine(Pos);
+    Pos = FTopLine;
+    return;
   }
-  if (FScrollBars == ssHorizontal || FScrollBars == ssBoth) {
-    TRect bar = Rect(b, area.Bottom + 1, area.Right + 1, Height() - b);
-    look::DrawScrollBar(C, bar, false, FScrollX, area.Width(), area.Width() + FScrollX);
+  if (Code != scEndScroll && Pos != FScrollX && !FWordWrap) {
+    FScrollX = std::max(Pos, 0);
+    Invalidate();
   }
+  Pos = FScrollX;
+}
+
+bool TCustomEdit::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  if (TWinControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+  if (!FMultiLine) return false;
+  SyncBars();
+  return FBars.MouseWheel(WheelDelta);
 }
 
 namespace {
@@ -312,7 +350,8 @@ void TCustomEdit::Paint() {
   C.Brush()->SetColor(Color());
   C.FillRect(ClientRect());
   PaintBorder(C);
-  PaintScrollBars(C);
+  SyncBars();
+  FBars.Paint(C);
   TRect area = TextArea();
   if (area.IsEmpty()) return;
   TRect saved = C.IntersectClip(area);

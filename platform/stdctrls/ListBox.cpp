@@ -23,6 +23,11 @@ TCustomListBox::TCustomListBox(TComponent* AOwner)
     SetTopIndex(FTopIndex);
     Invalidate();
   });
+  FBars.SetScrollBars(ssVertical);
+  FBars.SetOnScroll([this](TScrollBarKind, TScrollCode Code, int& Pos) {
+    if (Code != scEndScroll) SetTopIndex(Pos);
+    Pos = FTopIndex;
+  });
 }
 
 TCustomListBox::~TCustomListBox() = default;
@@ -80,9 +85,18 @@ TRect TCustomListBox::ListArea() const {
   return Rect(b, b, std::max(b, Width() - b), std::max(b, Height() - b));
 }
 
+// The bar scrolls by items: a line is an item, a page the items that show.
+void TCustomListBox::SyncBars() {
+  FBars.SetArea(ListArea());
+  FBars.SetShown(false, ScrollBarShown());
+  int visible = VisibleCount();
+  FBars.SetRange(sbVertical, {0, std::max(Count() - 1, 0), visible, FTopIndex});
+  FBars.SetSteps(sbVertical, 1, visible);
+}
+
 TRect TCustomListBox::ItemRect(int Index) {
-  TRect area = ListArea();
-  if (ScrollBarShown()) area.Right = std::max(area.Left, area.Right - look::ScrollBarSize);
+  SyncBars();
+  TRect area = FBars.ContentRect();
   int h = ItemHeight();
   int top = area.Top + (Index - FTopIndex) * h;
   return Rect(area.Left, top, area.Right, top + h);
@@ -158,21 +172,42 @@ void TCustomListBox::WMChar(TWMKey& Message) {
 
 void TCustomListBox::WMLButtonDown(TWMMouse& Message) {
   if (!stdctrls::FocusOnClick(this)) return;
+  SyncBars();
+  if (FBars.MouseDown(mbLeft, Message.Pos())) return;
   int index = ItemAtPos(Message.Pos(), true);
-  bool onBar = ScrollBarShown() && Message.XPos >= ItemRect(0).Right;
-  if (onBar) {
-    int half = ListArea().Top + ListArea().Height() / 2;
-    SetTopIndex(FTopIndex + (Message.YPos < half ? -VisibleCount() : VisibleCount()));
-  } else if (index >= 0) {
+  if (index >= 0) {
     SelectByUser(index);
     if (!detail::IsAlive(this)) return;
   }
   TWinControl::WMLButtonDown(Message);
 }
 
+// A double click on the bar is a second press on it.
+void TCustomListBox::WMLButtonDblClk(TWMMouse& Message) {
+  SyncBars();
+  if (FBars.MouseDown(mbLeft, Message.Pos())) return;
+  TWinControl::WMLButtonDblClk(Message);
+}
+
+void TCustomListBox::WMMouseMove(TWMMouse& Message) {
+  if (FBars.MouseMove(Message.Pos())) return;
+  TWinControl::WMMouseMove(Message);
+}
+
+void TCustomListBox::WMLButtonUp(TWMMouse& Message) {
+  if (FBars.MouseUp(mbLeft, Message.Pos())) return;
+  TWinControl::WMLButtonUp(Message);
+}
+
+void TCustomListBox::CMEnabledChanged(TMessage& Message) {
+  SyncBars();
+  TWinControl::CMEnabledChanged(Message);
+}
+
 bool TCustomListBox::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
   if (TWinControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
-  SetTopIndex(FTopIndex - WheelDelta / WHEEL_DELTA * 3);
+  SyncBars();
+  FBars.MouseWheel(WheelDelta);
   return true;
 }
 
@@ -229,11 +264,9 @@ void TCustomListBox::Paint() {
     DrawItem(i, r, state);
     if (state.Contains(odFocused)) look::DrawFocusRect(C, r);
   }
-  if (ScrollBarShown()) {
-    TRect bar = Rect(area.Right - look::ScrollBarSize, area.Top, area.Right, area.Bottom);
-    look::DrawScrollBar(C, bar, true, FTopIndex, VisibleCount(), Count());
-  }
   C.SetDeviceClip(saved);
+  SyncBars();
+  FBars.Paint(C);
 }
 
 // ---------------------------------------------------------------- form files

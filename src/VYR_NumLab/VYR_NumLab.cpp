@@ -301,8 +301,6 @@ bool RegisterNumLab() {
       .Color(u"ColorOutText", &TNumLab::ColorOutText, &TNumLab::SetColorOutText, vcl::clBlack)
       .Color(u"ColorOutBakG", &TNumLab::ColorOutBakG, &TNumLab::SetColorOutBakG, vcl::clBtnFace)
       .Property(u"Transparent", &TNumLab::Transparent, &TNumLab::SetTransparent, false)
-      .Property(u"StyleElements", &TNumLab::StyleElements, &TNumLab::SetStyleElements,
-                vcl::TStyleElements{vcl::seFont, vcl::seClient, vcl::seBorder})
       .Event(u"OnBeforeDisplay");
   return true;
 }

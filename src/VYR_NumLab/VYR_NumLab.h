@@ -121,6 +121,9 @@ class TNumLab : public vcl::TGraphicControl {
   // test.
   vcl::String ValueText() const;
 
+  // From another TNumLab: the zones, texts, alignments, value, colors,
+  // scheme and display type. Comma, ForcePlusSign and DTFormat stay: they
+  // are the target's own reading conventions, not part of what it shows.
   void Assign(vcl::TPersistent* Source) override;
   void AssignTo(vcl::TPersistent* Dest) override;
   void Paint() override;

@@ -347,8 +347,6 @@ bool RegisterRasterLab() {
       .Property(u"ScrollIncrement", &TRasterLab::ScrollIncrement,
                 &TRasterLab::SetScrollIncrement, 1)
       .Property(u"ScrollLoop", &TRasterLab::ScrollLoop, &TRasterLab::SetScrollLoop, true)
-      .Property(u"StyleElements", &TRasterLab::StyleElements, &TRasterLab::SetStyleElements,
-                vcl::TStyleElements{vcl::seFont, vcl::seClient, vcl::seBorder})
       .Event(u"OnScrollTimer")
       .Event(u"OnScrollLoopRestart");
   return true;

@@ -141,6 +141,9 @@ class TRasterLab : public vcl::TGraphicControl {
   virtual void DoTimer();
   virtual void DoScrLoopRestart();
 
+  // From another TRasterLab: frame, text, the three colors, line colors and
+  // scheme. The dot geometry, font, position, spacing, block and scroll
+  // settings stay: a copy shows the source's text in the target's raster.
   void Assign(vcl::TPersistent* Source) override;
   void AssignTo(vcl::TPersistent* Dest) override;
   void Paint() override;

@@ -264,8 +264,6 @@ bool RegisterRotLab() {
       .Nested(u"Font", [](TRotLab& L) { return L.Font(); })
       .Stored(FontStored)
       .Property(u"ParentFont", &TRotLab::ParentFont, &TRotLab::SetParentFont, false)
-      .Property(u"StyleElements", &TRotLab::StyleElements, &TRotLab::SetStyleElements,
-                vcl::TStyleElements{vcl::seFont, vcl::seClient, vcl::seBorder})
       .Event(u"OnEndDock")
       .Event(u"OnStartDock");
   return true;

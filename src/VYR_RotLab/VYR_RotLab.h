@@ -67,6 +67,9 @@ class TRotLab : public vcl::TCustomLabel {
 
   // A label put on a parent with AutoCenter starts centred.
   void SetParent(vcl::TWinControl* AParent) override;
+  // From another TRotLab: the turn (angle, anchor, centring, smoothing) and
+  // the frame. The label settings underneath (font, color, alignment,
+  // size, transparency) stay with the target.
   void Assign(vcl::TPersistent* Source) override;
   void AssignTo(vcl::TPersistent* Dest) override;
 

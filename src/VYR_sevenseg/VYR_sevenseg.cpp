@@ -206,9 +206,7 @@ bool RegisterSevenSeg() {
       .Property(u"Margin", &TSevenSeg::Margin, &TSevenSeg::SetMargin, 8)
       .Property(u"InterDigDist", &TSevenSeg::InterDigDist, &TSevenSeg::SetInterDigDist, 2)
       .Property(u"FrameStyle", &TSevenSeg::FrameStyle, &TSevenSeg::SetFrameStyle, fsLowered)
-      .Property(u"ColorScheme", &TSevenSeg::ColorScheme, &TSevenSeg::SetColorScheme, csBWG)
-      .Property(u"StyleElements", &TSevenSeg::StyleElements, &TSevenSeg::SetStyleElements,
-                vcl::TStyleElements{vcl::seFont, vcl::seClient, vcl::seBorder});
+      .Property(u"ColorScheme", &TSevenSeg::ColorScheme, &TSevenSeg::SetColorScheme, csBWG);
   return true;
 }
 

@@ -12,6 +12,9 @@ class TProbeMemo : public TMemo {
   using TMemo::TMemo;
   int ShownLines() { return static_cast<int>(VisualLines().size()); }
   int ShownTop() const { return TopLine(); }
+  TScrollBarLayout BarLayout(TScrollBarKind Kind) const {
+    return WindowScrollBars().Bar(Kind).Layout();
+  }
 };
 
 class MemoTest : public HeadlessFormTest {
@@ -154,7 +157,12 @@ TEST_F(MemoTest, ScrollBarsTakeRoomFromTheText) {
   EXPECT_EQ(memo->TextArea().Width(), full - 17);
   auto shot = headless::Snapshot(memo);
   TRect area = memo->TextArea();
-  EXPECT_EQ(PixelAt(shot, area.Right + 5, area.Top + 5), Shown(clScrollBar));
+  // The bar lies right of the text's margin, inside the border; with
+  // nothing to scroll it shows its track and no thumb.
+  TScrollBarLayout bar = memo->BarLayout(sbVertical);
+  EXPECT_EQ(bar.Bar.Left, area.Right + 1);
+  EXPECT_FALSE(bar.Active);
+  EXPECT_EQ(PixelAt(shot, area.Right + 5, (bar.Track.Top + bar.Track.Bottom) / 2), Shown(clScrollBar));
 }
 
 TEST_F(MemoTest, AClickOnALineAndTheSecondRow) {
