@@ -23,7 +23,7 @@ void InitNeedle(TNeedleLayout& L, bool Visible) {
   L.SetShadowDy(0);
   L.SetShadowColor(vcl::clGray);
   L.SetVisible(Visible);
-  L.SetVisibleDefault(Visible);
+  L.KeepAsDefaults();
 }
 
 // The mask of an anchor image: white where the image is black (those

@@ -36,52 +36,70 @@ using TBeforeDrawNeedleEvent =
 // Called when the picture is complete but for the outer frame.
 using TMeterRenderedEvent = std::function<void(vcl::TObject* Sender, vcl::TCanvas* Canvas)>;
 
+// The settings of one needle's look, as TNeedleLayout holds them.
+struct TNeedleSettings {
+  int HeadSize = 0;
+  int HeadAngle = 0;
+  int HeadMidLeng = 0;
+  int Thickness = 0;
+  vcl::TColor ColorBody = 0;
+  vcl::TColor ColorOutline = 0;
+  int PercentNeedleLength = 0;
+  int ShadowDx = 0;
+  int ShadowDy = 0;
+  vcl::TColor ShadowColor = 0;
+  bool Visible = false;
+  friend bool operator==(const TNeedleSettings&, const TNeedleSettings&) = default;
+};
+
 // The look of one needle. A fresh layout is all zero; the meter gives its
-// two layouts their defaults. Every setter ignores an unchanged value and
+// two layouts their defaults and keeps them as the layouts' Defaults, which
+// a form file need not store. Every setter ignores an unchanged value and
 // otherwise fires OnChange.
 class TNeedleLayout : public vcl::TPersistent {
  public:
   TNeedleLayout() = default;
 
   // Length of the two barbs of the arrow head.
-  int HeadSize() const { return FHeadSize; }
+  int HeadSize() const { return FSet.HeadSize; }
   void SetHeadSize(int Value);
   // Full opening angle of the head in degrees, 0..180.
-  int HeadAngle() const { return FHeadAngle; }
+  int HeadAngle() const { return FSet.HeadAngle; }
   void SetHeadAngle(int Value);
   // Distance from the tip back to the neck of the body.
-  int HeadMidLeng() const { return FHeadMidLeng; }
+  int HeadMidLeng() const { return FSet.HeadMidLeng; }
   void SetHeadMidLeng(int Value);
   // Width of the body in pixels; 0 draws the body as a line.
-  int Thickness() const { return FThickness; }
+  int Thickness() const { return FSet.Thickness; }
   void SetThickness(int Value);
-  vcl::TColor ColorBody() const { return FColorBody; }
+  vcl::TColor ColorBody() const { return FSet.ColorBody; }
   void SetColorBody(vcl::TColor Value);
-  vcl::TColor ColorOutline() const { return FColorOutline; }
+  vcl::TColor ColorOutline() const { return FSet.ColorOutline; }
   void SetColorOutline(vcl::TColor Value);
   // Length in percent of (radius - 4), 0..100.
-  int PercentNeedleLength() const { return FPercentNeedleLength; }
+  int PercentNeedleLength() const { return FSet.PercentNeedleLength; }
   void SetPercentNeedleLength(int Value);
   // The shadow is the outline moved by (-ShadowDx, -ShadowDy), drawn first;
   // none while both are 0.
-  int ShadowDx() const { return FShadowDx; }
+  int ShadowDx() const { return FSet.ShadowDx; }
   void SetShadowDx(int Value);
-  int ShadowDy() const { return FShadowDy; }
+  int ShadowDy() const { return FSet.ShadowDy; }
   void SetShadowDy(int Value);
-  vcl::TColor ShadowColor() const { return FShadowColor; }
+  vcl::TColor ShadowColor() const { return FSet.ShadowColor; }
   void SetShadowColor(vcl::TColor Value);
-  bool Visible() const { return FVisible; }
+  bool Visible() const { return FSet.Visible; }
   void SetVisible(bool Value);
   vcl::TNotifyEvent OnChange() const { return FOnChange; }
   void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
 
-  // Copies every setting but OnChange from another layout, then fires
-  // OnChange once.
+  // Copies every setting but OnChange (and the defaults) from another
+  // layout, then fires OnChange once.
   void Assign(vcl::TPersistent* Source) override;
+  const TNeedleSettings& Settings() const { return FSet; }
   meter::TNeedleShape Shape() const;
-  // The Visible value a form file need not store (the owner's default).
-  bool VisibleDefault() const { return FVisibleDefault; }
-  void SetVisibleDefault(bool Value) { FVisibleDefault = Value; }
+  // The settings its owner gave it; a form file stores only what differs.
+  const TNeedleSettings& Defaults() const { return FDefaults; }
+  void KeepAsDefaults() { FDefaults = FSet; }
 
  protected:
   void Changed();
@@ -90,18 +108,8 @@ class TNeedleLayout : public vcl::TPersistent {
   template <class V>
   void Change(V& Field, V Value);
 
-  int FHeadSize = 0;
-  int FHeadAngle = 0;
-  int FHeadMidLeng = 0;
-  int FThickness = 0;
-  vcl::TColor FColorBody = 0;
-  vcl::TColor FColorOutline = 0;
-  int FPercentNeedleLength = 0;
-  int FShadowDx = 0;
-  int FShadowDy = 0;
-  vcl::TColor FShadowColor = 0;
-  bool FVisible = false;
-  bool FVisibleDefault = false;
+  TNeedleSettings FSet;
+  TNeedleSettings FDefaults;
   vcl::TNotifyEvent FOnChange;
 };
 

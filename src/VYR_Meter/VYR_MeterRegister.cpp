@@ -17,22 +17,39 @@ bool IsPlainFont(const vcl::TFont& F) {
          F.Orientation() == plain.Orientation();
 }
 
+// Each setting is stored where it differs from what the owner gave the
+// layout (a fresh layout on its own: all zero).
+template <class V>
+auto DiffersFromDefault(V TNeedleSettings::*Field) {
+  return [Field](const TNeedleLayout& l) { return l.Settings().*Field != l.Defaults().*Field; };
+}
+
 bool RegisterNeedleLayout() {
   using L = TNeedleLayout;
+  using S = TNeedleSettings;
   vcl::RegisterClass<L, vcl::TPersistent>(u"TNeedleLayout")
-      .Property(u"HeadSize", &L::HeadSize, &L::SetHeadSize, 20)
-      .Property(u"HeadAngle", &L::HeadAngle, &L::SetHeadAngle, 30)
-      .Property(u"HeadMidLeng", &L::HeadMidLeng, &L::SetHeadMidLeng, 20)
-      .Property(u"Thickness", &L::Thickness, &L::SetThickness, 0)
-      .Color(u"ColorBody", &L::ColorBody, &L::SetColorBody, vcl::clSilver)
-      .Color(u"ColorOutline", &L::ColorOutline, &L::SetColorOutline, vcl::clBlack)
-      .Property(u"PercentNeedleLength", &L::PercentNeedleLength, &L::SetPercentNeedleLength, 100)
-      .Property(u"ShadowDx", &L::ShadowDx, &L::SetShadowDx, 0)
-      .Property(u"ShadowDy", &L::ShadowDy, &L::SetShadowDy, 0)
-      .Color(u"ShadowColor", &L::ShadowColor, &L::SetShadowColor, vcl::clGray)
-      // The main needle starts visible, the second one hidden.
+      .Property(u"HeadSize", &L::HeadSize, &L::SetHeadSize)
+      .Stored(DiffersFromDefault(&S::HeadSize))
+      .Property(u"HeadAngle", &L::HeadAngle, &L::SetHeadAngle)
+      .Stored(DiffersFromDefault(&S::HeadAngle))
+      .Property(u"HeadMidLeng", &L::HeadMidLeng, &L::SetHeadMidLeng)
+      .Stored(DiffersFromDefault(&S::HeadMidLeng))
+      .Property(u"Thickness", &L::Thickness, &L::SetThickness)
+      .Stored(DiffersFromDefault(&S::Thickness))
+      .Color(u"ColorBody", &L::ColorBody, &L::SetColorBody)
+      .Stored(DiffersFromDefault(&S::ColorBody))
+      .Color(u"ColorOutline", &L::ColorOutline, &L::SetColorOutline)
+      .Stored(DiffersFromDefault(&S::ColorOutline))
+      .Property(u"PercentNeedleLength", &L::PercentNeedleLength, &L::SetPercentNeedleLength)
+      .Stored(DiffersFromDefault(&S::PercentNeedleLength))
+      .Property(u"ShadowDx", &L::ShadowDx, &L::SetShadowDx)
+      .Stored(DiffersFromDefault(&S::ShadowDx))
+      .Property(u"ShadowDy", &L::ShadowDy, &L::SetShadowDy)
+      .Stored(DiffersFromDefault(&S::ShadowDy))
+      .Color(u"ShadowColor", &L::ShadowColor, &L::SetShadowColor)
+      .Stored(DiffersFromDefault(&S::ShadowColor))
       .Property(u"Visible", &L::Visible, &L::SetVisible)
-      .Stored([](const L& l) { return l.Visible() != l.VisibleDefault(); })
+      .Stored(DiffersFromDefault(&S::Visible))
       .Event(u"OnChange");
   return true;
 }
@@ -44,9 +61,6 @@ void RegisterMeterEnums() {
       {u"fsNoFrame", u"fsSimple", u"fsLowered", u"fsRaised", u"fsEtched", u"fsBump"});
   vcl::RegisterEnum<TColorScheme>({u"csBWG", u"csSystem"});
   vcl::RegisterEnum<TBkgFill>({u"bfSimple", u"bfStretch", u"bfTile"});
-  vcl::RegisterEnum<vcl::TDragMode>({u"dmManual", u"dmAutomatic"});
-  vcl::RegisterEnum<vcl::TDragKind>({u"dkDrag", u"dkDock"});
-  vcl::RegisterEnum<vcl::TStyleElement>({u"seFont", u"seClient", u"seBorder"});
 }
 
 bool RegisterMeter() {
@@ -65,6 +79,13 @@ bool RegisterMeter() {
       .Property(u"ThresholdLow", &M::ThresholdLow, &M::SetThresholdLow, 0.0)
       .Property(u"ThresholdHigh", &M::ThresholdHigh, &M::SetThresholdHigh, 1.0)
       .Property(u"Logarithmic", &M::Logarithmic, &M::SetLogarithmic, false)
+      .Sample([](M& m, int Attempt) {  // a logarithmic scale needs positive ends
+        if (Attempt > 0) return false;
+        m.SetMeterMaxValue(1000);
+        m.SetMeterMinValue(1);
+        m.SetLogarithmic(!m.Logarithmic());
+        return true;
+      })
       .Property(u"MeterLayout", &M::MeterLayout, &M::SetMeterLayout, mlCirc90)
       .Property(u"MeterDecPlaces", &M::MeterDecPlaces, &M::SetMeterDecPlaces, 1)
       .Property(u"MeterNrTicks", &M::MeterNrTicks, &M::SetMeterNrTicks, 3)
@@ -98,11 +119,6 @@ bool RegisterMeter() {
       .Property(u"LimWatchLowOn", &M::LimWatchLowOn, &M::SetLimWatchLowOn, true)
       .Color(u"LimWatchActColor", &M::LimWatchActColor, &M::SetLimWatchActColor, vcl::clRed)
       .Color(u"LimWatchPsvColor", &M::LimWatchPsvColor, &M::SetLimWatchPsvColor, vcl::clGray)
-      .Property(u"DragKind", &M::DragKind, &M::SetDragKind, vcl::dkDrag)
-      .Property(u"DragCursor", &M::DragCursor, &M::SetDragCursor, vcl::crDrag)
-      .Property(u"DragMode", &M::DragMode, &M::SetDragMode, vcl::dmManual)
-      .Property(u"StyleElements", &M::StyleElements, &M::SetStyleElements,
-                vcl::TStyleElements{vcl::seFont, vcl::seClient, vcl::seBorder})
       .Event(u"OnBeforeDrawScaleLabel")
       .Event(u"OnBeforeDrawNeedle")
       .Event(u"OnMeterRendered")

@@ -12,19 +12,19 @@ void TNeedleLayout::Change(V& Field, V Value) {
   Changed();
 }
 
-void TNeedleLayout::SetHeadSize(int Value) { Change(FHeadSize, Value); }
-void TNeedleLayout::SetHeadAngle(int Value) { Change(FHeadAngle, std::clamp(Value, 0, 180)); }
-void TNeedleLayout::SetHeadMidLeng(int Value) { Change(FHeadMidLeng, Value); }
-void TNeedleLayout::SetThickness(int Value) { Change(FThickness, Value); }
-void TNeedleLayout::SetColorBody(vcl::TColor Value) { Change(FColorBody, Value); }
-void TNeedleLayout::SetColorOutline(vcl::TColor Value) { Change(FColorOutline, Value); }
+void TNeedleLayout::SetHeadSize(int Value) { Change(FSet.HeadSize, Value); }
+void TNeedleLayout::SetHeadAngle(int Value) { Change(FSet.HeadAngle, std::clamp(Value, 0, 180)); }
+void TNeedleLayout::SetHeadMidLeng(int Value) { Change(FSet.HeadMidLeng, Value); }
+void TNeedleLayout::SetThickness(int Value) { Change(FSet.Thickness, Value); }
+void TNeedleLayout::SetColorBody(vcl::TColor Value) { Change(FSet.ColorBody, Value); }
+void TNeedleLayout::SetColorOutline(vcl::TColor Value) { Change(FSet.ColorOutline, Value); }
 void TNeedleLayout::SetPercentNeedleLength(int Value) {
-  Change(FPercentNeedleLength, std::clamp(Value, 0, 100));
+  Change(FSet.PercentNeedleLength, std::clamp(Value, 0, 100));
 }
-void TNeedleLayout::SetShadowDx(int Value) { Change(FShadowDx, Value); }
-void TNeedleLayout::SetShadowDy(int Value) { Change(FShadowDy, Value); }
-void TNeedleLayout::SetShadowColor(vcl::TColor Value) { Change(FShadowColor, Value); }
-void TNeedleLayout::SetVisible(bool Value) { Change(FVisible, Value); }
+void TNeedleLayout::SetShadowDx(int Value) { Change(FSet.ShadowDx, Value); }
+void TNeedleLayout::SetShadowDy(int Value) { Change(FSet.ShadowDy, Value); }
+void TNeedleLayout::SetShadowColor(vcl::TColor Value) { Change(FSet.ShadowColor, Value); }
+void TNeedleLayout::SetVisible(bool Value) { Change(FSet.Visible, Value); }
 
 void TNeedleLayout::Changed() {
   if (FOnChange) FOnChange(this);
@@ -37,22 +37,13 @@ void TNeedleLayout::Assign(vcl::TPersistent* Source) {
     return;
   }
   if (from == this) return;
-  FHeadSize = from->FHeadSize;
-  FHeadAngle = from->FHeadAngle;
-  FHeadMidLeng = from->FHeadMidLeng;
-  FThickness = from->FThickness;
-  FColorBody = from->FColorBody;
-  FColorOutline = from->FColorOutline;
-  FPercentNeedleLength = from->FPercentNeedleLength;
-  FShadowDx = from->FShadowDx;
-  FShadowDy = from->FShadowDy;
-  FShadowColor = from->FShadowColor;
-  FVisible = from->FVisible;
+  FSet = from->FSet;
   Changed();
 }
 
 meter::TNeedleShape TNeedleLayout::Shape() const {
-  return {FHeadSize, FHeadAngle, FHeadMidLeng, FThickness, FPercentNeedleLength};
+  return {FSet.HeadSize, FSet.HeadAngle, FSet.HeadMidLeng, FSet.Thickness,
+          FSet.PercentNeedleLength};
 }
 
 }  // namespace vyr
