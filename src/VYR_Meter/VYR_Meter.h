@@ -87,6 +87,7 @@ class TNeedleLayout : public vcl::TPersistent {
   void SetShadowDy(int Value);
   vcl::TColor ShadowColor() const { return FSet.ShadowColor; }
   void SetShadowColor(vcl::TColor Value);
+  // The needle is drawn, and its value sets the alarms, only while Visible.
   bool Visible() const { return FSet.Visible; }
   void SetVisible(bool Value);
   vcl::TNotifyEvent OnChange() const { return FOnChange; }
