@@ -88,11 +88,16 @@ const TNotCopied kNotCopied[] = {
     {u"TRotLab", u"Transparent", "a setting of the label underneath"},
     {u"TRotLab", u"Color", "a setting of the label underneath"},
     {u"TRotLab", u"ParentColor", "a setting of the label underneath"},
+    {u"TOnOffBut", u"GroupIndex", "the place among its siblings stays with each button"},
+    {u"TOnOffBut", u"AllowAllOff", "the place among its siblings stays with each button"},
+    {u"TOnOffBut", u"Mode", "the place among its siblings stays with each button"},
 };
 
 // Value properties whose setters keep every sample out, and why.
 const TNotCopied kNoSample[] = {
     {u"TWinControl", u"TabOrder", "a position among siblings: a control without parent has none"},
+    {u"TMeter", u"BackGroundImg", "a picture file's name: a file that does not exist clears it"},
+    {u"TMeter", u"AnchorImage", "a picture file's name: a file that does not exist clears it"},
 };
 
 template <std::size_t N>
