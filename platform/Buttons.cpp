@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Guards.h"
 #include "platform/Streaming.h"
 #include "platform/stdctrls/Look.h"
 
@@ -280,9 +281,8 @@ void TSpeedButton::Paint() {
   PaintFace(C, pressed);
   TRect area = ClientRect();
   area.Inflate(-2, -2);
-  TRect saved = C.IntersectClip(area);
+  TCanvasClipGuard clip(C, area);
   PaintContent(C, area, pressed);
-  C.SetDeviceClip(saved);
 }
 
 // ---------------------------------------------------------------- form files

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/Grids.h"
+#include "platform/Guards.h"
 
 namespace vcl {
 
@@ -31,15 +32,15 @@ void TCustomGrid::PaintWindow(TCanvas* DC) {
     DC->Brush()->SetStyle(bsSolid);
     DC->FrameRect(Rect(0, 0, Width(), Height()));
   }
-  TPoint origin = DC->Origin();
-  TRect clip = DC->DeviceClip();
-  // The cells are drawn in client coordinates, inside the border and left
-  // of (above) the scroll bars.
-  DC->SetOrigin({origin.X + b, origin.Y + b});
-  DC->IntersectClip(ClientRect());
-  if (!DC->DeviceClip().IsEmpty()) TCustomControl::PaintWindow(DC);
-  DC->SetOrigin(origin);
-  DC->SetDeviceClip(clip);
+  {
+    // The cells are drawn in client coordinates, inside the border and left
+    // of (above) the scroll bars.
+    TCanvasClipGuard keep(*DC);
+    TPoint origin = DC->Origin();
+    DC->SetOrigin({origin.X + b, origin.Y + b});
+    DC->IntersectClip(ClientRect());
+    if (!DC->DeviceClip().IsEmpty()) TCustomControl::PaintWindow(DC);
+  }
   PaintScrollBars(*DC);
 }
 

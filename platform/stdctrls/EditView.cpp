@@ -8,6 +8,7 @@
 // of the advances before it.
 #include <algorithm>
 
+#include "platform/Guards.h"
 #include "platform/StdCtrls.h"
 #include "platform/controls/Internal.h"
 #include "platform/stdctrls/Look.h"
@@ -315,7 +316,7 @@ void TCustomEdit::Paint() {
   PaintScrollBars(C);
   TRect area = TextArea();
   if (area.IsEmpty()) return;
-  TRect saved = C.IntersectClip(area);
+  TCanvasClipGuard clip(C, area);
   C.Font()->Assign(Font());
   const String shown = DisplayText();
   const auto& lines = VisualLines();
@@ -326,7 +327,6 @@ void TCustomEdit::Paint() {
     PaintLine(C, lines[i], area.Top + (i - first) * lh, shown);
   }
   if (ShowsFocus() && Enabled()) PaintCaret(C);
-  C.SetDeviceClip(saved);
 }
 
 }  // namespace vcl

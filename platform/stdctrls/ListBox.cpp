@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/StdCtrls.h"
+#include "platform/Guards.h"
 #include "platform/Streaming.h"
 #include "platform/SysUtils.h"
 #include "platform/controls/Internal.h"
@@ -213,7 +214,7 @@ void TCustomListBox::Paint() {
   if (Ctl3D()) look::DrawSunkenBorder(C, ClientRect());
   else look::DrawFlatBorder(C, ClientRect(), clWindowFrame);
   TRect area = ListArea();
-  TRect saved = C.IntersectClip(area);
+  TCanvasClipGuard clip(C, area);
   int visible = VisibleCount() + 1;
   for (int i = FTopIndex; i < Count() && i < FTopIndex + visible; ++i) {
     TOwnerDrawState state;
@@ -233,7 +234,6 @@ void TCustomListBox::Paint() {
     TRect bar = Rect(area.Right - look::ScrollBarSize, area.Top, area.Right, area.Bottom);
     look::DrawScrollBar(C, bar, true, FTopIndex, VisibleCount(), Count());
   }
-  C.SetDeviceClip(saved);
 }
 
 // ---------------------------------------------------------------- form files

@@ -116,7 +116,7 @@ char* PutAscii(char* P, std::string_view S) {
 
 // Text for HTML (at most 6 bytes per unit): markup characters as
 // references, line breaks as <br>.
-void HtmlText(rlio::TTextOut& Out, std::u16string_view S) {
+void HtmlText(vcl::TTextWriter& Out, std::u16string_view S) {
   char* p = Out.Room(S.size() * 6);
   for (std::size_t i = 0; i < S.size(); ++i) {
     switch (S[i]) {
@@ -132,7 +132,7 @@ void HtmlText(rlio::TTextOut& Out, std::u16string_view S) {
       case u'\n': p = PutAscii(p, "<br>"); break;
       default: {
         const std::size_t n = (S[i] >= 0xD800 && S[i] <= 0xDBFF && i + 1 < S.size()) ? 2 : 1;
-        p = rlio::EncodeUtf8(p, S.substr(i, n));
+        p = vcl::EncodeUtf8(p, S.substr(i, n));
         i += n - 1;
       }
     }
@@ -141,7 +141,7 @@ void HtmlText(rlio::TTextOut& Out, std::u16string_view S) {
 }
 
 // ' class="Name"' when Name is not empty.
-void ClassAttr(rlio::TTextOut& Out, const vcl::String& Name) {
+void ClassAttr(vcl::TTextWriter& Out, const vcl::String& Name) {
   if (Name.empty()) return;
   Out.Ascii(" class=\"");
   HtmlText(Out, Name);
@@ -153,7 +153,7 @@ void ClassAttr(rlio::TTextOut& Out, const vcl::String& Name) {
 namespace {
 
 // The page up to the table's start tag.
-void HtmlHead(rlio::TTextOut& Out, const vcl::String& Title, const vcl::String& TableClass, int Border,
+void HtmlHead(vcl::TTextWriter& Out, const vcl::String& Title, const vcl::String& TableClass, int Border,
               int CellSpacing, int Cellpadding) {
   Out.Ascii("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>");
   HtmlText(Out, Title);
@@ -169,7 +169,7 @@ void HtmlHead(rlio::TTextOut& Out, const vcl::String& Title, const vcl::String& 
 }
 
 // One table cell: <Tag class="Class">Text</Tag>.
-void HtmlCell(rlio::TTextOut& Out, const char* Tag, const vcl::String& Class, const vcl::String& Text) {
+void HtmlCell(vcl::TTextWriter& Out, const char* Tag, const vcl::String& Class, const vcl::String& Text) {
   Out.Ascii("<");
   Out.Ascii(Tag);
   ClassAttr(Out, Class);
@@ -201,31 +201,33 @@ void TRLData::ExportHTMLTable(const vcl::String& FName, int LoC, int LoR, int Hi
                               const vcl::String& CellClass, const vcl::String& TableClass) {
   const std::vector<int> cols = HtmlColumns(ColumnSelection, Clamp(LoC, HiC, 0, FNrOfCols));
   const TSpan rows = Clamp(LoR, HiR, 1, FNrOfRows);
-  rlio::TSafeFile file(FName, rlio::ComponentPrefix(*this));
-  rlio::TTextOut out(file);
-  HtmlHead(out, FCommonHeader, TableClass, Border, CellSpacing, Cellpadding);
-  if (IncludeHeader) {
-    out.Ascii("<tr>");
-    for (int c : cols) HtmlCell(out, "th", HeadClass, GetColName(c));
-    out.Ascii("</tr>\n");
-  }
-  rlio::TProgress progress(this, FOnPercentDone,
-                           std::int64_t{rows.Count()} * std::max<std::int64_t>(std::ssize(cols), 1));
-  vcl::String text;
-  for (int r = rows.First; r <= rows.Last; ++r) {
-    out.Ascii("<tr>");
-    for (int c : cols) {
-      text = GetElem(c, r);
-      BeforeHTMLExport(text, c, r);
-      HtmlCell(out, "td", CellClass, text);
-      progress.Tick();
+  rlio::StoreIO(rlio::ComponentPrefix(*this), [&] {
+    vcl::TSafeFile file(FName);
+    vcl::TTextWriter out(file);
+    HtmlHead(out, FCommonHeader, TableClass, Border, CellSpacing, Cellpadding);
+    if (IncludeHeader) {
+      out.Ascii("<tr>");
+      for (int c : cols) HtmlCell(out, "th", HeadClass, GetColName(c));
+      out.Ascii("</tr>\n");
     }
-    out.Ascii("</tr>\n");
-  }
-  out.Ascii("</table>\n</body>\n</html>\n");
-  out.Flush();
-  file.Commit();
-  progress.Done();
+    rlio::TProgress progress(this, FOnPercentDone,
+                             std::int64_t{rows.Count()} * std::max<std::int64_t>(std::ssize(cols), 1));
+    vcl::String text;
+    for (int r = rows.First; r <= rows.Last; ++r) {
+      out.Ascii("<tr>");
+      for (int c : cols) {
+        text = GetElem(c, r);
+        BeforeHTMLExport(text, c, r);
+        HtmlCell(out, "td", CellClass, text);
+        progress.Tick();
+      }
+      out.Ascii("</tr>\n");
+    }
+    out.Ascii("</table>\n</body>\n</html>\n");
+    out.Flush();
+    file.Commit();
+    progress.Done();
+  });
 }
 
 // ---------------------------------------------------------------- CSV out
@@ -244,7 +246,7 @@ class TCsvWriter {
 
   // One record; a record of one empty field is written as "" so that it is
   // not read back as a blank line.
-  void Record(rlio::TTextOut& Out, const std::vector<std::u16string_view>& Fields) const {
+  void Record(vcl::TTextWriter& Out, const std::vector<std::u16string_view>& Fields) const {
     for (std::size_t i = 0; i < Fields.size(); ++i) {
       const std::u16string_view s = Fields[i];
       char* p = Out.Room(s.size() * 6 + 4);
@@ -294,12 +296,12 @@ class TCsvWriter {
   char* Special(char* P, std::u16string_view S) const {
     bool quote = !S.empty() && S[0] == 0xFEFF;
     for (std::size_t i = 0; i < S.size() && !quote; ++i) quote = S[i] < 128 && !FPlain[S[i]];
-    if (!quote) return rlio::EncodeUtf8(P, S);
+    if (!quote) return vcl::EncodeUtf8(P, S);
     *P++ = '"';
     std::size_t start = 0;
     for (std::size_t i = 0; i <= S.size(); ++i) {
       if (i < S.size() && S[i] != u'"') continue;
-      P = rlio::EncodeUtf8(P, S.substr(start, i - start));
+      P = vcl::EncodeUtf8(P, S.substr(start, i - start));
       if (i < S.size()) P = PutAscii(P, "\"\"");
       start = i + 1;
     }
@@ -318,8 +320,9 @@ int TRLData::ExportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool 
   const TSpan cols = Clamp(FirstCol, LastCol, 0, FNrOfCols);
   const TSpan rows = cols.Count() == 0 ? TSpan{1, 0} : Clamp(FirstRow, LastRow, 1, FNrOfRows);
   const TCsvWriter csv(CSVDelimiterChar(Delimiter));
-  rlio::TSafeFile file(FName, rlio::ComponentPrefix(*this));
-  rlio::TTextOut out(file);
+  return rlio::StoreIO(rlio::ComponentPrefix(*this), [&] {
+  vcl::TSafeFile file(FName);
+  vcl::TTextWriter out(file);
   if (IncludeCommonHeader) csv.Record(out, {FCommonHeader});
   std::vector<vcl::String> names;
   std::vector<std::u16string_view> fields;
@@ -343,6 +346,7 @@ int TRLData::ExportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool 
   file.Commit();
   progress.Done();
   return rows.Count();
+  });
 }
 
 // ---------------------------------------------------------------- CSV in
@@ -419,7 +423,7 @@ bool TCsvScanner::Next(std::vector<TCsvField>& Fields, const vcl::String& Who) {
 
 // The text of a field, cut to MaxUnits.
 std::size_t DecodeField(const TCsvField& F, char16_t* Out, std::size_t MaxUnits, std::string& Scratch) {
-  if (!F.Quoted || F.Raw.find('"') == std::string_view::npos) return rlio::DecodeUtf8(F.Raw, Out, MaxUnits);
+  if (!F.Quoted || F.Raw.find('"') == std::string_view::npos) return vcl::DecodeUtf8(F.Raw, Out, MaxUnits);
   Scratch.clear();
   bool inQuotes = true;
   for (std::size_t i = 0; i < F.Raw.size(); ++i) {
@@ -432,7 +436,7 @@ std::size_t DecodeField(const TCsvField& F, char16_t* Out, std::size_t MaxUnits,
       inQuotes = !inQuotes;
     }
   }
-  return rlio::DecodeUtf8(Scratch, Out, MaxUnits);
+  return vcl::DecodeUtf8(Scratch, Out, MaxUnits);
 }
 
 }  // namespace
@@ -482,8 +486,8 @@ void CsvStore(std::string_view Text, char Delimiter, bool Names, const vcl::Stri
 
 int TRLData::ImportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders) {
   const vcl::String who = rlio::ComponentPrefix(*this) + u"CSV file " + rlio::Quoted(FName) + u": ";
-  const std::string bytes = rlio::ReadFileBytes(FName, rlio::ComponentPrefix(*this));
-  const std::string_view text = rlio::StripBom(bytes);
+  const std::string bytes = rlio::StoreIO(rlio::ComponentPrefix(*this), [&] { return vcl::ReadFileBytes(FName); });
+  const std::string_view text = vcl::StripBom(bytes);
   const char delim = static_cast<char>(CSVDelimiterChar(Delimiter));
   const auto [records, widest] = CsvSize(text, delim, who);
   const int rows = std::max(0, records - (IncludeColHeaders ? 1 : 0));
@@ -500,8 +504,8 @@ int TRLData::ImportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool 
 
 int TRLData::LoadLinesFromFile(int Column, int FirstRow, const vcl::String& FName) {
   if (Column < 0 || Column > FNrOfCols || FirstRow < 1) return 0;
-  const std::string bytes = rlio::ReadFileBytes(FName, rlio::ComponentPrefix(*this));
-  const std::vector<std::string_view> lines = rlio::SplitLines(rlio::StripBom(bytes));
+  const std::string bytes = rlio::StoreIO(rlio::ComponentPrefix(*this), [&] { return vcl::ReadFileBytes(FName); });
+  const std::vector<std::string_view> lines = vcl::SplitLines(vcl::StripBom(bytes));
   if (lines.empty()) return 0;
   const std::int64_t last = std::int64_t{FirstRow} + static_cast<std::int64_t>(lines.size()) - 1;
   if (last > INT32_MAX || (std::int64_t{FNrOfCols} + 1) * (last + 1) > FMaxReadCells) {
@@ -514,7 +518,7 @@ int TRLData::LoadLinesFromFile(int Column, int FirstRow, const vcl::String& FNam
   rlio::TProgress progress(this, FOnPercentDone, static_cast<std::int64_t>(lines.size()));
   char16_t buf[RLCellMaxLen];
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::size_t n = rlio::DecodeUtf8(lines[i], buf, RLCellMaxLen);
+    const std::size_t n = vcl::DecodeUtf8(lines[i], buf, RLCellMaxLen);
     SetElem(Column, FirstRow + static_cast<int>(i), vcl::String(buf, n));
     progress.Tick();
   }
