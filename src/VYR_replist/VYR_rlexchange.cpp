@@ -1,14 +1,11 @@
 // The store's exchanges besides report XML: clipboard text, HTML table
 // export, CSV export and import, and reading the lines of a text file.
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "VYR_replist/VYR_rldata.h"
+#include "VYR_replist/internal/VYR_rlcsv.h"
 #include "VYR_replist/internal/VYR_rlio.h"
 #include "companion/basepack/VYR_stringl.h"
 #include "platform/Clipbrd.h"
@@ -232,120 +229,52 @@ void TRLData::ExportHTMLTable(const vcl::String& FName, int LoC, int LoR, int Hi
 
 // ---------------------------------------------------------------- CSV out
 
-namespace {
-
-// How fields are written for one delimiter. A field is quoted (inner
-// quotes doubled) when it holds the delimiter, a quote or a line break, or
-// starts with U+FEFF (which a reader would take for a byte order mark at
-// the start of the file).
-class TCsvWriter {
- public:
-  explicit TCsvWriter(char16_t Delimiter) : FDelim(Delimiter) {
-    for (char16_t c = 0; c < 128; ++c) FPlain[c] = c != Delimiter && c != u'"' && c != u'\n' && c != u'\r';
-  }
-
-  // One record; a record of one empty field is written as "" so that it is
-  // not read back as a blank line.
-  void Record(vcl::TTextWriter& Out, const std::vector<std::u16string_view>& Fields) const {
-    for (std::size_t i = 0; i < Fields.size(); ++i) {
-      const std::u16string_view s = Fields[i];
-      char* p = Out.Room(s.size() * 6 + 4);
-      if (i > 0) *p++ = static_cast<char>(FDelim);
-      if (Fields.size() == 1 && s.empty()) p = PutAscii(p, "\"\"");
-      Out.Advance(Field(p, s));
-    }
-    Out.Ascii("\r\n");
-  }
-
-  // At most 6 bytes per unit plus 2.
-  char* Field(char* P, std::u16string_view S) const {
-    // Plain ASCII texts, the usual case, are copied in one pass.
-    const std::size_t n = CopyPlain(P, S);
-    return n == S.size() ? P + n : Special(P, S);
-  }
-
- private:
-  // Copies the leading run of plain ASCII units (no delimiter, quote or line
-  // break) to P, eight at a time where the processor allows; returns its
-  // length.
-  std::size_t CopyPlain(char* P, std::u16string_view S) const {
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
-    const __m128i delim = _mm_set1_epi16(static_cast<short>(FDelim));
-    const __m128i quote = _mm_set1_epi16(u'"');
-    const __m128i lf = _mm_set1_epi16(u'\n');
-    const __m128i cr = _mm_set1_epi16(u'\r');
-    for (; i + 8 <= S.size(); i += 8) {
-      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(S.data() + i));
-      const __m128i ascii = _mm_cmpeq_epi16(_mm_and_si128(v, high), _mm_setzero_si128());
-      const __m128i special = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, delim), _mm_cmpeq_epi16(v, quote)),
-                                           _mm_or_si128(_mm_cmpeq_epi16(v, lf), _mm_cmpeq_epi16(v, cr)));
-      if (_mm_movemask_epi8(_mm_andnot_si128(special, ascii)) != 0xFFFF) break;
-      _mm_storel_epi64(reinterpret_cast<__m128i*>(P + i), _mm_packus_epi16(v, v));
-    }
-#endif
-    for (; i < S.size(); ++i) {
-      const char16_t c = S[i];
-      if (c >= 128 || !FPlain[c]) break;
-      P[i] = static_cast<char>(c);
-    }
-    return i;
-  }
-
-  char* Special(char* P, std::u16string_view S) const {
-    bool quote = !S.empty() && S[0] == 0xFEFF;
-    for (std::size_t i = 0; i < S.size() && !quote; ++i) quote = S[i] < 128 && !FPlain[S[i]];
-    if (!quote) return vcl::EncodeUtf8(P, S);
-    *P++ = '"';
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= S.size(); ++i) {
-      if (i < S.size() && S[i] != u'"') continue;
-      P = vcl::EncodeUtf8(P, S.substr(start, i - start));
-      if (i < S.size()) P = PutAscii(P, "\"\"");
-      start = i + 1;
-    }
-    *P++ = '"';
-    return P;
-  }
-
-  char16_t FDelim;
-  bool FPlain[128];
-};
-
-}  // namespace
-
 int TRLData::ExportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders,
                        bool IncludeCommonHeader, int FirstCol, int FirstRow, int LastCol, int LastRow) {
   const TSpan cols = Clamp(FirstCol, LastCol, 0, FNrOfCols);
   const TSpan rows = cols.Count() == 0 ? TSpan{1, 0} : Clamp(FirstRow, LastRow, 1, FNrOfRows);
-  const TCsvWriter csv(CSVDelimiterChar(Delimiter));
-  return rlio::StoreIO(rlio::ComponentPrefix(*this), [&] {
-  vcl::TSafeFile file(FName);
-  vcl::TTextWriter out(file);
-  if (IncludeCommonHeader) csv.Record(out, {FCommonHeader});
   std::vector<vcl::String> names;
-  std::vector<std::u16string_view> fields;
-  std::vector<bool> check;
-  for (int c = cols.First; c <= cols.Last; ++c) {
-    names.push_back(GetColName(c));
-    check.push_back(IsCheckCol(c));
-  }
-  if (IncludeColHeaders && cols.Count() > 0) csv.Record(out, {names.begin(), names.end()});
-  rlio::TProgress progress(this, FOnPercentDone, rows.Count());
-  fields.resize(static_cast<std::size_t>(cols.Count()));
-  for (int r = rows.First; r <= rows.Last; ++r) {
-    for (int c = cols.First; c <= cols.Last; ++c) {
-      const auto i = static_cast<std::size_t>(c - cols.First);
-      fields[i] = Visible(Strings->StringView(c, r), check[i]);
+  for (int c = cols.First; c <= cols.Last; ++c) names.push_back(GetColName(c));
+  const rlio::TCsvWriter csv(CSVDelimiterChar(Delimiter));
+  // Records are written in blocks of rows: the block's cells are looked up
+  // column by column, and one check of the buffer's room (for cells of the
+  // table's greatest length) covers the whole block.
+  constexpr std::size_t kBlock = 64;
+  const std::size_t width = names.size();
+  std::vector<std::u16string_view> block(std::max<std::size_t>(width, 1) * kBlock);
+  auto write = [&](vcl::TTextWriter& Out, std::size_t Stride, std::size_t Count) {
+    const std::size_t record = rlio::TCsvWriter::Bound(width * StringArrayMaxLen, width);
+    Out.Advance(csv.Records(Out.Room(Count * record), block.data(), width, Stride, Count));
+  };
+  return rlio::StoreIO(rlio::ComponentPrefix(*this), [&] {
+    vcl::TSafeFile file(FName);
+    vcl::TTextWriter out(file);
+    if (IncludeCommonHeader) {
+      const std::u16string_view title = FCommonHeader;
+      out.Advance(csv.Record(out.Room(rlio::TCsvWriter::Bound(title.size(), 1)), &title, 1));
     }
-    csv.Record(out, fields);
-    progress.Tick();
-  }
-  out.Flush();
-  file.Commit();
-  progress.Done();
-  return rows.Count();
+    if (IncludeColHeaders && width > 0) {
+      for (std::size_t i = 0; i < width; ++i) block[i] = names[i];  // names are short texts too
+      write(out, 1, 1);
+    }
+    rlio::TProgress progress(this, FOnPercentDone, rows.Count());
+    for (int first = rows.First; first <= rows.Last; first += static_cast<int>(kBlock)) {
+      const auto count = static_cast<std::size_t>(std::min<int>(kBlock, rows.Last - first + 1));
+      for (std::size_t i = 0; i < width; ++i) {
+        std::u16string_view* views = block.data() + i * kBlock;
+        const int col = cols.First + static_cast<int>(i);
+        Strings->StringViews(col, first, static_cast<int>(count), views);
+        if (IsCheckCol(col)) {
+          for (std::size_t k = 0; k < count; ++k) views[k] = Visible(views[k], true);
+        }
+      }
+      write(out, kBlock, count);
+      for (std::size_t k = 0; k < count; ++k) progress.Tick();
+    }
+    out.Flush();
+    file.Commit();
+    progress.Done();
+    return rows.Count();
   });
 }
 
