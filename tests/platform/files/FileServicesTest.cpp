@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "platform/Graphics.h"
 
 namespace {
 
@@ -104,6 +105,19 @@ TEST(SafeFile, FailuresNameTheFileAndLeaveNothing) {
             String::npos);
   EXPECT_TRUE(fs::is_directory(dir / "taken"));
   EXPECT_EQ(Names(dir), std::vector<std::string>{"taken"});
+}
+
+TEST(SafeFile, BitmapsAreSavedWholeOrNotAtAll) {
+  const fs::path dir = Scratch("bitmap");
+  const fs::path target = dir / "b.bmp";
+  Write(target, "old picture");
+  TBitmap b;
+  b.SetSize(3, 2);
+  b.SaveToFile(Text(target));
+  EXPECT_EQ(Bytes(target).substr(0, 2), "BM");
+  EXPECT_EQ(Names(dir), std::vector<std::string>{"b.bmp"});
+  EXPECT_THROW(b.SaveToFile(Text(dir / "no" / "b.bmp")), EFCreateError);
+  EXPECT_EQ(Names(dir), std::vector<std::string>{"b.bmp"});
 }
 
 // ---------------------------------------------------------------- text writer
