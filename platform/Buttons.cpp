@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/Streaming.h"
+#include "platform/Guards.h"
 #include "platform/Look.h"
+#include "platform/Streaming.h"
 
 namespace vcl {
 
@@ -213,9 +214,7 @@ void TSpeedButton::Loaded() {
 void TSpeedButton::PaintFace(TCanvas& C, bool Pressed) {
   look::TButtonFace face = Pressed ? look::bfDown : Enabled() ? look::bfUp : look::bfDisabled;
   if (FFlat) {
-    face = Pressed                         ? look::bfFlatDown
-           : FMouseInControl && Enabled() ? look::bfHot
-                                          : look::bfFlat;
+    face = Pressed ? look::bfFlatDown : FMouseInControl && Enabled() ? look::bfHot : look::bfFlat;
   }
   bool showFace = !FFlat || !FTransparent || Pressed || FMouseInControl;
   look::DrawButtonFace(C, ClientRect(), face, {}, showFace ? Color() : clNone);
@@ -273,14 +272,15 @@ void TSpeedButton::PaintContent(TCanvas& C, const TRect& Area, bool Pressed) {
 
 void TSpeedButton::Paint() {
   TCanvas& C = *Canvas();
-  if (!Enabled()) FState = bsDisabled;
-  else if (FState == bsDisabled) FState = FDown ? bsExclusive : bsUp;
+  if (!Enabled())
+    FState = bsDisabled;
+  else if (FState == bsDisabled)
+    FState = FDown ? bsExclusive : bsUp;
   bool pressed = FState == bsDown || FState == bsExclusive;
   PaintFace(C, pressed);
   TRect area = look::ButtonInnerRect(ClientRect());
-  TRect saved = C.IntersectClip(area);
+  TCanvasClipGuard clip(C, area);
   PaintContent(C, area, pressed);
-  C.SetDeviceClip(saved);
 }
 
 // ---------------------------------------------------------------- form files

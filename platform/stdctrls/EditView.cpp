@@ -8,6 +8,7 @@
 // of the advances before it.
 #include <algorithm>
 
+#include "platform/Guards.h"
 #include "platform/StdCtrls.h"
 #include "platform/controls/Internal.h"
 #include "platform/stdctrls/Look.h"
@@ -354,7 +355,7 @@ void TCustomEdit::Paint() {
   FBars.Paint(C);
   TRect area = TextArea();
   if (area.IsEmpty()) return;
-  TRect saved = C.IntersectClip(area);
+  TCanvasClipGuard clip(C, area);
   C.Font()->Assign(Font());
   const String shown = DisplayText();
   const auto& lines = VisualLines();
@@ -365,7 +366,6 @@ void TCustomEdit::Paint() {
     PaintLine(C, lines[i], area.Top + (i - first) * lh, shown);
   }
   if (ShowsFocus() && Enabled()) PaintCaret(C);
-  C.SetDeviceClip(saved);
 }
 
 }  // namespace vcl

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/Guards.h"
 #include "platform/hosts/x11/X11ColorDialog.h"
 #include "platform/hosts/x11/X11ErrorTrap.h"
 #include "platform/hosts/x11/X11Keys.h"
@@ -291,15 +292,8 @@ bool TX11Host::ProcessUntil(const std::function<bool()>& Done, int TimeoutMs) {
 
 int TX11Host::RunModal(TCustomForm& Form) {
   FModal.push_back(&Form);
-  int result = mrCancel;
-  try {
-    result = RunModalLoop(Form);
-  } catch (...) {
-    std::erase(FModal, &Form);
-    throw;
-  }
-  std::erase(FModal, &Form);
-  return result;
+  TScopeGuard leave([&] { std::erase(FModal, &Form); });
+  return RunModalLoop(Form);
 }
 
 bool TX11Host::BlockedByModal(const TFormWindow& W) const {

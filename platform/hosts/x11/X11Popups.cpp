@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "platform/Guards.h"
 #include "platform/controls/Internal.h"
 #include "platform/hosts/x11/X11Keys.h"
 #include "platform/hosts/x11/X11Menu.h"
@@ -192,16 +193,10 @@ void TX11Popups::RunMenu(TPopupMenu& Menu, int X, int Y) {
   {
     MenuRun run(FHost, Menu, {X, Y});
     if (!run.Start()) return;
-    FMenu = &run;
+    TValueGuard current(FMenu, &run);
     TApplication& app = TApplication::Instance();
-    try {
-      while (run.IsOpen() && !app.Terminated() && app.HandleMessageOrStop()) {
-      }
-    } catch (...) {
-      FMenu = nullptr;
-      throw;
+    while (run.IsOpen() && !app.Terminated() && app.HandleMessageOrStop()) {
     }
-    FMenu = nullptr;
     chosen = run.Chosen();
   }  // the menu's windows and grabs go here
   if (!FDropDowns.empty()) Grab(FDropDowns.back()->Id, false);
