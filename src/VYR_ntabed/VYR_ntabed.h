@@ -472,7 +472,6 @@ class TNTabEd : public vcl::TCustomGrid {
   void CMFontChanged(vcl::TMessage& Message) override;
 
  private:
-  class TInternSuppress;
   class TDataChangedDetached;
   struct TBlock {
     int L = 1, T = 1, R = 0, B = 0;  // data coordinates, empty when R < L

@@ -27,7 +27,7 @@ void TNTabEd::SelectDataBlock(int L, int T, int R, int B) {
 
 void TNTabEd::PopupMenuClickClear(vcl::TObject* Sender) {
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     TDataChangedDetached detached(*this);
     if (FOnClear) {
       vcl::TNotifyEvent handler = FOnClear;
@@ -83,7 +83,7 @@ void TNTabEd::PopupMenuClickPaste(vcl::TObject*) {
   const TBlock b = SelectedBlock();
   const int cols = FDataCopy->NrOfColumns(), rows = FDataCopy->NrOfRows();
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     TDataChangedDetached detached(*this);
     for (int j = 1; j <= rows; ++j) {
       for (int i = 1; i <= cols; ++i) {
@@ -137,7 +137,7 @@ void TNTabEd::PopupMenuClickExtClip(vcl::TObject*) {
     RaiseNoMemory();
   }
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     TDataChangedDetached detached(*this);
     for (const TFoundNumber& n : found) Data->SetElem(n.Col, n.Row, n.Value);
   }

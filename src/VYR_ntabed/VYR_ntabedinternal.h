@@ -1,26 +1,15 @@
-// Scoped helpers the table editor's source files share: the internal paint
-// suppression and the table's data-changed notification taken away while
-// a block operation writes many cells (both come back when the scope ends,
-// also by an exception).
+// What the table editor's source files share: the table's data-changed
+// notification taken away while a block operation writes many cells (it
+// comes back when the scope ends, also by an exception), next to the
+// framework's guards for the paint suppression (a block operation holds
+// vcl::TValueGuard quiet(FInternSuppPaint, true); one that changes the
+// structure vcl::TPaintSuppressGuard quiet(*this)), and the text helpers.
 #pragma once
 
 #include "VYR_ntabed/VYR_ntabed.h"
+#include "platform/Guards.h"
 
 namespace vyr {
-
-class TNTabEd::TInternSuppress {
- public:
-  explicit TInternSuppress(TNTabEd& Ed) : FEd(Ed), FWas(Ed.FInternSuppPaint) {
-    Ed.FInternSuppPaint = true;
-  }
-  ~TInternSuppress() { FEd.FInternSuppPaint = FWas; }
-  TInternSuppress(const TInternSuppress&) = delete;
-  TInternSuppress& operator=(const TInternSuppress&) = delete;
-
- private:
-  TNTabEd& FEd;
-  bool FWas;
-};
 
 class TNTabEd::TDataChangedDetached {
  public:

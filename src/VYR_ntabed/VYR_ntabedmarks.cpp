@@ -18,7 +18,7 @@ namespace vyr {
 
 template <class F>
 void TNTabEd::ChangeStates(const TBlock& Block, F&& Change) {
-  TInternSuppress quiet(*this);
+  vcl::TValueGuard quiet(FInternSuppPaint, true);
   TDataChangedDetached detached(*this);
   for (int r = Block.T; r <= Block.B; ++r) {
     for (int c = Block.L; c <= Block.R; ++c) {
@@ -59,18 +59,8 @@ void TNTabEd::Fill(double value) { Data->Matrix().Fill(value); }
 
 // The earlier SuppressPaint comes back afterwards (repainting when false).
 int TNTabEd::FillMarkedCells(double value, std::uint8_t Statemask) {
-  const bool was = FSuppressPaint;
-  FSuppressPaint = true;
-  int n = 0;
-  try {
-    n = Data->FillMarkedCells(value, Statemask);
-  } catch (...) {
-    FSuppressPaint = was;
-    throw;
-  }
-  FSuppressPaint = was;
-  if (!was) Invalidate();
-  return n;
+  vcl::TPaintSuppressGuard quiet(*this);
+  return Data->FillMarkedCells(value, Statemask);
 }
 
 void TNTabEd::InvertCellStates(std::uint8_t StateMask) {
@@ -183,15 +173,8 @@ void TNTabEd::SortRows(int SortColIx, bool Ascending, int LowCol, int LowRow, in
 void TNTabEd::SortCols(int SortRowIx, bool Ascending, int LowCol, int LowRow, int HighCol,
                        int HighRow, bool IncludeHeaders) {
   HideEditor();
-  const bool was = FSortIncludeHd;
-  FSortIncludeHd = IncludeHeaders;
-  try {
-    Data->SortCols(SortRowIx, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
-  } catch (...) {
-    FSortIncludeHd = was;
-    throw;
-  }
-  FSortIncludeHd = was;
+  vcl::TValueGuard carryDecimals(FSortIncludeHd, IncludeHeaders);
+  Data->SortCols(SortRowIx, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
 }
 
 // ---------------------------------------------------------------- sorting by heads
@@ -287,7 +270,7 @@ void TNTabEd::PermuteColumns(const std::vector<int>& Order, int LowCol, int LowR
     RaiseNoMemory();
   }
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     TDataChangedDetached detached(*this);
     const vcl::TNotifyEvent setup = Data->OnSetupChanged();
     Data->SetOnSetupChanged(nullptr);
@@ -330,7 +313,7 @@ void TNTabEd::PermuteRows(const std::vector<int>& Order, int LowRow, int LowCol,
     RaiseNoMemory();
   }
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     TDataChangedDetached detached(*this);
     for (int i = 0; i < n; ++i) {
       const int from = Order[static_cast<std::size_t>(i)], to = LowRow + i;

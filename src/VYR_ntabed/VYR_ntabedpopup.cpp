@@ -258,13 +258,16 @@ void TNTabEd::PopupMenuClickPrecision(vcl::TObject*) {
   if (d < -1) d = 10;
   SetPrecision(c, d);
   FHeadFrameCell = FPopupCell;
-  InvertHeadFrame();
-  const vcl::TRect r = CellRect(FPopupCell.X, FPopupCell.Y);
-  if (FPopupH != nullptr) {
-    const vcl::TPoint p = ClientToScreen({r.Left + 20, r.Top + 20});
-    FPopupH->Popup(p.X, p.Y);
+  {
+    // The frame goes when the popup returns, also by an exception.
+    InvertHeadFrame();
+    vcl::TScopeGuard unframe([this] { InvertHeadFrame(); });
+    const vcl::TRect r = CellRect(FPopupCell.X, FPopupCell.Y);
+    if (FPopupH != nullptr) {
+      const vcl::TPoint p = ClientToScreen({r.Left + 20, r.Top + 20});
+      FPopupH->Popup(p.X, p.Y);
+    }
   }
-  InvertHeadFrame();
   ChangedLayout();
 }
 

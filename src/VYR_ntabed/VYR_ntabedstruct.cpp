@@ -27,7 +27,7 @@ void TNTabEd::ResizeTable(int NrCols, int NrRows) {
   NrRows = std::max(NrRows, 1);
   if (NrCols == NrOfColumns() && NrRows == NrOfRows()) return;
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     try {
       FDecP.reserve(static_cast<std::size_t>(NrCols));
       Data->Resize(NrCols, NrRows);
@@ -141,25 +141,18 @@ void TNTabEd::ResizeDecimals(int OldCols, int NewCols) {
 template <class Op>
 void TNTabEd::StructureOp(TPendingMove Move, Op&& Change) {
   HideEditor();
-  const bool was = FSuppressPaint;
-  FSuppressPaint = true;
-  FPendingMove = Move;
-  try {
-    FDecP.reserve(FDecP.size() + 1);
-    Change();
-  } catch (...) {
-    FPendingMove = {};
-    FSuppressPaint = was;
+  {
+    vcl::TPaintSuppressGuard quiet(*this);
+    vcl::TValueGuard pending(FPendingMove, Move);
     try {
-      throw;
+      FDecP.reserve(FDecP.size() + 1);
+      Change();
     } catch (const std::bad_alloc&) {
       RaiseNoMemory();
     } catch (const EVYRError&) {
       RaiseNoMemory();
     }
   }
-  FPendingMove = {};
-  SetSuppressPaint(was);
   ChangedSetup();
 }
 
@@ -198,13 +191,11 @@ void TNTabEd::MirrorColumns() {
 // An open in-place editor is dropped: its text belongs to the old contents.
 void TNTabEd::Clear() {
   CancelEditor();
-  const bool was = FSuppressPaint;
-  FSuppressPaint = true;
+  vcl::TPaintSuppressGuard quiet(*this);
   Data->Clear();
   for (int c = 1; c <= NrOfColumns(); ++c) Data->SetColName(c, NumberedName(u"C-", c));
   for (int r = 1; r <= NrOfRows(); ++r) Data->SetRowName(r, NumberedName(u"R-", r));
   std::fill(FDecP.begin(), FDecP.end(), std::int8_t{3});
-  SetSuppressPaint(was);
 }
 
 // ---------------------------------------------------------------- attribute column and row
@@ -214,7 +205,7 @@ void TNTabEd::Clear() {
 void TNTabEd::SetAttribRowVisible(bool Value) {
   if (Value == AttribRowVisible()) return;
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     if (Value) {
       SetColCount(NrOfColumns() + 2);
       ShiftColWidths(1, +1);
@@ -238,7 +229,7 @@ void TNTabEd::SetAttribRowVisible(bool Value) {
 void TNTabEd::SetAttribColVisible(bool Value) {
   if (Value == AttribColVisible()) return;
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     if (Value) {
       SetRowCount(NrOfRows() + 2);
       ShiftRowHeights(1, +1);
@@ -368,7 +359,7 @@ void TNTabEd::AssignAnotherDataMatrix(TDataTable* NewDTab) {
   FOwnData.reset();
   HookTable(Data);
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     SyncColumns(oldCols, NrOfColumns());
     SyncRows(oldRows, NrOfRows());
   }
@@ -381,7 +372,7 @@ void TNTabEd::CopyContentsFrom(TNTabEd* ExtTab) {
   if (ExtTab == nullptr || ExtTab == this) return;
   CancelEditor();
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     try {
       std::vector<std::int8_t> decimals = ExtTab->FDecP;
       FDecP.reserve(decimals.size());
@@ -405,7 +396,7 @@ void TNTabEd::CopyCellStatesFrom(TNTabEd* ExtTab) {
   b.B = std::min(NrOfRows(), ExtTab->NrOfRows());
   TDataTable* from = ExtTab->Data;
   {
-    TInternSuppress quiet(*this);
+    vcl::TValueGuard quiet(FInternSuppPaint, true);
     TDataChangedDetached detached(*this);
     for (int r = b.T; r <= b.B; ++r)
       for (int c = b.L; c <= b.R; ++c) Data->SetCellState(c, r, from->GetCellState(c, r));

@@ -382,6 +382,22 @@ TEST_F(NTabEdTest, ATableTooLargeIsRefusedWithTheEditorUnchanged) {
   EXPECT_EQ(changes, 1);  // not left suppressed
 }
 
+// User code runs inside a structure change (the scroll event fires whatever
+// the suppression); when it throws, painting and events come back.
+TEST_F(NTabEdTest, AThrowingScrollHandlerLeavesPaintingOn) {
+  Ed->SetNrOfRows(40);
+  Ed->SetTopRow(40);
+  ASSERT_EQ(Ed->TopRow(), 40);
+  Ed->SetOnTopLeftChanged([](TObject*) { throw Exception(u"scroll refused"); });
+  EXPECT_THROW(Ed->RemoveRow(40), Exception);
+  EXPECT_FALSE(Ed->SuppressPaint());
+  Ed->SetOnTopLeftChanged(nullptr);
+  int changes = 0;
+  Ed->SetOnChange(Counter(changes));
+  Ed->SetElem(1, 1, 2);
+  EXPECT_EQ(changes, 1);
+}
+
 TEST_F(NTabEdTest, CommentLosesControlCharacters) {
   int changes = 0;
   Ed->SetOnChange(Counter(changes));
