@@ -231,6 +231,24 @@ void TCustomGrid::SetBorderStyle(TBorderStyle Value) {
   Invalidate();
 }
 
+void TCustomGrid::SetDrawingStyle(TGridDrawingStyle Value) {
+  if (Value == FDrawingStyle) return;
+  FDrawingStyle = Value;
+  Invalidate();
+}
+
+void TCustomGrid::SetGradientStartColor(TColor Value) {
+  if (Value == FGradientStartColor) return;
+  FGradientStartColor = Value;
+  Invalidate();
+}
+
+void TCustomGrid::SetGradientEndColor(TColor Value) {
+  if (Value == FGradientEndColor) return;
+  FGradientEndColor = Value;
+  Invalidate();
+}
+
 void TCustomGrid::SizeChanged(int DeltaWidth, int DeltaHeight) {
   TCustomControl::SizeChanged(DeltaWidth, DeltaHeight);
   UpdateEdit();

@@ -63,6 +63,18 @@ enum TGridState : std::uint8_t {
   gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving
 };
 
+// How fixed cells are filled: gdsClassic and gdsThemed with FixedColor (the
+// look module has one look for both), gdsGradient with a vertical gradient
+// from GradientStartColor at the top to GradientEndColor at the bottom.
+enum TGridDrawingStyle : std::uint8_t { gdsClassic, gdsThemed, gdsGradient };
+
+namespace grids {
+// The color of line Line (0-based) of a gradient Lines lines high: each
+// channel of the RGB colors goes from Start (line 0) to End (line Lines-1)
+// in steps rounded toward Start; one line is Start.
+TColor GradientLineColor(TColor Start, TColor End, int Line, int Lines);
+}  // namespace grids
+
 // How the in-place editor of a cell looks: a plain edit, an edit with an
 // ellipsis button, or an edit with a drop-down list.
 enum TEditStyle : std::uint8_t { esSimple, esEllipsis, esPickList };
@@ -187,6 +199,12 @@ class TCustomGrid : public TCustomControl {
   // bsSingle draws a one-pixel frame around the client area.
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
+  TGridDrawingStyle DrawingStyle() const { return FDrawingStyle; }
+  void SetDrawingStyle(TGridDrawingStyle Value);
+  TColor GradientStartColor() const { return FGradientStartColor; }
+  void SetGradientStartColor(TColor Value);
+  TColor GradientEndColor() const { return FGradientEndColor; }
+  void SetGradientEndColor(TColor Value);
 
   // ---- scrolling
   int TopRow() const { return FTopLeft.Y; }
@@ -358,6 +376,9 @@ class TCustomGrid : public TCustomControl {
   bool FDefaultDrawing = true;
   TScrollStyle FScrollBars = ssBoth;
   TBorderStyle FBorderStyle = bsNone;
+  TGridDrawingStyle FDrawingStyle = gdsThemed;
+  TColor FGradientStartColor = clWhite;
+  TColor FGradientEndColor = clBtnFace;
   TGridCoord FTopLeft{1, 1};
   TGridCoord FCurrent{1, 1};
   TGridCoord FAnchor{1, 1};

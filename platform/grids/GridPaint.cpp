@@ -19,11 +19,33 @@ void FillSolid(TCanvas& C, const TRect& R, TColor Color) {
   C.FillRect(R);
 }
 
+// A vertical gradient over R, line by line.
+void FillGradient(TCanvas& C, const TRect& R, TColor Start, TColor End) {
+  const int lines = R.Bottom - R.Top;
+  C.Brush()->SetStyle(bsSolid);
+  for (int i = 0; i < lines; ++i) {
+    C.Brush()->SetColor(grids::GradientLineColor(Start, End, i, lines));
+    C.FillRect(Rect(R.Left, R.Top + i, R.Right, R.Top + i + 1));
+  }
+}
+
 bool Meets(const TRect& A, const TRect& B) {
   return A.Left < B.Right && B.Left < A.Right && A.Top < B.Bottom && B.Top < A.Bottom;
 }
 
 }  // namespace
+
+TColor grids::GradientLineColor(TColor Start, TColor End, int Line, int Lines) {
+  const TColor a = ColorToRGB(Start), b = ColorToRGB(End);
+  if (Lines <= 1) return a;
+  TColor out = 0;
+  for (int shift = 0; shift <= 16; shift += 8) {
+    const int from = static_cast<int>(a >> shift & 0xFF), to = static_cast<int>(b >> shift & 0xFF);
+    const int channel = from + (to - from) * Line / (Lines - 1);
+    out |= static_cast<TColor>(channel) << shift;
+  }
+  return out;
+}
 
 // ---------------------------------------------------------------- paint cycle
 
@@ -158,7 +180,11 @@ void TCustomGrid::PaintCell(TCanvas& C, int ACol, int ARow, const TRect& Where, 
         State.Contains(gdSelected) &&
         (!focused || FOptions.Contains(goDrawFocusSelected) || FOptions.Contains(goRowSelect));
     if (highlight) C.Font()->SetColor(clHighlightText);
-    FillSolid(C, Where, highlight ? clHighlight : Fill);
+    if (!highlight && State.Contains(gdFixed) && FDrawingStyle == gdsGradient) {
+      FillGradient(C, Where, FGradientStartColor, FGradientEndColor);
+    } else {
+      FillSolid(C, Where, highlight ? clHighlight : Fill);
+    }
   }
   DrawCell(ACol, ARow, Where, State);
   bool editorAlways = FOptions.Contains(goEditing) && FOptions.Contains(goAlwaysShowEditor);

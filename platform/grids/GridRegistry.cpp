@@ -14,6 +14,7 @@ bool RegisterGrids() {
                              u"goTabs", u"goRowSelect", u"goAlwaysShowEditor", u"goThumbTracking",
                              u"goFixedColClick", u"goFixedRowClick", u"goFixedHotTrack"});
   RegisterEnum<TScrollStyle>({u"ssNone", u"ssHorizontal", u"ssVertical", u"ssBoth"});
+  RegisterEnum<TGridDrawingStyle>({u"gdsClassic", u"gdsThemed", u"gdsGradient"});
   const TGridOptions options{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
                              goRangeSelect};
   // What every grid publishes; the rest is published by each kind of grid.
@@ -34,6 +35,12 @@ bool RegisterGrids() {
                 &TCustomGrid::SetDefaultRowHeight, 24)
       .Property(u"DefaultDrawing", &TCustomGrid::DefaultDrawing, &TCustomGrid::SetDefaultDrawing,
                 true)
+      .Property(u"DrawingStyle", &TCustomGrid::DrawingStyle, &TCustomGrid::SetDrawingStyle,
+                gdsThemed)
+      .Color(u"GradientStartColor", &TCustomGrid::GradientStartColor,
+             &TCustomGrid::SetGradientStartColor, clWhite)
+      .Color(u"GradientEndColor", &TCustomGrid::GradientEndColor,
+             &TCustomGrid::SetGradientEndColor, clBtnFace)
       .Color(u"FixedColor", &TCustomGrid::FixedColor, &TCustomGrid::SetFixedColor, clBtnFace)
       .Property(u"GridLineWidth", &TCustomGrid::GridLineWidth, &TCustomGrid::SetGridLineWidth, 1)
       .Property(u"Options", &TCustomGrid::Options, &TCustomGrid::SetOptions, options)

@@ -142,5 +142,33 @@ TEST_F(PaintTest, ABorderMovesTheCellsInside) {
   EXPECT_EQ(Grid->Row(), 2);
 }
 
+// Gradient drawing fills fixed cells line by line from the start color to
+// the end color, each channel stepping (to - from) * line / (lines - 1),
+// cut toward the start; the other styles and the normal cells keep their
+// plain fills.
+TEST_F(PaintTest, GradientStyleFillsFixedCellsTopToBottom) {
+  EXPECT_EQ(Grid->DrawingStyle(), gdsThemed);
+  Grid->SetGradientStartColor(0x0000FF);  // red at the top
+  Grid->SetGradientEndColor(0xFF0000);    // blue at the bottom
+  auto shot = Grid->Shot();
+  EXPECT_EQ(At(shot, 100, 12), RGBOf(clBtnFace));  // not yet gradient
+  Grid->SetDrawingStyle(gdsGradient);
+  shot = Grid->Shot();
+  struct {
+    int Line, Red, Blue;
+  } const lines[] = {{1, 255 - 255 / 23, 255 / 23},
+                     {12, 255 - 255 * 12 / 23, 255 * 12 / 23},
+                     {22, 255 - 255 * 22 / 23, 255 * 22 / 23}};
+  for (const auto& l : lines) {
+    SCOPED_TRACE(l.Line);
+    const TColor want = static_cast<TColor>(l.Blue) << 16 | static_cast<TColor>(l.Red);
+    EXPECT_EQ(At(shot, 100, l.Line), want);  // the fixed row over column 1
+    EXPECT_EQ(At(shot, 30, 24 + 1 + l.Line), want);  // fixed column, row 1
+  }
+  EXPECT_EQ(At(shot, 0, 10), RGBOf(clBtnHighlight));  // the raised edges stay
+  EXPECT_EQ(At(shot, 150, 60), RGBOf(clWindow));
+  EXPECT_EQ(grids::GradientLineColor(clRed, clBlue, 0, 1), clRed);
+}
+
 }  // namespace
 }  // namespace gridtest
