@@ -2,10 +2,11 @@
 // corner with the cell cursor or the comment label, and the sizes that
 // follow the texts (AutoRowHeight, AutoColWidth).
 //
-// The grid fills every cell before DrawCell (the fixed color for heads,
-// the control's color for data); each text is then drawn with TextRect,
-// which fills the cell (or the head shrunk by one pixel, so that the
-// grid's raised edges stay) with the background chosen here.
+// The grid fills every cell before DrawCell (the fixed color or, with the
+// gradient drawing style, a gradient for heads; the control's color for
+// data); each text is then drawn with TextRect, which fills the cell (or
+// the head shrunk by one pixel, so that the grid's raised edges stay) with
+// the background chosen here, except over a gradient.
 #include <algorithm>
 #include <cmath>
 
@@ -160,9 +161,12 @@ void TNTabEd::DrawHeadCell(int ACol, int ARow, const TRect& ARect) {
   if (lit && FBoldSelHeads) styles << vcl::fsBold;
   canvas.Font()->SetColor(lit ? FColorSelected : FColorNormal);
   canvas.Font()->SetStyle(styles);
-  canvas.Brush()->SetStyle(vcl::bsSolid);
-  canvas.Brush()->SetColor(FixedColor());
+  // Under the gradient drawing style the grid's gradient stays behind the
+  // text; otherwise the text fills its rectangle with the fixed color.
+  canvas.Brush()->SetColor(FixedColor());  // a color makes the brush solid: first
+  canvas.Brush()->SetStyle(DrawingStyle() == vcl::gdsGradient ? vcl::bsClear : vcl::bsSolid);
   canvas.TextRect(rect, rect.Left + 2, rect.Top + dy, text);
+  canvas.Brush()->SetStyle(vcl::bsSolid);
   canvas.Font()->SetStyle(Font()->Style());
 }
 

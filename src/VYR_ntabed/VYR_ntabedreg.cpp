@@ -35,6 +35,12 @@ bool RegisterTableEditor() {
       .Property(u"DefaultColWidth", &E::DefaultColWidth, &E::SetDefaultColWidth, 64)
       .Property(u"DefaultRowHeight", &vcl::TCustomGrid::DefaultRowHeight,
                 &vcl::TCustomGrid::SetDefaultRowHeight, 24)
+      .Property(u"DrawingStyle", &vcl::TCustomGrid::DrawingStyle,
+                &vcl::TCustomGrid::SetDrawingStyle, vcl::gdsThemed)
+      .Color(u"GradientStartColor", &vcl::TCustomGrid::GradientStartColor,
+             &vcl::TCustomGrid::SetGradientStartColor, vcl::clWhite)
+      .Color(u"GradientEndColor", &vcl::TCustomGrid::GradientEndColor,
+             &vcl::TCustomGrid::SetGradientEndColor, vcl::clBtnFace)
       .Property(u"AutoAdvance", &E::AutoAdvance, &E::SetAutoAdvance, true)
       .Property(u"AutoAdvanceDir", &E::AutoAdvanceDir, &E::SetAutoAdvanceDir, orVertical)
       .Property(u"BlockInternalPopup", &E::BlockInternalPopup, &E::SetBlockInternalPopup, false)

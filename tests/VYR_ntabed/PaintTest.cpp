@@ -199,6 +199,24 @@ TEST_F(PaintTest, HeadsShowAttributesAndLabels) {
   }
 }
 
+// Under the gradient drawing style the heads keep the grid's gradient
+// behind their texts; the data cells keep their plain background.
+TEST_F(PaintTest, HeadsShowTheGridsGradient) {
+  Ed->SetDrawingStyle(gdsGradient);
+  Ed->SetGradientStartColor(0x0000FF);
+  Ed->SetGradientEndColor(0xFF0000);
+  Ed->SetColName(2, u"");
+  auto shot = Shot();
+  const TRect head = Ed->CellRect(GridOf(2, 1).X, 0);
+  for (int line : {3, head.Height() / 2, head.Height() - 3}) {
+    SCOPED_TRACE(line);
+    EXPECT_EQ(At(shot, head.Right - 6, head.Top + line),
+              grids::GradientLineColor(0x0000FF, 0xFF0000, line, head.Height()));
+  }
+  const TRect data = CellOf(2, 2);
+  EXPECT_EQ(At(shot, data.Right - 3, data.Top + 3), ColorToRGB(clWindow));
+}
+
 TEST_F(PaintTest, CornerShowsTheCellCursor) {
   Select(2, 3, 2, 3);
   auto shot = Shot();
