@@ -164,6 +164,27 @@ TEST_F(InputTest, StructureChangesCloseTheEditor) {
   EXPECT_EQ(Ed->Elem(1, 1), 0.0);
 }
 
+// The wheel moves the current row as the grid does; the editor then
+// reports the changed selection once per step and shows the new cell in
+// the corner.
+TEST_F(InputTest, WheelMovesTheCellCursor) {
+  Ed->SetNrOfRows(30);
+  int changes = 0;
+  Ed->SetOnSelectionChanged(Counter(changes));
+  ClickCell(2, 1);
+  changes = 0;
+  const TPoint p = Inside(2, 3);
+  headless::Wheel(Ed, -120, {}, p.X, p.Y);
+  const int row = Ed->Row() - (Ed->AttribColVisible() ? 1 : 0);
+  EXPECT_GT(row, 1);
+  EXPECT_EQ(changes, 1);
+  headless::Wheel(Ed, 120, {}, p.X, p.Y);
+  EXPECT_EQ(Ed->Row(), GridOf(2, 1).Y);
+  EXPECT_EQ(changes, 2);
+  headless::Wheel(Ed, 120, {}, p.X, p.Y);  // already at the top: no change
+  EXPECT_EQ(changes, 2);
+}
+
 TEST_F(InputTest, TabReachesTheGrid) {
   EXPECT_NE(Ed->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB, 0);
 }

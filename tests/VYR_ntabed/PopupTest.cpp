@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "NTabEdSupport.h"
+#include "foundation/VYR_resources.h"
 
 namespace ntabedtest {
 namespace {
@@ -159,6 +160,27 @@ TEST_F(PopupTest, DataPopupShowsBesideThePress) {
   ASSERT_EQ(before.size(), 1u);
   EXPECT_EQ(before[0], Ed->PopupD());
   EXPECT_TRUE(Item(u"DIt9")->HasBitmap());
+}
+
+// The Data Read-Only item carries the check-box picture of the state it
+// toggles, loaded anew at every opening.
+TEST_F(PopupTest, ReadOnlyItemShowsItsStateAsACheckBox) {
+  RecordPopups();
+  for (bool readOnly : {false, true, false}) {
+    SCOPED_TRACE(readOnly);
+    Ed->SetDataReadOnly(readOnly);
+    RightPressCell(2, 2);
+    TBitmap want;
+    vyr::LoadNamedBitmap(want, readOnly ? u"CHECKEDBOX" : u"EMPTYBOX");
+    TBitmap* shown = Item(u"DIt9")->Bitmap();
+    ASSERT_EQ(shown->Width(), want.Width());
+    ASSERT_EQ(shown->Height(), want.Height());
+    int differing = 0;
+    for (int y = 0; y < want.Height(); ++y)
+      for (int x = 0; x < want.Width(); ++x)
+        if (shown->Canvas()->Pixels(x, y) != want.Canvas()->Pixels(x, y)) ++differing;
+    EXPECT_EQ(differing, 0);
+  }
 }
 
 TEST_F(PopupTest, OwnPopupsGiveWayToTheApplications) {
