@@ -100,16 +100,22 @@ void OursLines(benchmark::State& st) {
   benchmark::DoNotOptimize(o.C.Pixels(0, 0));
 }
 
+void OursRect(TCanvas& C, int X, int Y) { C.FillRect(TRect(X, Y, X + 50, Y + 20)); }
+// Without a pen our figure fills one pixel less to the right and bottom,
+// where the pen would have drawn; the box one larger fills the 60 × 40 the
+// others fill.
+void OursEllipse(TCanvas& C, int X, int Y) { C.Ellipse(X, Y, X + 61, Y + 41); }
+
 void OursRects(benchmark::State& st) {
   Ours o;
-  EachSpot(st, [&](const Spot& s) { o.C.FillRect(TRect(s.X, s.Y, s.X + 50, s.Y + 20)); });
+  EachSpot(st, [&](const Spot& s) { OursRect(o.C, s.X, s.Y); });
   benchmark::DoNotOptimize(o.C.Pixels(0, 0));
 }
 
 void OursEllipses(benchmark::State& st) {
   Ours o;
   o.C.Pen()->SetStyle(psClear);
-  EachSpot(st, [&](const Spot& s) { o.C.Ellipse(s.X, s.Y, s.X + 60, s.Y + 40); });
+  EachSpot(st, [&](const Spot& s) { OursEllipse(o.C, s.X, s.Y); });
   benchmark::DoNotOptimize(o.C.Pixels(0, 0));
 }
 
@@ -221,27 +227,31 @@ void CairoLines(benchmark::State& st) {
   cairo_surface_flush(k.Surface);
 }
 
+void CairoRect(cairo_t* Cr, int X, int Y) {
+  cairo_rectangle(Cr, X, Y, 50, 20);
+  cairo_fill(Cr);
+}
+
+void CairoEllipse(cairo_t* Cr, int X, int Y) {
+  cairo_save(Cr);
+  cairo_translate(Cr, X + 30, Y + 20);
+  cairo_scale(Cr, 30, 20);
+  cairo_arc(Cr, 0, 0, 1, 0, 2 * 3.14159265358979);
+  cairo_restore(Cr);
+  cairo_fill(Cr);
+}
+
 void CairoRects(benchmark::State& st) {
   Cairo k;
   cairo_set_source_rgb(k.Cr, 0.1, 0.5, 0.8);
-  EachSpot(st, [&](const Spot& s) {
-    cairo_rectangle(k.Cr, s.X, s.Y, 50, 20);
-    cairo_fill(k.Cr);
-  });
+  EachSpot(st, [&](const Spot& s) { CairoRect(k.Cr, s.X, s.Y); });
   cairo_surface_flush(k.Surface);
 }
 
 void CairoEllipses(benchmark::State& st) {
   Cairo k;
   cairo_set_source_rgb(k.Cr, 0.1, 0.5, 0.8);
-  EachSpot(st, [&](const Spot& s) {
-    cairo_save(k.Cr);
-    cairo_translate(k.Cr, s.X + 30, s.Y + 20);
-    cairo_scale(k.Cr, 30, 20);
-    cairo_arc(k.Cr, 0, 0, 1, 0, 2 * 3.14159265358979);
-    cairo_restore(k.Cr);
-    cairo_fill(k.Cr);
-  });
+  EachSpot(st, [&](const Spot& s) { CairoEllipse(k.Cr, s.X, s.Y); });
   cairo_surface_flush(k.Surface);
 }
 
@@ -355,17 +365,20 @@ void QtLines(benchmark::State& st) {
   EachSpot(st, [&](const Spot& s) { q.P.drawLine(s.X, s.Y, s.X + s.Dx, s.Y + s.Dy); });
 }
 
+void QtRect(QPainter& P, const QColor& Color, int X, int Y) { P.fillRect(X, Y, 50, 20, Color); }
+void QtEllipse(QPainter& P, int X, int Y) { P.drawEllipse(X, Y, 60, 40); }
+
 void QtRects(benchmark::State& st) {
   QtCanvas q;
   const QColor color(30, 120, 200);
-  EachSpot(st, [&](const Spot& s) { q.P.fillRect(s.X, s.Y, 50, 20, color); });
+  EachSpot(st, [&](const Spot& s) { QtRect(q.P, color, s.X, s.Y); });
 }
 
 void QtEllipses(benchmark::State& st) {
   QtCanvas q;
   q.P.setPen(Qt::NoPen);
   q.P.setBrush(QColor(30, 120, 200));
-  EachSpot(st, [&](const Spot& s) { q.P.drawEllipse(s.X, s.Y, 60, 40); });
+  EachSpot(st, [&](const Spot& s) { QtEllipse(q.P, s.X, s.Y); });
 }
 
 void QtText(benchmark::State& st) {
@@ -426,6 +439,75 @@ void QtPage(benchmark::State& st) {
   }
 }
 #endif
+
+// ---------------------------------------------------------------- same work
+
+// The pixels one rectangle and one ellipse change on each side, counted on
+// a white surface, so that the table can show the sides do the same work.
+struct Coverage {
+  int Rect = -1, Ellipse = -1;
+};
+constexpr int kCoverW = 160, kCoverH = 60, kCoverSplit = 80;
+
+template <class Pixel>
+Coverage Count(Pixel At) {
+  Coverage c{0, 0};
+  for (int y = 0; y < kCoverH; ++y)
+    for (int x = 0; x < kCoverW; ++x)
+      if ((At(x, y) & 0xFFFFFFu) != 0xFFFFFFu) ++(x < kCoverSplit ? c.Rect : c.Ellipse);
+  return c;
+}
+
+Coverage OursCoverage() {
+  TBitmap b(kCoverW, kCoverH);
+  TCanvas& c = *b.Canvas();
+  c.Brush()->SetColor(RGB(30, 120, 200));
+  c.Pen()->SetStyle(psClear);
+  OursRect(c, 10, 10);
+  OursEllipse(c, kCoverSplit + 10, 10);
+  return Count([&](int x, int y) { return b.ScanLine(y)[x]; });
+}
+
+#ifdef VYR_HAVE_CAIRO
+Coverage CairoCoverage() {
+  Cairo k(kCoverW, kCoverH);
+  cairo_set_source_rgb(k.Cr, 1, 1, 1);
+  cairo_paint(k.Cr);
+  cairo_set_source_rgb(k.Cr, 0.1, 0.5, 0.8);
+  CairoRect(k.Cr, 10, 10);
+  CairoEllipse(k.Cr, kCoverSplit + 10, 10);
+  cairo_surface_flush(k.Surface);
+  const auto* px = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(k.Surface));
+  const int stride = cairo_image_surface_get_stride(k.Surface) / 4;
+  return Count([&](int x, int y) { return px[y * stride + x]; });
+}
+#endif
+
+#ifdef VYR_HAVE_QT
+Coverage QtCoverage() {
+  QtCanvas q(kCoverW, kCoverH);
+  q.P.setPen(Qt::NoPen);
+  q.P.setBrush(QColor(30, 120, 200));
+  QtRect(q.P, QColor(30, 120, 200), 10, 10);
+  QtEllipse(q.P, kCoverSplit + 10, 10);
+  q.P.end();
+  return Count([&](int x, int y) { return q.Image.pixel(x, y); });
+}
+#endif
+
+void PrintCoverage() {
+  Coverage cairo, qt;
+#ifdef VYR_HAVE_CAIRO
+  cairo = CairoCoverage();
+#endif
+#ifdef VYR_HAVE_QT
+  qt = QtCoverage();
+#endif
+  const Coverage ours = OursCoverage();
+  std::printf("pixels changed by one figure (ours, cairo, qt; -1 where absent):\n");
+  std::printf("  fill_rect_50x20 %d %d %d\n", ours.Rect, cairo.Rect, qt.Rect);
+  std::printf("  ellipse_60x40   %d %d %d\n", ours.Ellipse, cairo.Ellipse, qt.Ellipse);
+}
 
 // ---------------------------------------------------------------- table
 
@@ -505,6 +587,10 @@ void PrintTable(const std::vector<Operation>& ops, const std::map<std::string, d
   std::printf("%-16s %s\n", "memset", Cell(t, "memset_1920x1080").c_str());
   std::printf("full fill / memset: %s\n",
               Ratio(t, "fill_1920x1080/ours", "memset_1920x1080").c_str());
+  PrintCoverage();
+#ifndef __OPTIMIZE__
+  std::printf("note: built without optimisation, so these figures say little\n");
+#endif
 }
 
 }  // namespace

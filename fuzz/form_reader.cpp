@@ -1,5 +1,6 @@
 // Fuzz target: the text form reader fed with mutated form files (seeds in
-// fuzz/corpus/form_reader/, keywords in form_reader.dict). Every input must
+// fuzz/corpus/form_reader/, keywords in form_reader.dict; binary property
+// data through a picture and a raw blob). Every input must
 // either load or raise a vcl::Exception, leaking nothing. A form of the
 // target's own component class that loads must also survive a round trip:
 // writing it, reading that and writing again gives the same text.
@@ -8,9 +9,11 @@
 #include <cstdlib>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "platform/Classes.h"
 #include "platform/Forms.h"
+#include "platform/Graphics.h"
 #include "platform/Streaming.h"
 
 namespace {
@@ -56,6 +59,8 @@ class TFuzzThing : public vcl::TComponent {
   vcl::TStringList* Lines() { return &FLines; }
   TFuzzThing* Link() const { return FLink; }
   void SetLink(TFuzzThing* V) { FLink = V; }
+  vcl::TPicture* Picture() { return &FPicture; }
+  std::vector<std::uint8_t>& Blob() { return FBlob; }
 
  private:
   int FCount = 0;
@@ -69,7 +74,20 @@ class TFuzzThing : public vcl::TComponent {
   TFuzzDetail FDetail;
   vcl::TStringList FLines;
   TFuzzThing* FLink = nullptr;
+  vcl::TPicture FPicture;
+  std::vector<std::uint8_t> FBlob;
 };
+
+// Raw bytes, all that the data holds.
+void ReadBlob(TFuzzThing& T, vcl::TStream& S) {
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(S.Size() - S.Position()));
+  if (!bytes.empty()) S.ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+  T.Blob() = std::move(bytes);
+}
+
+void WriteBlob(TFuzzThing& T, vcl::TStream& S) {
+  if (!T.Blob().empty()) S.WriteBuffer(T.Blob().data(), static_cast<std::int64_t>(T.Blob().size()));
+}
 
 const bool registered =
     vcl::RegisterEnum<TFuzzMode>({u"fmOff", u"fmSlow", u"fmFast"}) &&
@@ -88,6 +106,8 @@ const bool registered =
         .Nested(u"Detail", &TFuzzThing::Detail)
         .Strings(u"Lines", &TFuzzThing::Lines)
         .Reference(u"Link", &TFuzzThing::Link, &TFuzzThing::SetLink)
+        .Nested(u"Picture", &TFuzzThing::Picture)
+        .Binary(u"Blob", &ReadBlob, &WriteBlob, [](TFuzzThing& t) { return !t.Blob().empty(); })
         .Event(u"OnPoke");
 
 void CheckRoundTrip(TFuzzThing& root) {

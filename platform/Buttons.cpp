@@ -292,8 +292,16 @@ bool RegisterButtons() {
       .Property(u"AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp, false)
       .Property(u"GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex, 0)
       .Property(u"Down", &TSpeedButton::Down, &TSpeedButton::SetDown, false)
+      .Sample([](TSpeedButton& b, int Attempt) {  // only a grouped button stays down
+        if (Attempt > 0) return false;
+        if (b.GroupIndex() == 0) b.SetGroupIndex(1);
+        b.SetAllowAllUp(true);
+        b.SetDown(!b.Down());
+        return true;
+      })
       .Property(u"Caption", &TControl::Caption, &TControl::SetCaption)
       .Property(u"Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat, false)
+      .Nested(u"Glyph", [](TSpeedButton& b) { return b.Glyph(); })
       .Property(u"Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout, blGlyphLeft)
       .Property(u"Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin, -1)
       .Property(u"NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs, 1)

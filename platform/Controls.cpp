@@ -118,6 +118,7 @@ void TControl::Loaded() {
   if (FParent == nullptr) return;
   if (FParentColor) Perform(CM_PARENTCOLORCHANGED, 0, 0);
   if (FParentFont) Perform(CM_PARENTFONTCHANGED, 0, 0);
+  FollowParent();
   RequestAlign();
 }
 

@@ -70,6 +70,27 @@ enum TDragMode : std::uint8_t { dmManual, dmAutomatic };
 enum TDragKind : std::uint8_t { dkDrag, dkDock };
 enum TStyleElement : std::uint8_t { seFont, seClient, seBorder };
 using TStyleElements = Set<TStyleElement>;
+enum TBiDiMode : std::uint8_t {
+  bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly
+};
+enum THelpType : std::uint8_t { htKeyword, htContext };
+enum TImeMode : std::uint8_t {
+  imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata,
+  imChinese, imSHanguel, imHanguel
+};
+using TImeName = String;
+enum TInteractiveGesture : std::uint8_t { igZoom, igPan, igRotate, igTwoFingerTap, igPressAndTap };
+using TInteractiveGestures = Set<TInteractiveGesture>;
+enum TInteractiveGestureOption : std::uint8_t {
+  igoPanSingleFingerHorizontal, igoPanSingleFingerVertical, igoPanInertia, igoPanGutter,
+  igoParentPassthrough
+};
+using TInteractiveGestureOptions = Set<TInteractiveGestureOption>;
+enum TTabletOption : std::uint8_t {
+  toPressAndHold, toPenTapFeedback, toPenBarrelFeedback, toTouchUIForceOn, toTouchUIForceOff,
+  toTouchSwitch, toFlicks, toSmoothScrolling, toFlickFallbackKeys
+};
+using TTabletOptions = Set<TTabletOption>;
 
 // Mouse cursor shapes.
 using TCursor = std::int16_t;
@@ -174,6 +195,61 @@ class TSizeConstraints : public TPersistent {
   TNotifyEvent FOnChange;
 };
 
+// ---------------------------------------------------------------- kept settings
+
+// Touch and gesture settings of a control. This platform has no touch
+// input: the values are kept so that form files carrying them load and are
+// written back unchanged.
+class TTouchManager : public TPersistent {
+ public:
+  TInteractiveGestures InteractiveGestures() const { return FGestures; }
+  void SetInteractiveGestures(TInteractiveGestures Value) { FGestures = Value; }
+  TInteractiveGestureOptions InteractiveGestureOptions() const { return FGestureOptions; }
+  void SetInteractiveGestureOptions(TInteractiveGestureOptions Value) { FGestureOptions = Value; }
+  bool ParentTabletOptions() const { return FParentTabletOptions; }
+  void SetParentTabletOptions(bool Value) { FParentTabletOptions = Value; }
+  // Setting the options stops following the parent's.
+  TTabletOptions TabletOptions() const { return FTabletOptions; }
+  void SetTabletOptions(TTabletOptions Value);
+  void Assign(TPersistent* Source) override;
+
+ private:
+  TInteractiveGestures FGestures{igPan, igPressAndTap};
+  TInteractiveGestureOptions FGestureOptions{igoPanSingleFingerHorizontal,
+                                             igoPanSingleFingerVertical, igoPanInertia,
+                                             igoPanGutter, igoParentPassthrough};
+  bool FParentTabletOptions = true;
+  TTabletOptions FTabletOptions{toPressAndHold};
+};
+
+// Space kept around a control (Margins, 3 pixels a side) or inside a
+// windowed control (Padding, none). Kept for form files: this platform's
+// alignment does not use them.
+class TMargins : public TPersistent {
+ public:
+  TMargins() = default;
+  int Left() const { return FLeft; }
+  void SetLeft(int Value) { FLeft = Value; }
+  int Top() const { return FTop; }
+  void SetTop(int Value) { FTop = Value; }
+  int Right() const { return FRight; }
+  void SetRight(int Value) { FRight = Value; }
+  int Bottom() const { return FBottom; }
+  void SetBottom(int Value) { FBottom = Value; }
+  void Assign(TPersistent* Source) override;
+
+ protected:
+  explicit TMargins(int All) : FLeft(All), FTop(All), FRight(All), FBottom(All) {}
+
+ private:
+  int FLeft = 3, FTop = 3, FRight = 3, FBottom = 3;
+};
+
+class TPadding : public TMargins {
+ public:
+  TPadding() : TMargins(0) {}
+};
+
 // ---------------------------------------------------------------- TControl
 
 class TControl : public TComponent {
@@ -254,13 +330,43 @@ class TControl : public TComponent {
   TStyleElements StyleElements() const { return FStyleElements; }
   void SetStyleElements(TStyleElements Value) { FStyleElements = Value; }
   int HelpContext() const { return FHelpContext; }
-  void SetHelpContext(int Value) { FHelpContext = Value; }
+  void SetHelpContext(int Value);
   TDragMode DragMode() const { return FDragMode; }
   void SetDragMode(TDragMode Value) { FDragMode = Value; }
   TDragKind DragKind() const { return FDragKind; }
   void SetDragKind(TDragKind Value) { FDragKind = Value; }
   TCursor DragCursor() const { return FDragCursor; }
   void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+
+  // ---- settings kept for form files (see platform/controls/KeptSettings.cpp)
+  // BiDiMode follows the parent's while ParentBiDiMode is set; setting it
+  // stops following. Text is laid out left to right here whatever the mode.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool ParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
+  // Setting HelpKeyword (HelpContext) outside loading makes HelpType
+  // htKeyword (htContext).
+  THelpType HelpType() const { return FHelpType; }
+  void SetHelpType(THelpType Value) { FHelpType = Value; }
+  const String& HelpKeyword() const { return FHelpKeyword; }
+  void SetHelpKeyword(const String& Value);
+  TTouchManager* Touch() { return &FTouch; }
+  void SetTouch(TTouchManager* Value) { FTouch.Assign(Value); }
+  TMargins* Margins() { return &FMargins; }
+  void SetMargins(TMargins* Value) { FMargins.Assign(Value); }
+  bool AlignWithMargins() const { return FAlignWithMargins; }
+  void SetAlignWithMargins(bool Value) { FAlignWithMargins = Value; }
+  // The bounds a designer meant before alignment moved the control, as
+  // form files may carry them; kept, not applied.
+  int ExplicitLeft() const { return FExplicitBounds.Left; }
+  void SetExplicitLeft(int Value) { FExplicitBounds.Left = Value; }
+  int ExplicitTop() const { return FExplicitBounds.Top; }
+  void SetExplicitTop(int Value) { FExplicitBounds.Top = Value; }
+  int ExplicitWidth() const { return FExplicitBounds.Right; }
+  void SetExplicitWidth(int Value) { FExplicitBounds.Right = Value; }
+  int ExplicitHeight() const { return FExplicitBounds.Bottom; }
+  void SetExplicitHeight(int Value) { FExplicitBounds.Bottom = Value; }
 
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
@@ -413,6 +519,11 @@ class TControl : public TComponent {
   friend class TCustomForm;
   friend struct ControlAccess;
 
+  // Takes the settings marked as following the parent from the parent
+  // (called when the control is placed, after loading and when a Parent...
+  // flag is set); a windowed control passes them on to its children.
+  virtual void FollowParent();
+
   void DoMouseDown(TWMMouse& Message, TMouseButton Button, TShiftState Shift);
   void DoMouseUp(TWMMouse& Message, TMouseButton Button);
   void FontChanged();
@@ -441,6 +552,14 @@ class TControl : public TComponent {
   TDragMode FDragMode = dmManual;
   TDragKind FDragKind = dkDrag;
   TCursor FDragCursor = crDrag;
+  TBiDiMode FBiDiMode = bdLeftToRight;
+  bool FParentBiDiMode = true;
+  THelpType FHelpType = htContext;
+  String FHelpKeyword;
+  TTouchManager FTouch;
+  TMargins FMargins;
+  bool FAlignWithMargins = false;
+  TRect FExplicitBounds;  // Left, Top, Width, Height
   TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   TControlState FControlState;
   TWndMethod FWindowProc;
@@ -540,14 +659,26 @@ class TWinControl : public TControl {
   // Paints the control and its children onto Canvas with the control's
   // top-left corner at (X, Y), creating the window first when needed.
   void PaintTo(TCanvas* Canvas, int X, int Y);
+  // DoubleBuffered and Ctl3D follow the parent's while ParentDoubleBuffered
+  // (ParentCtl3D) is set; setting them stops following. Painting here is
+  // always composed off screen and flat, so both are kept for form files.
   bool DoubleBuffered() const { return FDoubleBuffered; }
-  void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
+  void SetDoubleBuffered(bool Value);
+  bool ParentDoubleBuffered() const { return FParentDoubleBuffered; }
+  void SetParentDoubleBuffered(bool Value);
   bool ParentBackground() const { return FParentBackground; }
   void SetParentBackground(bool Value);
   bool Ctl3D() const { return FCtl3D; }
-  void SetCtl3D(bool Value) { FCtl3D = Value; }
+  void SetCtl3D(bool Value);
   bool ParentCtl3D() const { return FParentCtl3D; }
-  void SetParentCtl3D(bool Value) { FParentCtl3D = Value; }
+  void SetParentCtl3D(bool Value);
+  // Input method settings, kept for form files.
+  TImeMode ImeMode() const { return FImeMode; }
+  void SetImeMode(TImeMode Value) { FImeMode = Value; }
+  const TImeName& ImeName() const { return FImeName; }
+  void SetImeName(const TImeName& Value) { FImeName = Value; }
+  TPadding* Padding() { return &FPadding; }
+  void SetPadding(TPadding* Value) { FPadding.Assign(Value); }
 
   // ---- events
   TKeyEvent OnKeyDown() const { return FOnKeyDown; }
@@ -628,6 +759,8 @@ class TWinControl : public TControl {
   void AnchorChildren(int DeltaWidth, int DeltaHeight);
   void NotifyChildren(UINT Msg);
   void MainWndProc(TMessage& Message);
+  void FollowParent() override;
+  void ChildrenFollow();
 
   HWND FHandle = nullptr;
   std::vector<TControl*> FGraphicControls;
@@ -641,6 +774,10 @@ class TWinControl : public TControl {
   bool FParentBackground = true;
   bool FCtl3D = true;
   bool FParentCtl3D = true;
+  bool FParentDoubleBuffered = true;
+  TImeMode FImeMode = imDontCare;
+  TImeName FImeName;
+  TPadding FPadding;
   bool FPainting = false;
   std::unique_ptr<TBitmap> FBackBuffer;
   TRect FDirty;        // waiting to be painted

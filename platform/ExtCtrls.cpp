@@ -316,7 +316,6 @@ bool RegisterExtControls() {
       .Property(u"BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth, 0)
       .Property(u"BorderStyle", &TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle, bsNone)
       .Property(u"Caption", &TControl::Caption, &TControl::SetCaption)
-      .Property(u"Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
       .Property(u"FullRepaint", &TCustomPanel::FullRepaint, &TCustomPanel::SetFullRepaint, true)
       .Property(u"ParentBackground", &TWinControl::ParentBackground,
                 &TWinControl::SetParentBackground, true)
@@ -330,6 +329,7 @@ bool RegisterExtControls() {
   RegisterClass<TImage, TGraphicControl>(u"TImage")
       .Property(u"AutoSize", &TImage::AutoSize, &TImage::SetAutoSize, false)
       .Property(u"Center", &TImage::Center, &TImage::SetCenter, false)
+      .Nested(u"Picture", [](TImage& i) { return i.Picture(); })
       .Property(u"Proportional", &TImage::Proportional, &TImage::SetProportional, false)
       .Property(u"Stretch", &TImage::Stretch, &TImage::SetStretch, false)
       .Property(u"Transparent", &TImage::Transparent, &TImage::SetTransparent, false);

@@ -66,6 +66,14 @@
 //   the same form by its name; it is resolved when the whole form is read.
 // - .Event(name) lets a file name a handler (OnClick = Button1Click), which
 //   is accepted and ignored: handlers are never stored.
+// - .Binary(name, read, write, hasData) stores bytes the class itself
+//   encodes, as hex digits between braces (Glyph.Data = {0A1B...}): read
+//   takes (T&, TStream&) and must consume the whole stream, write takes
+//   (T&, TStream&), and the property is written only when hasData(T&) holds.
+//   Bitmaps (TBitmap.Data) and pictures (TPicture.Data) use it.
+// - .Sample(fn) after a property replaces the value the registry's sample
+//   generator would set (see TPropInfo::Sample), for properties whose
+//   values cannot be made up from their type alone.
 // - A derived class may register a property of its base again (to give it
 //   another default); the most derived registration wins.
 // - The base class must be registered too (the platform registers
@@ -115,7 +123,9 @@ class EClassNotFound : public EReadError {
 
 // ---------------------------------------------------------------- values
 
-enum TFormValueKind : std::uint8_t { fvInteger, fvFloat, fvString, fvIdent, fvSet, fvList };
+enum TFormValueKind : std::uint8_t {
+  fvInteger, fvFloat, fvString, fvIdent, fvSet, fvList, fvBinary
+};
 
 // A property value as the form text spells it.
 struct TFormValue {
@@ -123,6 +133,7 @@ struct TFormValue {
   std::int64_t Integer = 0;        // fvInteger
   String Text;                     // fvString text, fvIdent name, fvFloat literal
   std::vector<TFormValue> Items;   // fvSet elements, fvList items
+  std::vector<std::uint8_t> Bytes; // fvBinary
   int Line = 0;
   // "integer 12", "string 'abc'", "identifier clRed", ... for messages.
   String Describe() const;
@@ -159,7 +170,23 @@ std::int64_t ReadNamedInteger(const TFormValue& V, const TIdentNames& Names, std
 String NamedIntegerText(std::int64_t Value, const TIdentNames& Names);
 TColor ReadColor(const TFormValue& V);
 String ColorText(TColor Value);
+const std::vector<std::uint8_t>& ReadBinary(const TFormValue& V);
+// Bytes as the form text writes them: '{', lines of 64 upper-case hex
+// digits (32 bytes) each starting on a new line with Indent, and '}' right
+// after the last digit; "{}" when there are none.
+String BinaryText(const std::vector<std::uint8_t>& Bytes, const String& Indent = String());
 String TypeName(std::type_index Type);
+// The names of the cursor shapes (crDefault, crIBeam, ...), for .Named.
+const TIdentNames& CursorNames();
+// Candidates for sample values (see TPropInfo::Sample); nullopt when this
+// attempt has none. Enumerations and named integers: the registered
+// values next to Value, alternately after and before it (named integers
+// then +7); sets: Bits with one element toggled, absent ones first.
+std::optional<std::int64_t> SampleEnum(std::type_index Enum, std::int64_t Value, int Attempt);
+std::optional<std::uint64_t> SampleSet(std::type_index Enum, std::uint64_t Bits, int Attempt);
+std::optional<std::int64_t> SampleNamedInteger(std::int64_t Value, const TIdentNames& Names,
+                                               int Attempt);
+std::optional<TColor> SampleColor(TColor Value, int Attempt);
 }  // namespace formvalue
 
 // How a C++ value type is stored. Specialized below for the supported types.
@@ -186,6 +213,19 @@ struct TFormCodec<V> {
     }
   }
   static bool ImplicitDefault(V) { return false; }
+  static constexpr bool HasImplicitDefault = false;
+  // +7, then -7, then +1 (skipping any that would leave the type's range).
+  static std::optional<V> Sample(V x, int Attempt) {
+    constexpr V step[] = {7, 7, 1};
+    if (Attempt < 0 || Attempt > 2) return std::nullopt;
+    V d = step[Attempt];
+    if (Attempt == 1) {
+      if (x < std::numeric_limits<V>::min() + d) return std::nullopt;
+      return static_cast<V>(x - d);
+    }
+    if (x > std::numeric_limits<V>::max() - d) return std::nullopt;
+    return static_cast<V>(x + d);
+  }
 };
 
 template <>
@@ -194,6 +234,10 @@ struct TFormCodec<bool> {
   static bool Read(const TFormValue& v) { return formvalue::ReadBoolean(v); }
   static String Write(bool x) { return x ? u"True" : u"False"; }
   static bool ImplicitDefault(bool) { return false; }
+  static constexpr bool HasImplicitDefault = false;
+  static std::optional<bool> Sample(bool x, int Attempt) {
+    return Attempt == 0 ? std::optional<bool>(!x) : std::nullopt;
+  }
 };
 
 template <std::floating_point V>
@@ -214,6 +258,16 @@ struct TFormCodec<V> {
     }
   }
   static bool ImplicitDefault(V x) { return x == 0; }
+  static constexpr bool HasImplicitDefault = true;
+  static std::optional<V> Sample(V x, int Attempt) {
+    if (x != x || x - x != 0) x = 0;  // NaN or infinity
+    switch (Attempt) {
+      case 0: return static_cast<V>(x + V(1.5));
+      case 1: return static_cast<V>(x - V(1.5));
+      case 2: return static_cast<V>(x * 2 + 1);
+      default: return std::nullopt;
+    }
+  }
 };
 
 template <>
@@ -222,6 +276,12 @@ struct TFormCodec<String> {
   static String Read(const TFormValue& v) { return formvalue::ReadString(v); }
   static String Write(const String& x) { return formvalue::QuoteString(x); }
   static bool ImplicitDefault(const String& x) { return x.empty(); }
+  static constexpr bool HasImplicitDefault = true;
+  static std::optional<String> Sample(const String&, int Attempt) {
+    if (Attempt == 0) return String(u"x");
+    if (Attempt == 1) return String(u"y");
+    return std::nullopt;
+  }
 };
 
 template <>
@@ -230,6 +290,12 @@ struct TFormCodec<char16_t> {
   static char16_t Read(const TFormValue& v) { return formvalue::ReadChar(v); }
   static String Write(char16_t x) { return formvalue::QuoteString(String(1, x)); }
   static bool ImplicitDefault(char16_t) { return false; }
+  static constexpr bool HasImplicitDefault = false;
+  static std::optional<char16_t> Sample(char16_t x, int Attempt) {
+    if (Attempt == 0) return x == u'x' ? u'y' : u'x';
+    if (Attempt == 1) return static_cast<char16_t>(x + 1);
+    return std::nullopt;
+  }
 };
 
 template <class E>
@@ -241,6 +307,11 @@ struct TFormCodec<E> {
   }
   static String Write(E x) { return formvalue::EnumText(typeid(E), static_cast<std::int64_t>(x)); }
   static bool ImplicitDefault(E) { return false; }
+  static constexpr bool HasImplicitDefault = false;
+  static std::optional<E> Sample(E x, int Attempt) {
+    auto v = formvalue::SampleEnum(typeid(E), static_cast<std::int64_t>(x), Attempt);
+    return v ? std::optional<E>(static_cast<E>(*v)) : std::nullopt;
+  }
 };
 
 template <class E>
@@ -251,6 +322,11 @@ struct TFormCodec<Set<E>> {
   }
   static String Write(Set<E> x) { return formvalue::SetText(typeid(E), x.Bits()); }
   static bool ImplicitDefault(Set<E>) { return false; }
+  static constexpr bool HasImplicitDefault = false;
+  static std::optional<Set<E>> Sample(Set<E> x, int Attempt) {
+    auto bits = formvalue::SampleSet(typeid(E), x.Bits(), Attempt);
+    return bits ? std::optional<Set<E>>(Set<E>::FromBits(*bits)) : std::nullopt;
+  }
 };
 
 // Colors share TColor's integer type, so they get their own codec (.Color).
@@ -259,6 +335,10 @@ struct TFormColorCodec {
   static TColor Read(const TFormValue& v) { return formvalue::ReadColor(v); }
   static String Write(TColor x) { return formvalue::ColorText(x); }
   static bool ImplicitDefault(TColor) { return false; }
+  static constexpr bool HasImplicitDefault = false;
+  static std::optional<TColor> Sample(TColor x, int Attempt) {
+    return formvalue::SampleColor(x, Attempt);
+  }
 };
 
 // An integer written by name where it has one (.Named).
@@ -272,6 +352,14 @@ struct TFormNamedCodec {
   }
   String Write(V x) const { return formvalue::NamedIntegerText(x, *Names); }
   static bool ImplicitDefault(V) { return false; }
+  static constexpr bool HasImplicitDefault = false;
+  std::optional<V> Sample(V x, int Attempt) const {
+    auto v = formvalue::SampleNamedInteger(x, *Names, Attempt);
+    if (!v || *v < std::numeric_limits<V>::min() || *v > std::numeric_limits<V>::max()) {
+      return std::nullopt;
+    }
+    return static_cast<V>(*v);
+  }
 };
 
 template <class C>
@@ -283,7 +371,7 @@ inline constexpr bool IsNamedCodec<TFormNamedCodec<V>> = true;
 
 enum TPropKind : std::uint8_t {
   pkInteger, pkBoolean, pkFloat, pkString, pkChar, pkEnum, pkSet, pkColor,
-  pkObject, pkStrings, pkReference, pkEvent
+  pkObject, pkStrings, pkReference, pkEvent, pkBinary
 };
 
 // One published property of a registered class. The functions take the
@@ -299,6 +387,20 @@ struct TPropInfo {
   std::function<bool(TPersistent&)> IsDefault;
   std::function<String()> DefaultText;        // empty when there is no default
   std::function<bool(TPersistent&)> Stored;   // empty: always stored
+  // False for values written whatever they are (no declared default and no
+  // implicit one): positions, sizes, fonts' attributes.
+  bool HasDefault = false;
+  // Value, strings and binary kinds: sets a value other than the current
+  // one, for tests that change objects generically. Attempt 0, 1, 2 ...
+  // give different candidates (a setter may clamp or refuse one); returns
+  // false when this attempt left the value as it was. Integers +7, then -7,
+  // +1; floats +1.5, -1.5, x2+1; bool flipped; enumerations a neighbouring
+  // name; sets one element toggled; colors red, blue, teal; strings
+  // "x", "y"; characters 'x', then the next one; string lists ('x'). The
+  // enumeration, set and named-integer order is that of formvalue::Sample*.
+  // Empty for kinds without one (objects, references, events, binary data
+  // unless the class gives one with .Sample).
+  std::function<bool(TPersistent&, int Attempt)> Sample;
   // A position among siblings (TabOrder): applied once the whole form is
   // built, smallest value first, so that every position can be reached.
   bool OrderIndex = false;
@@ -307,6 +409,8 @@ struct TPropInfo {
   std::optional<std::type_index> ObjectType;
   // pkStrings: the items; Load takes an fvList of strings.
   std::function<std::vector<String>(TPersistent&)> Items;
+  // pkBinary: the data as the class writes it (Load takes an fvBinary).
+  std::function<std::vector<std::uint8_t>(TPersistent&)> Bytes;
   // pkReference: the referenced component, and the setter (which refuses a
   // component of the wrong class with EReadError).
   std::function<TComponent*(TPersistent&)> GetReference;
@@ -321,6 +425,10 @@ struct TClassInfo {
   std::type_index Type;
   std::optional<std::type_index> BaseType;
   std::function<TComponent*(TComponent* Owner)> Create;  // empty: not creatable
+  // A new instance standing alone (a component without owner), for any
+  // class that can be made so, persistent objects included; empty for
+  // abstract classes.
+  std::function<std::unique_ptr<TPersistent>()> New;
   std::function<bool(const TPersistent&)> IsInstance;
   std::vector<TPropInfo> Properties;
 
@@ -331,6 +439,12 @@ struct TClassInfo {
 };
 
 namespace streaming {
+// Binary properties: the whole content of a stream, a stream filled with
+// bytes (positioned at its start), and the check that a reader used all of
+// them (EReadError naming how many were left).
+std::vector<std::uint8_t> StreamBytes(TMemoryStream& Stream);
+void FillStream(TMemoryStream& Stream, const std::vector<std::uint8_t>& Bytes);
+void CheckConsumed(TStream& Stream);
 TClassInfo& AddClass(std::type_index Type, std::optional<std::type_index> Base, const String& Name);
 void AddEnum(std::type_index Type, std::vector<std::pair<std::int64_t, String>> Names);
 
@@ -445,6 +559,34 @@ class TClassRegistration {
       for (int i = 0; i < list->Count(); ++i) items.push_back(list->Strings(i));
       return items;
     };
+    p.HasDefault = true;  // written unless empty
+    p.Sample = [Get](TPersistent& o, int Attempt) {
+      if (Attempt > 0) return false;
+      auto* list = streaming::Pointer(std::invoke(Get, streaming::As<T>(o)));
+      list->Add(u"x");
+      return true;
+    };
+    return *this;
+  }
+
+  // Bytes the class encodes itself (see the notes at the top).
+  template <class R, class W, class H>
+  TClassRegistration& Binary(const String& Name, R Read, W Write, H HasData) {
+    TPropInfo& p = Add(Name, pkBinary, u"binary");
+    p.Bytes = [Write](TPersistent& o) {
+      TMemoryStream stream;
+      std::invoke(Write, streaming::As<T>(o), static_cast<TStream&>(stream));
+      return streaming::StreamBytes(stream);
+    };
+    p.Load = [Read](TPersistent& o, const TFormValue& v) {
+      TMemoryStream stream;
+      streaming::FillStream(stream, formvalue::ReadBinary(v));
+      std::invoke(Read, streaming::As<T>(o), static_cast<TStream&>(stream));
+      streaming::CheckConsumed(stream);
+    };
+    p.Text = [Bytes = p.Bytes](TPersistent& o) { return formvalue::BinaryText(Bytes(o)); };
+    p.IsDefault = [HasData](TPersistent& o) { return !std::invoke(HasData, streaming::As<T>(o)); };
+    p.HasDefault = true;
     return *this;
   }
 
@@ -483,6 +625,25 @@ class TClassRegistration {
     Last().Stored = [Value](TPersistent&) { return Value; };
     return *this;
   }
+  // Makes the last property written whatever its value, an empty string or
+  // a zero included (a font's Name is always written with the font).
+  TClassRegistration& NoDefault() {
+    TPropInfo& p = Last();
+    p.HasDefault = false;
+    p.DefaultText = nullptr;
+    p.IsDefault = [](TPersistent&) { return false; };
+    return *this;
+  }
+  // Gives the last property its own sample: Fn(T&, int Attempt) changes
+  // the value and returns whether it did (see TPropInfo::Sample).
+  template <class F>
+    requires std::predicate<F&, T&, int>
+  TClassRegistration& Sample(F Fn) {
+    Last().Sample = [Fn](TPersistent& o, int Attempt) {
+      return std::invoke(Fn, streaming::As<T>(o), Attempt);
+    };
+    return *this;
+  }
   // Marks the last property as a position among siblings (see TPropInfo).
   TClassRegistration& OrderIndex() {
     Last().OrderIndex = true;
@@ -512,6 +673,15 @@ class TClassRegistration {
         return Codec::ImplicitDefault(std::invoke(Get, streaming::As<T>(o)));
       };
     }
+    p.HasDefault = Default.has_value() || Codec::HasImplicitDefault;
+    p.Sample = [Get, Set, C](TPersistent& o, int Attempt) {
+      T& t = streaming::As<T>(o);
+      V before = std::invoke(Get, t);
+      std::optional<V> next = C.Sample(before, Attempt);
+      if (!next) return false;
+      std::invoke(Set, t, *next);
+      return !(std::invoke(Get, t) == before);
+    };
     return *this;
   }
 
@@ -576,6 +746,9 @@ TClassRegistration<T> RegisterClass(const String& Name) {
   if constexpr (std::is_base_of_v<TComponent, T> && !std::is_abstract_v<T> &&
                 std::is_constructible_v<T, TComponent*>) {
     info.Create = [](TComponent* owner) -> TComponent* { return new T(owner); };
+    info.New = []() -> std::unique_ptr<TPersistent> { return std::make_unique<T>(nullptr); };
+  } else if constexpr (!std::is_abstract_v<T> && std::is_default_constructible_v<T>) {
+    info.New = []() -> std::unique_ptr<TPersistent> { return std::make_unique<T>(); };
   }
   return TClassRegistration<T>(info);
 }
@@ -599,6 +772,11 @@ TComponent* CreateComponent(const String& ClassName, TComponent* Owner);
 // object as form text, e.g. SetPropText(meter, u"ScaleLayout", u"slHorz").
 String GetPropText(TPersistent& Object, const String& Path);
 void SetPropText(TPersistent& Object, const String& Path, const String& ValueText);
+// Sets a sample value other than the current one on a property of Object
+// (a dotted path), trying the candidates of TPropInfo::Sample in turn;
+// false when the property has no sample or its setter kept every candidate
+// out. A setter's exception counts as a refusal.
+bool SetSampleValue(TPersistent& Object, const String& Path);
 
 // ---------------------------------------------------------------- reading and writing
 

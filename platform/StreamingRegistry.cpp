@@ -29,7 +29,7 @@ formvalue::TIdentNames CharsetNames() {
           {255, u"OEM_CHARSET"}};
 }
 
-formvalue::TIdentNames CursorNames() {
+formvalue::TIdentNames CursorNameList() {
   return {{crDefault, u"crDefault"},     {crNone, u"crNone"},       {crArrow, u"crArrow"},
           {crCross, u"crCross"},         {crIBeam, u"crIBeam"},     {crSizeNESW, u"crSizeNESW"},
           {crSizeNS, u"crSizeNS"},       {crSizeNWSE, u"crSizeNWSE"}, {crSizeWE, u"crSizeWE"},
@@ -52,12 +52,46 @@ void RegisterFont() {
       .Named(u"Charset", &TFont::Charset, &TFont::SetCharset, DEFAULT_CHARSET, CharsetNames())
       .Color(u"Color", &TFont::Color, &TFont::SetColor)
       .Property(u"Height", &TFont::Height, &TFont::SetHeight)
-      .Property(u"Name", &TFont::Name, &TFont::SetName)
+      .Property(u"Name", &TFont::Name, &TFont::SetName).NoDefault()
       .Property(u"Orientation", &TFont::Orientation, &TFont::SetOrientation, 0)
       .Property(u"Pitch", &TFont::Pitch, &TFont::SetPitch, fpDefault)
       .Property(u"Quality", &TFont::Quality, &TFont::SetQuality, fqDefault)
       .Property(u"Size", &TFont::Size, &TFont::SetSize).Stored(false)
       .Property(u"Style", &TFont::Style, &TFont::SetStyle);
+}
+
+// Settings of every control that form files carry although this platform
+// does not act on them: touch, margins and padding.
+void RegisterKeptSettings() {
+  RegisterEnum<TInteractiveGesture>({u"igZoom", u"igPan", u"igRotate", u"igTwoFingerTap",
+                                     u"igPressAndTap"});
+  RegisterEnum<TInteractiveGestureOption>({u"igoPanSingleFingerHorizontal",
+                                           u"igoPanSingleFingerVertical", u"igoPanInertia",
+                                           u"igoPanGutter", u"igoParentPassthrough"});
+  RegisterEnum<TTabletOption>({u"toPressAndHold", u"toPenTapFeedback", u"toPenBarrelFeedback",
+                               u"toTouchUIForceOn", u"toTouchUIForceOff", u"toTouchSwitch",
+                               u"toFlicks", u"toSmoothScrolling", u"toFlickFallbackKeys"});
+  using T = TTouchManager;
+  RegisterClass<T, TPersistent>(u"TTouchManager")
+      .Property(u"InteractiveGestures", &T::InteractiveGestures, &T::SetInteractiveGestures,
+                {igPan, igPressAndTap})
+      .Property(u"InteractiveGestureOptions", &T::InteractiveGestureOptions,
+                &T::SetInteractiveGestureOptions,
+                {igoPanSingleFingerHorizontal, igoPanSingleFingerVertical, igoPanInertia,
+                 igoPanGutter, igoParentPassthrough})
+      .Property(u"ParentTabletOptions", &T::ParentTabletOptions, &T::SetParentTabletOptions, true)
+      .Property(u"TabletOptions", &T::TabletOptions, &T::SetTabletOptions)
+      .Stored([](const T& t) { return !t.ParentTabletOptions(); });
+  RegisterClass<TMargins, TPersistent>(u"TMargins")
+      .Property(u"Left", &TMargins::Left, &TMargins::SetLeft, 3)
+      .Property(u"Top", &TMargins::Top, &TMargins::SetTop, 3)
+      .Property(u"Right", &TMargins::Right, &TMargins::SetRight, 3)
+      .Property(u"Bottom", &TMargins::Bottom, &TMargins::SetBottom, 3);
+  RegisterClass<TPadding, TMargins>(u"TPadding")
+      .Property(u"Left", &TMargins::Left, &TMargins::SetLeft, 0)
+      .Property(u"Top", &TMargins::Top, &TMargins::SetTop, 0)
+      .Property(u"Right", &TMargins::Right, &TMargins::SetRight, 0)
+      .Property(u"Bottom", &TMargins::Bottom, &TMargins::SetBottom, 0);
 }
 
 void RegisterConstraints() {
@@ -68,12 +102,20 @@ void RegisterConstraints() {
       .Property(u"MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth, 0);
 }
 
-// Color and Font are stored only when they do not follow the parent, as a
-// control takes them from its parent otherwise.
+// Color, Font, ShowHint and BiDiMode are stored only when they do not follow
+// the parent, as a control takes them from its parent otherwise. Every
+// control accepts (and writes back) what form files carry on every control,
+// whether or not this platform acts on it.
 void RegisterControl() {
   RegisterEnum<TAlign>({u"alNone", u"alTop", u"alBottom", u"alLeft", u"alRight", u"alClient",
                         u"alCustom"});
   RegisterEnum<TAnchorKind>({u"akLeft", u"akTop", u"akRight", u"akBottom"});
+  RegisterEnum<TBiDiMode>({u"bdLeftToRight", u"bdRightToLeft", u"bdRightToLeftNoAlign",
+                           u"bdRightToLeftReadingOnly"});
+  RegisterEnum<TDragKind>({u"dkDrag", u"dkDock"});
+  RegisterEnum<TDragMode>({u"dmManual", u"dmAutomatic"});
+  RegisterEnum<THelpType>({u"htKeyword", u"htContext"});
+  RegisterEnum<TStyleElement>({u"seFont", u"seClient", u"seBorder"});
   RegisterClass<TControl, TComponent>(u"TControl")
       .Property(u"Left", &TControl::Left, &TControl::SetLeft)
       .Property(u"Top", &TControl::Top, &TControl::SetTop)
@@ -84,7 +126,7 @@ void RegisterControl() {
       .Color(u"Color", &TControl::Color, &TControl::SetColor)
       .Stored([](const TControl& c) { return !c.ParentColor(); })
       .Nested(u"Constraints", [](TControl& c) { return c.Constraints(); })
-      .Named(u"Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault, CursorNames())
+      .Named(u"Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault, formvalue::CursorNames())
       .Property(u"Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
       .Nested(u"Font", [](TControl& c) { return c.Font(); })
       .Stored([](const TControl& c) { return !c.ParentFont(); })
@@ -96,6 +138,25 @@ void RegisterControl() {
       .Property(u"ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
       .Stored([](const TControl& c) { return !c.ParentShowHint(); })
       .Property(u"Visible", &TControl::Visible, &TControl::SetVisible, true)
+      .Property(u"AlignWithMargins", &TControl::AlignWithMargins, &TControl::SetAlignWithMargins,
+                false)
+      .Property(u"BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode)
+      .Stored([](const TControl& c) { return !c.ParentBiDiMode(); })
+      .Property(u"ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
+      .Named(u"DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag, formvalue::CursorNames())
+      .Property(u"DragKind", &TControl::DragKind, &TControl::SetDragKind, dkDrag)
+      .Property(u"DragMode", &TControl::DragMode, &TControl::SetDragMode, dmManual)
+      .Property(u"HelpContext", &TControl::HelpContext, &TControl::SetHelpContext, 0)
+      .Property(u"HelpKeyword", &TControl::HelpKeyword, &TControl::SetHelpKeyword)
+      .Property(u"HelpType", &TControl::HelpType, &TControl::SetHelpType, htContext)
+      .Nested(u"Margins", [](TControl& c) { return c.Margins(); })
+      .Property(u"StyleElements", &TControl::StyleElements, &TControl::SetStyleElements,
+                {seFont, seClient, seBorder})
+      .Nested(u"Touch", [](TControl& c) { return c.Touch(); })
+      .Property(u"ExplicitLeft", &TControl::ExplicitLeft, &TControl::SetExplicitLeft, 0)
+      .Property(u"ExplicitTop", &TControl::ExplicitTop, &TControl::SetExplicitTop, 0)
+      .Property(u"ExplicitWidth", &TControl::ExplicitWidth, &TControl::SetExplicitWidth, 0)
+      .Property(u"ExplicitHeight", &TControl::ExplicitHeight, &TControl::SetExplicitHeight, 0)
       .Event(u"OnClick").Event(u"OnDblClick").Event(u"OnContextPopup")
       .Event(u"OnMouseDown").Event(u"OnMouseMove").Event(u"OnMouseUp")
       .Event(u"OnMouseEnter").Event(u"OnMouseLeave")
@@ -103,11 +164,24 @@ void RegisterControl() {
       .Event(u"OnResize").Event(u"OnDragDrop").Event(u"OnDragOver").Event(u"OnEndDrag")
       .Event(u"OnStartDrag");
   RegisterClass<TGraphicControl, TControl>(u"TGraphicControl");
+  RegisterEnum<TImeMode>({u"imDisable", u"imClose", u"imOpen", u"imDontCare", u"imSAlpha",
+                          u"imAlpha", u"imHira", u"imSKata", u"imKata", u"imChinese",
+                          u"imSHanguel", u"imHanguel"});
   RegisterClass<TWinControl, TControl>(u"TWinControl")
       .Property(u"TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
       .Stored([](const TWinControl& c) { return c.Parent() != nullptr; })
       .OrderIndex()
       .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false)
+      .Property(u"Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D)
+      .Stored([](const TWinControl& c) { return !c.ParentCtl3D(); })
+      .Property(u"ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true)
+      .Property(u"DoubleBuffered", &TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered)
+      .Stored([](const TWinControl& c) { return !c.ParentDoubleBuffered(); })
+      .Property(u"ParentDoubleBuffered", &TWinControl::ParentDoubleBuffered,
+                &TWinControl::SetParentDoubleBuffered, true)
+      .Property(u"ImeMode", &TWinControl::ImeMode, &TWinControl::SetImeMode, imDontCare)
+      .Property(u"ImeName", &TWinControl::ImeName, &TWinControl::SetImeName)
+      .Nested(u"Padding", [](TWinControl& c) { return c.Padding(); })
       .Event(u"OnEnter").Event(u"OnExit")
       .Event(u"OnKeyDown").Event(u"OnKeyPress").Event(u"OnKeyUp");
   RegisterClass<TCustomControl, TWinControl>(u"TCustomControl");
@@ -144,9 +218,20 @@ void RegisterForms() {
 void RegisterPlatformClasses() {
   RegisterComponentClasses();
   RegisterFont();
+  RegisterGraphicClasses();
   RegisterConstraints();
+  RegisterKeptSettings();
   RegisterControl();
   RegisterForms();
 }
 
 }  // namespace vcl::streaming
+
+namespace vcl::formvalue {
+
+const TIdentNames& CursorNames() {
+  static const TIdentNames names = streaming::CursorNameList();
+  return names;
+}
+
+}  // namespace vcl::formvalue

@@ -185,6 +185,7 @@ void TWinControl::InsertControl(TControl* AControl) {
     AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
     AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    AControl->FollowParent();
   }
   auto* w = dynamic_cast<TWinControl*>(AControl);
   if (w != nullptr && HandleAllocated()) w->CreateHandle();

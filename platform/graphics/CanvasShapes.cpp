@@ -30,12 +30,7 @@ void FillWithoutPen(TCanvas& C, const raster::Target& T, const TRect& Box, int C
                     int CornerH) {
   if (!A::BrushVisible(C)) return;
   const TRect b(Box.Left, Box.Top, Box.Right - 1, Box.Bottom - 1);
-  const raster::RoundShape shape(b, CornerW, CornerH);
-  const raster::Fill fill = A::BrushFill(C, C.Pen()->Mode());
-  for (int y = std::max(b.Top, T.Clip.Top); y < std::min(b.Bottom, T.Clip.Bottom); ++y) {
-    const raster::RowSpan s = shape.Row(y);
-    ClippedSpan(T, y, s.X0, s.X1, fill);
-  }
+  raster::RoundShape(b, CornerW, CornerH).Paint(T, A::BrushFill(C, C.Pen()->Mode()));
 }
 
 double WrapAngle(double A) {

@@ -51,6 +51,37 @@ void EdgeRow(Interval& I, double Ax, double Ay, double Bx, double By, double Yy)
   I.Take(Ax + (Yy - Ay) * (Bx - Ax) / (By - Ay));
 }
 
+// The pixels Bresenham visits, written in one colour: the clip across the
+// line is found once at its first visible pixel, and the loop after it
+// steps a pointer, counting the minor steps left before the line leaves.
+void SolidThinLine(const Target& T, LineSteps W, Pixel C) {
+  if (W.Empty()) return;
+  std::int64_t i = W.I0;
+  for (; !W.MinorInside(); ++i, W.Step()) {
+    if (i + 1 >= W.I1 || W.Leaving()) return;
+  }
+  const std::int64_t major = W.Major(i), minor = W.Minor();
+  const std::int64_t x = W.XMajor ? major : minor, y = W.XMajor ? minor : major;
+  Pixel* p = T.Row(static_cast<int>(y)) + x;
+  const std::ptrdiff_t stride = T.Stride;
+  const std::ptrdiff_t majStep = W.XMajor ? W.SMaj : W.SMaj * stride;
+  const std::ptrdiff_t minStep = W.XMajor ? W.SMin * stride : W.SMin;
+  std::int64_t minorLeft = W.SMin > 0 ? W.MinHi - 1 - minor : minor - W.MinLo;
+  const std::int64_t twoA = 2 * W.AMin, den = 2 * W.N;
+  std::int64_t r = W.R;
+  for (;;) {
+    *p = C;
+    if (++i >= W.I1) return;
+    p += majStep;
+    r += twoA;
+    if (r >= den) {
+      r -= den;
+      if (minorLeft-- == 0) return;
+      p += minStep;
+    }
+  }
+}
+
 }  // namespace
 
 DashPattern DashOf(TPenStyle Style) {
@@ -70,8 +101,7 @@ void ThinLine(const Target& T, int X0, int Y0, int X1, int Y1, const LinePen& Pe
   Phase += std::max(std::llabs(std::int64_t{X1} - X0), std::llabs(std::int64_t{Y1} - Y0));
   if (T.Empty()) return;
   if (!Pen.Styled && Pen.Mode == pmCopy) {
-    const Pixel c = Pen.Color & kRgbMask;
-    Bresenham(X0, Y0, X1, Y1, T.Clip, [&](int x, int y, std::int64_t) { T.Row(y)[x] = c; });
+    SolidThinLine(T, LineSteps(X0, Y0, X1, Y1, T.Clip), Pen.Color & kRgbMask);
     return;
   }
   Bresenham(X0, Y0, X1, Y1, T.Clip, [&](int x, int y, std::int64_t i) {

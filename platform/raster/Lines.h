@@ -2,6 +2,7 @@
 // pen styles, and geometric lines of wider pens.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
@@ -11,45 +12,68 @@
 
 namespace vcl::raster {
 
+// The steps of a one-pixel line inside a clip, in (major, minor)
+// coordinates: step i is at major maj0 + sMaj·i and minor
+// min0 + sMin·floor((2·i·aMin + n - 1) / (2n)), kept incrementally in Q and
+// R. The minor coordinate rounds halves toward the start: from (0, 0) to
+// (4, 2) the pixels are (0,0) (1,0) (2,1) (3,1). Steps I0..I1-1 have their
+// major coordinate inside the clip; Empty when there are none.
+struct LineSteps {
+  LineSteps(int X0, int Y0, int X1, int Y1, const TRect& Clip) {
+    const std::int64_t dx = std::int64_t{X1} - X0, dy = std::int64_t{Y1} - Y0;
+    XMajor = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t dMaj = XMajor ? dx : dy, dMin = XMajor ? dy : dx;
+    N = std::llabs(dMaj);
+    if (N == 0) return;
+    SMaj = dMaj > 0 ? 1 : -1;
+    SMin = dMin >= 0 ? 1 : -1;
+    AMin = std::llabs(dMin);
+    Maj0 = XMajor ? X0 : Y0;
+    Min0 = XMajor ? Y0 : X0;
+    const std::int64_t lo = XMajor ? Clip.Left : Clip.Top, hi = XMajor ? Clip.Right : Clip.Bottom;
+    MinLo = XMajor ? Clip.Top : Clip.Left;
+    MinHi = XMajor ? Clip.Bottom : Clip.Right;
+    I0 = std::max<std::int64_t>(SMaj > 0 ? lo - Maj0 : Maj0 - hi + 1, 0);
+    I1 = std::min<std::int64_t>(SMaj > 0 ? hi - Maj0 : Maj0 - lo + 1, N);
+    const std::int64_t num = 2 * I0 * AMin + N - 1;
+    Q = num / (2 * N);
+    R = num % (2 * N);
+  }
+  bool Empty() const { return N == 0 || I0 >= I1; }
+  std::int64_t Major(std::int64_t I) const { return Maj0 + SMaj * I; }
+  std::int64_t Minor() const { return Min0 + SMin * Q; }
+  bool MinorInside() const { return Minor() >= MinLo && Minor() < MinHi; }
+  // Outside the clip across the line and moving away from it for good.
+  bool Leaving() const { return (SMin > 0) == (Minor() >= MinHi) && AMin != 0; }
+  void Step() {
+    R += 2 * AMin;
+    if (R >= 2 * N) {
+      R -= 2 * N;
+      ++Q;
+    }
+  }
+
+  bool XMajor = true;
+  std::int64_t N = 0, SMaj = 1, SMin = 1, AMin = 0, Maj0 = 0, Min0 = 0;
+  std::int64_t MinLo = 0, MinHi = 0, I0 = 0, I1 = 0, Q = 0, R = 0;
+};
+
 // Visits the pixels of the line from (X0, Y0) towards (X1, Y1), the end
 // pixel left out, that lie inside Clip. Plot(x, y, i) gets the step number i
-// from the start, so styled pens keep their rhythm across the clip. The
-// minor coordinate rounds halves toward the start: from (0, 0) to (4, 2) the
-// pixels are (0,0) (1,0) (2,1) (3,1). Only the clipped steps are visited.
+// from the start, so styled pens keep their rhythm across the clip. Only
+// the clipped steps are visited.
 template <class PlotFn>
 void Bresenham(int X0, int Y0, int X1, int Y1, const TRect& Clip, PlotFn&& Plot) {
-  const std::int64_t dx = std::int64_t{X1} - X0, dy = std::int64_t{Y1} - Y0;
-  const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-  // Work in (major, minor) coordinates.
-  const std::int64_t dMaj = xMajor ? dx : dy, dMin = xMajor ? dy : dx;
-  const std::int64_t n = std::llabs(dMaj);
-  if (n == 0) return;
-  const std::int64_t sMaj = dMaj > 0 ? 1 : -1, sMin = dMin >= 0 ? 1 : -1;
-  const std::int64_t aMin = std::llabs(dMin);
-  const std::int64_t maj0 = xMajor ? X0 : Y0, min0 = xMajor ? Y0 : X0;
-  const std::int64_t lo = xMajor ? Clip.Left : Clip.Top, hi = xMajor ? Clip.Right : Clip.Bottom;
-  const std::int64_t mlo = xMajor ? Clip.Top : Clip.Left, mhi = xMajor ? Clip.Bottom : Clip.Right;
-  // Steps whose major coordinate lies inside the clip.
-  std::int64_t i0 = sMaj > 0 ? lo - maj0 : maj0 - hi + 1;
-  std::int64_t i1 = sMaj > 0 ? hi - maj0 : maj0 - lo + 1;
-  if (i0 < 0) i0 = 0;
-  if (i1 > n) i1 = n;
-  if (i0 >= i1) return;
-  // minor(i) = min0 + sMin * floor((2·i·aMin + n - 1) / (2n)), kept incrementally.
-  const std::int64_t den = 2 * n;
-  std::int64_t num = 2 * i0 * aMin + n - 1;
-  std::int64_t q = num / den, r = num % den;
-  for (std::int64_t i = i0; i < i1; ++i) {
-    const std::int64_t minor = min0 + sMin * q;
-    if (minor >= mlo && minor < mhi) {
-      const std::int64_t major = maj0 + sMaj * i;
-      if (xMajor) Plot(static_cast<int>(major), static_cast<int>(minor), i);
-      else Plot(static_cast<int>(minor), static_cast<int>(major), i);
-    } else if ((sMin > 0) == (minor >= mhi) && aMin != 0) {
-      break;  // moving away from the clip for good
+  LineSteps w(X0, Y0, X1, Y1, Clip);
+  if (w.Empty()) return;
+  for (std::int64_t i = w.I0; i < w.I1; ++i, w.Step()) {
+    if (w.MinorInside()) {
+      const int major = static_cast<int>(w.Major(i)), minor = static_cast<int>(w.Minor());
+      if (w.XMajor) Plot(major, minor, i);
+      else Plot(minor, major, i);
+    } else if (w.Leaving()) {
+      break;
     }
-    r += 2 * aMin;
-    while (r >= den) { r -= den; ++q; }
   }
 }
 

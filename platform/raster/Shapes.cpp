@@ -18,20 +18,78 @@ RoundShape::RoundShape(const TRect& Box, int CornerW, int CornerH) : FBox(Box) {
   FExtraY = h - 1 - 2 * FB;
 }
 
+namespace {
+
+// Products of two coordinates squared need more than 64 bits.
+__extension__ using Wide = unsigned __int128;
+
+Wide Square(std::uint64_t V) { return Wide{V} * V; }
+
+}  // namespace
+
+// The helpers are inline so that the row loop does not call through the
+// library's symbol table.
+
+// Distance in rows from the straight middle part (0 within it).
+inline int RoundShape::CornerDy(int Y) const {
+  const int mid0 = FBox.Top + FB, mid1 = mid0 + FExtraY;
+  return Y < mid0 ? mid0 - Y : (Y > mid1 ? Y - mid1 : 0);
+}
+
+inline bool RoundShape::Fits(std::int64_t Dx, std::int64_t Dy) const {
+  const std::uint64_t a = 2 * std::uint64_t(FA) + 1, b = 2 * std::uint64_t(FB) + 1;
+  return Square(2 * std::uint64_t(Dx) * b) + Square(2 * std::uint64_t(Dy) * a) <= Square(a * b);
+}
+
+// The largest dx that fits row Dy of the corner (0 <= Dy <= b): a first
+// guess in floating point, made exact by the whole-number test.
+inline int RoundShape::HalfWidth(int Dy) const {
+  if (Dy == 0 || FA == 0) return FA;
+  const double a = 2.0 * FA + 1, b = 2.0 * FB + 1;
+  const double guess = a * std::sqrt(b * b - 4.0 * Dy * Dy) / (2 * b);
+  int h = static_cast<int>(std::clamp(guess, 0.0, double(FA)));
+  while (h > 0 && !Fits(h, Dy)) --h;
+  while (h < FA && Fits(h + 1, Dy)) ++h;
+  return h;
+}
+
+// The same from a guess close to it, as the half width of a neighbouring
+// row is: a few steps up or down, or else the direct way.
+inline int RoundShape::HalfWidthNear(int Dy, int Guess) const {
+  constexpr int kSteps = 8;
+  int h = Guess;
+  if (Fits(h, Dy)) {
+    for (int k = 0; k < kSteps; ++k, ++h) {
+      if (h == FA || !Fits(h + 1, Dy)) return h;
+    }
+  } else {
+    for (int k = 0; k < kSteps; ++k) {
+      if (Fits(--h, Dy)) return h;
+    }
+  }
+  return HalfWidth(Dy);
+}
+
+inline RowSpan RoundShape::Span(int HalfWidth) const {
+  const int cx = FBox.Left + FA;
+  return {cx - HalfWidth, cx + FExtraX + HalfWidth + 1};
+}
+
 RowSpan RoundShape::Row(int Y) const {
   if (FBox.IsEmpty() || Y < FBox.Top || Y >= FBox.Bottom) return {};
-  const int mid0 = FBox.Top + FB, mid1 = mid0 + FExtraY;
-  const int dy = Y < mid0 ? mid0 - Y : (Y > mid1 ? Y - mid1 : 0);
-  int hx = FA;
-  if (dy > 0) {
-    // Half width of the corner ellipse (radii a + ½, b + ½ around the
-    // centre pixel) at this row.
-    const double t = dy / (FB + 0.5);
-    hx = static_cast<int>(std::floor((FA + 0.5) * std::sqrt(std::max(0.0, 1.0 - t * t)) + 1e-9));
-    hx = std::min(hx, FA);
+  return Span(HalfWidth(CornerDy(Y)));
+}
+
+void RoundShape::Paint(const Target& T, const Fill& F) const {
+  if (FBox.IsEmpty() || T.Empty()) return;
+  const int top = std::max(FBox.Top, T.Clip.Top), bottom = std::min(FBox.Bottom, T.Clip.Bottom);
+  if (top >= bottom) return;
+  int h = HalfWidth(CornerDy(top));
+  for (int y = top; y < bottom; ++y) {
+    h = HalfWidthNear(CornerDy(y), h);
+    const RowSpan s = Span(h);
+    FillSpan(T, y, std::max(s.X0, T.Clip.Left), std::min(s.X1, T.Clip.Right), F);
   }
-  const int cx = FBox.Left + FA;
-  return {cx - hx, cx + FExtraX + hx + 1};
 }
 
 namespace {

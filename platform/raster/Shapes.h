@@ -23,6 +23,11 @@ using SpanFn = std::function<void(int Y, int X0, int X1)>;
 // the box size gives the inscribed ellipse, 1 × 1 a plain rectangle. The
 // figure touches all four sides of the box; an even size gives a flat
 // middle of two pixels.
+//
+// A corner ellipse has radii a + ½ and b + ½ around its centre pixel, and
+// pixel (dx, dy) away from that pixel is inside when (dx, dy) lies within
+// it: (2·dx·B)² + (2·dy·A)² ≤ (A·B)² with A = 2a + 1 and B = 2b + 1, in
+// whole numbers, so that every size and position gives the same figure.
 class RoundShape {
  public:
   RoundShape() = default;
@@ -30,8 +35,17 @@ class RoundShape {
   const TRect& Box() const { return FBox; }
   bool Empty() const { return FBox.IsEmpty(); }
   RowSpan Row(int Y) const;
+  // Fills the figure within the target's clip, row after row, each half
+  // width found from the row before it.
+  void Paint(const Target& T, const Fill& F) const;
 
  private:
+  int CornerDy(int Y) const;
+  bool Fits(std::int64_t Dx, std::int64_t Dy) const;
+  int HalfWidth(int Dy) const;
+  int HalfWidthNear(int Dy, int Guess) const;
+  RowSpan Span(int HalfWidth) const;
+
   TRect FBox;
   int FA = 0, FB = 0;          // corner radii in whole pixels
   int FExtraX = 0, FExtraY = 0;  // length of the straight middle parts

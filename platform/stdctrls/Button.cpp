@@ -239,6 +239,9 @@ bool RegisterButtonControls() {
       .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
       .Property(u"Caption", &TControl::Caption, &TControl::SetCaption);
   RegisterClass<TButton, TButtonControl>(u"TButton")
+      .Color(u"Color", &TControl::Color, &TControl::SetColor, clBtnFace)
+      .Stored([](const TControl& c) { return !c.ParentColor(); })
+      .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
       .Property(u"Cancel", &TButton::Cancel, &TButton::SetCancel, false)
       .Property(u"Default", &TButton::Default, &TButton::SetDefault, false)
       .Property(u"ModalResult", &TButton::ModalResult, &TButton::SetModalResult, mrNone);

@@ -496,6 +496,12 @@ bool RegisterComboBoxes() {
       .Property(u"Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted, false)
       .Strings(u"Items", [](TCustomComboBox& c) { return c.Items(); })
       .Property(u"ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex, -1)
+      .Sample([](TCustomComboBox& c, int Attempt) {  // an index needs an item
+        if (Attempt > 0) return false;
+        c.Items()->Add(u"x");
+        c.SetItemIndex(c.Items()->Count() - 1);
+        return true;
+      })
       .Property(u"Text", &TControl::Text, &TCustomComboBox::SetText)
       .Event(u"OnChange").Event(u"OnSelect").Event(u"OnDropDown").Event(u"OnCloseUp")
       .Event(u"OnDrawItem");

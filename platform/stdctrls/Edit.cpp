@@ -340,8 +340,7 @@ bool RegisterEdits() {
   RegisterEnum<TEditCharCase>({u"ecNormal", u"ecUpperCase", u"ecLowerCase"});
   auto edit = RegisterClass<TCustomEdit, TWinControl>(u"TCustomEdit");
   stdctrls::WindowColored(edit)
-      .Property(u"Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
-      .Property(u"ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true)
+      .Named(u"Cursor", &TControl::Cursor, &TControl::SetCursor, crIBeam, formvalue::CursorNames())
       .Property(u"BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle, bsSingle)
       .Property(u"CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase, ecNormal)
       .Property(u"HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection,

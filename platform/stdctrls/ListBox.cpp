@@ -249,9 +249,21 @@ bool RegisterListBoxes() {
       .Property(u"ItemHeight", [](TCustomListBox& l) { return l.ItemHeight(); },
                 &TCustomListBox::SetItemHeight)
       .Stored([](TCustomListBox& l) { return l.Style() != lbStandard; })
+      .Sample([](TCustomListBox& l, int Attempt) {  // only owner-drawn items keep a height
+        if (Attempt > 0) return false;
+        l.SetStyle(lbOwnerDrawFixed);
+        l.SetItemHeight(l.ItemHeight() + 7);
+        return true;
+      })
       .Property(u"Sorted", &TCustomListBox::Sorted, &TCustomListBox::SetSorted, false)
       .Strings(u"Items", [](TCustomListBox& l) { return l.Items(); })
       .Property(u"ItemIndex", &TCustomListBox::ItemIndex, &TCustomListBox::SetItemIndex, -1)
+      .Sample([](TCustomListBox& l, int Attempt) {  // an index needs an item
+        if (Attempt > 0) return false;
+        l.Items()->Add(u"x");
+        l.SetItemIndex(l.Items()->Count() - 1);
+        return true;
+      })
       .Event(u"OnDrawItem");
   RegisterClass<TListBox, TCustomListBox>(u"TListBox");
   return true;

@@ -47,6 +47,7 @@ String TToken::Describe() const {
     case tkFloat: return u"number " + Text;
     case tkString: return u"string '" + Excerpt(Text) + u"'";
     case tkSymbol: return String(u"'") + Symbol + u"'";
+    case tkBinary: return u"binary data";
   }
   return String();
 }
@@ -92,7 +93,9 @@ void TFormLexer::Next() {
     ReadNumber();
   } else if (c == '\'' || c == '#') {
     ReadString();
-  } else if (std::u16string_view(u"=:,[]()<>{}+-").find(c) != std::u16string_view::npos) {
+  } else if (c == '{') {
+    ReadBinary();
+  } else if (std::u16string_view(u"=:,[]()<>}+-").find(c) != std::u16string_view::npos) {
     FToken.Kind = tkSymbol;
     FToken.Symbol = c;
     ++FPos;
@@ -209,6 +212,52 @@ void TFormLexer::ReadCharCode(String& Out) {
   }
   if (digits == 0) Fail(u"character code expected after '#'");
   AppendCodePoint(Out, static_cast<char32_t>(code));
+}
+
+}  // namespace vcl::streaming
+
+namespace vcl::streaming {
+
+// Hex digits in pairs, blanks and line breaks anywhere between them, up to
+// the closing brace. A bad character is named with its own line; an odd
+// digit count with the line of the last digit.
+void TFormLexer::ReadBinary() {
+  const int opened = FLine;
+  ++FPos;  // '{'
+  std::vector<std::uint8_t> bytes;
+  int high = -1;
+  int lastDigitLine = FLine;
+  for (;;) {
+    SkipBlanks();
+    if (FPos >= FText.size()) {
+      Fail(u"'}' expected to close the binary data opened on line " +
+           FromUTF8(std::to_string(opened)) + u", but end of file found");
+    }
+    char16_t c = FText[FPos];
+    if (c == '}') break;
+    int d = HexDigit(c);
+    if (d < 0) {
+      Fail(c >= 32 && c < 127
+               ? u"hex digit or '}' expected in binary data but '" + String(1, c) + u"' found"
+               : u"hex digit or '}' expected in binary data but character #" +
+                     FromUTF8(std::to_string(c)) + u" found");
+    }
+    lastDigitLine = FLine;
+    if (high < 0) {
+      high = d;
+    } else {
+      bytes.push_back(static_cast<std::uint8_t>(high * 16 + d));
+      high = -1;
+    }
+    ++FPos;
+  }
+  if (high >= 0) {
+    throw EParserError(u"Line " + FromUTF8(std::to_string(lastDigitLine)) +
+                       u": odd number of hex digits in binary data (two per byte)");
+  }
+  ++FPos;  // '}'
+  FToken.Kind = tkBinary;
+  FToken.Bytes = std::move(bytes);
 }
 
 }  // namespace vcl::streaming

@@ -1,22 +1,25 @@
 // Tokens of the text form format: identifiers (dotted names included),
 // integers (decimal or $hex), float literals, strings ('quoted', #nnn codes,
-// adjacent pieces joined) and single-character symbols.
+// adjacent pieces joined), binary data ({hex digits}, over any number of
+// lines) and single-character symbols.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "platform/Types.h"
 
 namespace vcl::streaming {
 
-enum TTokenKind : std::uint8_t { tkEnd, tkIdent, tkInteger, tkFloat, tkString, tkSymbol };
+enum TTokenKind : std::uint8_t { tkEnd, tkIdent, tkInteger, tkFloat, tkString, tkSymbol, tkBinary };
 
 struct TToken {
   TTokenKind Kind = tkEnd;
   String Text;             // identifier, string text or float literal
   std::int64_t Integer = 0;
   char16_t Symbol = 0;
+  std::vector<std::uint8_t> Bytes;  // binary data
   int Line = 1;
   // "identifier 'Left'", "end of file", ... for messages.
   String Describe() const;
@@ -40,6 +43,7 @@ class TFormLexer {
   void ReadString();
   void ReadQuoted(String& Out);
   void ReadCharCode(String& Out);
+  void ReadBinary();
   [[noreturn]] void Fail(const String& What) const;
 
   std::u16string_view FText;

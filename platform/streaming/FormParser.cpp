@@ -127,6 +127,10 @@ TFormValue TFormParser::ParseValue() {
       break;
     case tkString:
       return ParseStrings();
+    case tkBinary:
+      v.Kind = fvBinary;
+      v.Bytes = Tok().Bytes;
+      break;
     case tkIdent:
       if (AtKeyword()) Expected(u"property value");
       v.Kind = fvIdent;
@@ -135,7 +139,6 @@ TFormValue TFormParser::ParseValue() {
     case tkSymbol:
       if (Tok().Symbol == '[') return ParseSet();
       if (Tok().Symbol == '(') return ParseList();
-      if (Tok().Symbol == '{') Fail(u"binary data ({...}) is not supported");
       if (Tok().Symbol == '<') Fail(u"collections (<...>) are not supported");
       if (Tok().Symbol == '-') {
         // -INF: a negative infinity written by the writer.

@@ -328,4 +328,20 @@ void SetPropText(TPersistent& Object, const String& Path, const String& ValueTex
   streaming::WithContext(1, u"property " + Path, [&] { p.Load(*t.Object, v); });
 }
 
+bool SetSampleValue(TPersistent& Object, const String& Path) {
+  constexpr int attempts = 4;
+  const TClassInfo* c = ClassInfoOf(Object);
+  if (c == nullptr) throw EReadError(u"class " + Object.ClassName() + u" is not registered");
+  streaming::TPropertyTarget t = streaming::ResolvePropertyPath(Object, *c, Path, 1);
+  if (!t.Prop->Sample) return false;
+  for (int attempt = 0; attempt < attempts; ++attempt) {
+    try {
+      if (t.Prop->Sample(*t.Object, attempt)) return true;
+    } catch (const Exception&) {
+      // A setter refusing this candidate; the next one may do.
+    }
+  }
+  return false;
+}
+
 }  // namespace vcl

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "platform/streaming/FormLexer.h"
@@ -87,6 +88,7 @@ String TFormValue::Describe() const {
     case fvIdent: return u"identifier '" + Text + u"'";
     case fvSet: return u"set";
     case fvList: return u"list";
+    case fvBinary: return u"binary data (" + Num(static_cast<std::int64_t>(Bytes.size())) + u" bytes)";
   }
   return String();
 }
@@ -221,6 +223,78 @@ TColor ReadColor(const TFormValue& V) {
 
 String ColorText(TColor Value) { return ColorToString(Value); }
 
+const std::vector<std::uint8_t>& ReadBinary(const TFormValue& V) {
+  if (V.Kind != fvBinary) WrongValue(u"Binary data ({hex digits})", V);
+  return V.Bytes;
+}
+
+String BinaryText(const std::vector<std::uint8_t>& Bytes, const String& Indent) {
+  constexpr std::size_t bytesPerLine = 32;
+  static constexpr char16_t digits[] = u"0123456789ABCDEF";
+  String out = u"{";
+  for (std::size_t i = 0; i < Bytes.size(); ++i) {
+    if (i % bytesPerLine == 0) out += u"\n" + Indent;
+    out += digits[Bytes[i] >> 4];
+    out += digits[Bytes[i] & 15];
+  }
+  return out + u"}";
+}
+
+namespace {
+
+// The value Attempt steps away from Value in a table of names: the next,
+// the previous, two on, two back, ... (wrapping), so that a setter taking
+// only some of the values meets a neighbour of the current one early.
+std::optional<std::int64_t> Neighbour(const TIdentNames& Names, std::int64_t Value, int Attempt) {
+  const std::size_t n = Names.size();
+  if (n < 2 || Attempt < 0 || static_cast<std::size_t>(Attempt) + 1 >= n) return std::nullopt;
+  std::size_t at = 0;
+  while (at < n && Names[at].first != Value) ++at;
+  if (at == n) return Names[static_cast<std::size_t>(Attempt)].first;
+  std::size_t distance = static_cast<std::size_t>(Attempt) / 2 + 1;
+  std::size_t index = Attempt % 2 == 0 ? (at + distance) % n : (at + n - distance % n) % n;
+  return Names[index].first;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> SampleEnum(std::type_index Enum, std::int64_t Value, int Attempt) {
+  const streaming::TEnumInfo* info = streaming::FindEnum(Enum);
+  if (info == nullptr) return std::nullopt;
+  return Neighbour(info->Names, Value, Attempt);
+}
+
+std::optional<std::uint64_t> SampleSet(std::type_index Enum, std::uint64_t Bits, int Attempt) {
+  const streaming::TEnumInfo* info = streaming::FindEnum(Enum);
+  if (info == nullptr || Attempt < 0) return std::nullopt;
+  // Elements present first are toggled off last: adding one is the change
+  // a setter is least likely to refuse.
+  std::vector<std::int64_t> order;
+  for (const auto& [value, name] : info->Names) {
+    if (value >= 0 && value < 64 && (Bits & (std::uint64_t{1} << value)) == 0) order.push_back(value);
+  }
+  for (const auto& [value, name] : info->Names) {
+    if (value >= 0 && value < 64 && (Bits & (std::uint64_t{1} << value)) != 0) order.push_back(value);
+  }
+  if (static_cast<std::size_t>(Attempt) >= order.size()) return std::nullopt;
+  return Bits ^ (std::uint64_t{1} << order[static_cast<std::size_t>(Attempt)]);
+}
+
+std::optional<std::int64_t> SampleNamedInteger(std::int64_t Value, const TIdentNames& Names,
+                                               int Attempt) {
+  if (Attempt < 0) return std::nullopt;
+  if (static_cast<std::size_t>(Attempt) + 1 < Names.size()) return Neighbour(Names, Value, Attempt);
+  if (static_cast<std::size_t>(Attempt) + 1 == Names.size() || Names.empty()) return Value + 7;
+  return std::nullopt;
+}
+
+std::optional<TColor> SampleColor(TColor Value, int Attempt) {
+  static constexpr TColor candidates[] = {clRed, clBlue, clTeal};
+  if (Attempt < 0 || Attempt > 2) return std::nullopt;
+  TColor c = candidates[Attempt];
+  return c == Value ? candidates[(Attempt + 1) % 3] : c;
+}
+
 String TypeName(std::type_index Type) {
   if (const streaming::TEnumInfo* e = streaming::FindEnum(Type); e && !e->TypeName.empty()) {
     return e->TypeName;
@@ -237,6 +311,22 @@ String TypeName(std::type_index Type) {
 }  // namespace formvalue
 
 namespace streaming {
+
+std::vector<std::uint8_t> StreamBytes(TMemoryStream& Stream) {
+  const auto* data = static_cast<const std::uint8_t*>(Stream.Memory());
+  return std::vector<std::uint8_t>(data, data + Stream.Size());
+}
+
+void FillStream(TMemoryStream& Stream, const std::vector<std::uint8_t>& Bytes) {
+  Stream.Clear();
+  if (!Bytes.empty()) Stream.WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
+  Stream.SetPosition(0);
+}
+
+void CheckConsumed(TStream& Stream) {
+  std::int64_t left = Stream.Size() - Stream.Position();
+  if (left > 0) throw EReadError(Num(left) + u" bytes of binary data left over after its end");
+}
 
 std::vector<String> StringListItems(const TFormValue& V) {
   if (V.Kind != fvList) WrongValue(u"List of strings ( 'a' 'b' )", V);

@@ -53,6 +53,7 @@ TClassInfo& AddClass(std::type_index Type, std::optional<std::type_index> Base, 
   slot->BaseType = Base;
   slot->Properties.clear();
   slot->Create = nullptr;
+  slot->New = nullptr;
   return *slot;
 }
 

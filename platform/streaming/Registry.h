@@ -29,6 +29,8 @@ const TClassInfo* FindClassInfo(std::type_index Type);
 // The platform's own classes (StreamingRegistry.cpp); registered before any
 // other registration or lookup, so that components may re-register them.
 void RegisterPlatformClasses();
+// Bitmaps and pictures with their binary data (GraphicData.cpp).
+void RegisterGraphicClasses();
 
 // "Line N: " for messages.
 String LinePrefix(int Line);

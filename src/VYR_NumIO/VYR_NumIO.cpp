@@ -234,7 +234,6 @@ bool RegisterNumIO() {
   vcl::RegisterClass<TNumIO, vcl::TCustomEdit>(u"TNumIO")
       .Property(u"AutoSelect", &TNumIO::AutoSelect, &TNumIO::SetAutoSelect, true)
       .Property(u"AutoSize", &TNumIO::AutoSize, &TNumIO::SetAutoSize, true)
-      .Property(u"HelpContext", &TNumIO::HelpContext, &TNumIO::SetHelpContext, 0)
       .Property(u"InputFormat", &TNumIO::InputFormat, &TNumIO::SetInputFormat, itDynamic)
       .Property(u"FixPointDecPlaces", &TNumIO::FixPointDecPlaces, &TNumIO::SetFixPointDecPlaces, 2)
       .Property(u"RangeLow", &TNumIO::RangeLow, &TNumIO::SetRangeLow, 0.0)

@@ -52,7 +52,9 @@ class TNumIO : public vcl::TCustomEdit {
   bool ConvertNumString(const vcl::String& Text, double& Value) const;
 
   // From another TNumIO: input format, Beep, both limits and the
-  // separator mode (not FixPointDecPlaces), without checking the text.
+  // separator mode, without checking the text: what decides which numbers
+  // are accepted. FixPointDecPlaces and the edit's own settings (AutoSelect,
+  // AutoSize) stay as they are: they shape how this field shows its text.
   void Assign(vcl::TPersistent* Source) override;
   void AssignTo(vcl::TPersistent* Dest) override;
 

@@ -567,6 +567,9 @@ void TReportListView::Assign(vcl::TPersistent* Source) {
   FInterRowIndi = src->FInterRowIndi, FInterRowColor = src->FInterRowColor;
   FInterRowWidth = src->FInterRowWidth;
   FFixedColOne = src->FFixedColOne;
+  FEmptyMsg = src->FEmptyMsg, FColorEmptyMsg = src->FColorEmptyMsg;
+  FCtrlForMultiSel = src->FCtrlForMultiSel;
+  FComHdHgt = src->FComHdHgt, FColHdHgt = src->FColHdHgt;
   SetColorColumnHd(src->ColorColumnHd());
   FRLData->Assign(src->FRLData.get());
   ConnectStore();

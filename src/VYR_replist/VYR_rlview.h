@@ -327,7 +327,11 @@ class TReportListView : public vcl::TCustomDrawGrid {
   int ImportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
   int LoadLinesFromFile(int Column, int FirstRow, const vcl::String& FName);
 
-  // From another report list view: its settings, events and table.
+  // From another report list view: its settings (header heights, the empty
+  // message and its color, multi-selection with Ctrl included), events and
+  // table. The grid's own settings stay as they are: default cell sizes,
+  // Options, ScrollBars, BorderStyle, DefaultDrawing and the scroll
+  // position (LeftCol, TopRow) belong to this view's place on its form.
   void Assign(vcl::TPersistent* Source) override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 

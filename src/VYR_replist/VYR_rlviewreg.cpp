@@ -46,6 +46,11 @@ bool RegisterView() {
       .Color(u"ColorSelectedColText", &V::ColorSelectedColText, &V::SetColorSelectedColText, 0)
       .Color(u"ColorSelectedBoth", &V::ColorSelectedBoth, &V::SetColorSelectedBoth, 0)
       .Color(u"ColorSelectedBothText", &V::ColorSelectedBothText, &V::SetColorSelectedBothText, 0)
+      .Property(u"DoubleBuffered", &vcl::TWinControl::DoubleBuffered,
+                &vcl::TWinControl::SetDoubleBuffered, true)
+      .Stored([](const V& v) { return !v.ParentDoubleBuffered(); })
+      .Property(u"ParentDoubleBuffered", &vcl::TWinControl::ParentDoubleBuffered,
+                &vcl::TWinControl::SetParentDoubleBuffered, false)
       .Property(u"DefaultDrawing", &vcl::TCustomGrid::DefaultDrawing,
                 &vcl::TCustomGrid::SetDefaultDrawing, false)
       .Property(u"EmptyMessage", &V::EmptyMessage, &V::SetEmptyMessage)

@@ -111,14 +111,11 @@ void TRepSpeedButton::CMEnabledChanged(vcl::TMessage& Message) {
 namespace {
 
 bool RegisterRepSpeedButton() {
-  vcl::RegisterEnum<vcl::TStyleElement>({u"seFont", u"seClient", u"seBorder"});
   vcl::RegisterClass<TRepSpeedButton, vcl::TSpeedButton>(u"TRepSpeedButton")
       .Property(u"StartClickInterval", &TRepSpeedButton::StartClickInterval,
                 &TRepSpeedButton::SetStartClickInterval, 500)
       .Property(u"RepeatClickInterval", &TRepSpeedButton::RepeatClickInterval,
                 &TRepSpeedButton::SetRepeatClickInterval, 200)
-      .Property(u"StyleElements", &vcl::TControl::StyleElements, &vcl::TControl::SetStyleElements,
-                vcl::TStyleElements{vcl::seFont, vcl::seClient, vcl::seBorder})
       .Event(u"OnRepeatClick");
   return true;
 }
