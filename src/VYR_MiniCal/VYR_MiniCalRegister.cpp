@@ -1,6 +1,7 @@
 // TMiniCal in form files. Year, Month and Day are published but never
 // stored (the date is the moment the form is made); the hint is stored only
-// while the calendar does not write it itself.
+// while the calendar does not write it itself. The calendar is double
+// buffered of its own accord, not by following its parent.
 #include "VYR_MiniCal/VYR_MiniCal.h"
 #include "platform/Streaming.h"
 
@@ -13,7 +14,6 @@ bool RegisterMiniCal() {
                                  u"dwSun"});
   vcl::RegisterEnum<TLanguage>({u"lgNeutral", u"lgEnglish", u"lgGerman", u"lgFrench",
                                 u"lgSpanish"});
-  vcl::RegisterEnum<vcl::TStyleElement>({u"seFont", u"seClient", u"seBorder"});
   vcl::RegisterClass<TMiniCal, vcl::TCustomDrawGrid>(u"TMiniCal")
       .Property(u"AutoSwitch", &TMiniCal::AutoSwitch, &TMiniCal::SetAutoSwitch, true)
       .Color(u"ColorActiveMonth", &TMiniCal::ColorActiveMonth, &TMiniCal::SetColorActiveMonth,
@@ -33,8 +33,11 @@ bool RegisterMiniCal() {
       .Color(u"ColorHolidayFg", &TMiniCal::ColorHolidayFg, &TMiniCal::SetColorHolidayFg,
              0x0000C0)
       .Color(u"ColorToday", &TMiniCal::ColorToday, &TMiniCal::SetColorToday, 0x0000FF)
-      .Property(u"Ctl3D", &TMiniCal::Ctl3D, &TMiniCal::SetCtl3D, true)
+      .Property(u"Ctl3D", &TMiniCal::Ctl3D, &TMiniCal::SetCtl3D)
+      .Stored([](const TMiniCal& c) { return !c.ParentCtl3D(); })
       .Property(u"DoubleBuffered", &TMiniCal::DoubleBuffered, &TMiniCal::SetDoubleBuffered, true)
+      .Property(u"ParentDoubleBuffered", &TMiniCal::ParentDoubleBuffered,
+                &TMiniCal::SetParentDoubleBuffered, false)
       .Property(u"FirstDayOfWeek", &TMiniCal::FirstDayOfWeek, &TMiniCal::SetFirstDayOfWeek, dwMon)
       .Property(u"IndicateHolidays", &TMiniCal::IndicateHolidays, &TMiniCal::SetIndicateHolidays,
                 true)
@@ -45,8 +48,6 @@ bool RegisterMiniCal() {
       .Property(u"ShowMonthShort", &TMiniCal::ShowMonthShort, &TMiniCal::SetShowMonthShort, true)
       .Property(u"ShowMovableHolidays", &TMiniCal::ShowMovableHolidays,
                 &TMiniCal::SetShowMovableHolidays, true)
-      .Property(u"StyleElements", &vcl::TControl::StyleElements, &vcl::TControl::SetStyleElements,
-                vcl::TStyleElements{vcl::seFont, vcl::seClient, vcl::seBorder})
       .Property(u"Hint", &vcl::TControl::Hint, &vcl::TControl::SetHint)
       .Stored([](const TMiniCal& c) { return !c.ShowHolidayHint(); })
       .Property(u"Year", &TMiniCal::Year, &TMiniCal::SetYear).Stored(false)

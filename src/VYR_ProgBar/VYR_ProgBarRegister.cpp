@@ -13,7 +13,6 @@ bool RegisterProgBar() {
   vcl::RegisterEnum<TFrameStyle>(
       {u"fsNoFrame", u"fsSimple", u"fsLowered", u"fsRaised", u"fsEtched", u"fsBump"});
   vcl::RegisterEnum<vcl::TAlignment>({u"taLeftJustify", u"taRightJustify", u"taCenter"});
-  vcl::RegisterEnum<vcl::TStyleElement>({u"seFont", u"seClient", u"seBorder"});
   vcl::RegisterClass<TProgBar, vcl::TGraphicControl>(u"TProgBar")
       .Property(u"Value", &TProgBar::Value, &TProgBar::SetValue, 10.0)
       .Property(u"Min", &TProgBar::Min, &TProgBar::SetMin, 0.0)
@@ -49,8 +48,6 @@ bool RegisterProgBar() {
       .Property(u"TextAngle", &TProgBar::TextAngle, &TProgBar::SetTextAngle, 0)
       .Property(u"TextAlignment", &TProgBar::TextAlignment, &TProgBar::SetTextAlignment,
                 vcl::taCenter)
-      .Property(u"StyleElements", &vcl::TControl::StyleElements, &vcl::TControl::SetStyleElements,
-                vcl::TStyleElements{vcl::seFont, vcl::seClient, vcl::seBorder})
       .Event(u"OnAutoInc")
       .Event(u"OnShowValue");
   return true;
