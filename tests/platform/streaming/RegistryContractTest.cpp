@@ -47,11 +47,16 @@ const TNotCopied kNotCopied[] = {
     {u"TReportListView", u"TopRow", "the scroll position belongs to the view shown"},
     {u"TReportListView", u"DoubleBuffered", "a setting of the window underneath"},
     {u"TReportListView", u"ParentDoubleBuffered", "a setting of the window underneath"},
+    {u"TProgBar", u"AutoInc", "Assign copies the look and value, not the timer settings"},
+    {u"TProgBar", u"AutoIncStep", "Assign copies the look and value, not the timer settings"},
+    {u"TProgBar", u"StartInterval", "Assign copies the look and value, not the timer settings"},
+    {u"TProgBar", u"RepeatInterval", "Assign copies the look and value, not the timer settings"},
 };
 
 // Value properties whose setters keep every sample out, and why.
 const TNotCopied kNoSample[] = {
     {u"TWinControl", u"TabOrder", "a position among siblings: a control without parent has none"},
+    {u"TProgBar", u"BackGroundImg", "a picture file name: only the name of a file that loads is kept"},
 };
 
 template <std::size_t N>
