@@ -8,8 +8,10 @@
 // (Left, y) to (Right, y), which the tests compare them with.
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "VYR_ProgBar/VYR_ProgBar.h"
+#include "platform/Guards.h"
 #include "platform/Look.h"
 
 namespace vyr {
@@ -48,19 +50,12 @@ void TProgBar::PaintNow() {
 void TProgBar::Paint() {
   if (!Visible() && !Designing()) return;
   if (Width() <= 0 || Height() <= 0 || FPainting) return;
-  FPainting = true;
-  FRepaintPending = false;
-  for (int pass = 0; pass < 2; ++pass) {
-    try {
-      Compose(*FBuffer);
-    } catch (...) {
-      FPainting = false;
-      throw;
-    }
-    if (!FRepaintPending) break;
+  {
+    vcl::TFlagGuard painting(FPainting);
     FRepaintPending = false;
+    Compose(*FBuffer);
+    if (std::exchange(FRepaintPending, false)) Compose(*FBuffer);
   }
-  FPainting = false;
   vcl::TCanvas* canvas = Canvas();
   canvas->SetCopyMode(vcl::SRCCOPY);
   canvas->Draw(0, 0, FBuffer.get());
