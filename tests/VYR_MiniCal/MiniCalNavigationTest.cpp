@@ -3,6 +3,7 @@
 #include "MiniCal_Support.h"
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace minicaltest {
@@ -52,7 +53,7 @@ TEST_F(MiniCalDateTest, PartSettersKeepWhatIsOutOfRangeAndDropTheTime) {
   };
   int expectedChanges = 0;
   for (const auto& c : cases) {
-    (cal->*c.Set)(c.Value);
+    std::invoke(c.Set, *cal, c.Value);
     EXPECT_TRUE(Is(c.Y, c.M, c.D)) << c.Value;
     EXPECT_EQ(changes, ++expectedChanges);  // every call re-encodes and fires
   }

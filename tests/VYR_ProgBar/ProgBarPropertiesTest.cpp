@@ -1,5 +1,6 @@
 // Properties of the progress bar: initial values, limits, the color table,
 // Assign with its own copy of the picture, AssignTo, and form files.
+#include <functional>
 #include <set>
 #include <string>
 
@@ -66,8 +67,8 @@ TEST_F(ProgBarPropertiesTest, LimitsOfTheTextSettingsAndTheRange) {
       {&TProgBar::SetTextPosY, &TProgBar::TextPosY, 20, 20},
   };
   for (const auto& c : cases) {
-    (bar->*c.Set)(c.Value);
-    EXPECT_EQ((bar->*c.Get)(), c.Stored) << c.Value;
+    std::invoke(c.Set, *bar, c.Value);
+    EXPECT_EQ(std::invoke(c.Get, *bar), c.Stored) << c.Value;
   }
   bar->SetRange(100, 0);
   EXPECT_EQ(bar->Min(), 0);
