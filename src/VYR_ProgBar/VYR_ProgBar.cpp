@@ -323,24 +323,10 @@ void TProgBar::Assign(vcl::TPersistent* Source) {
   PaintNow();
 }
 
-namespace {
-
-// True when Object's class is Dest's class or derives from it, as far as
-// the form-file registry knows the classes.
-bool IsInstanceOfClassOf(const vcl::TPersistent& Object, const vcl::TPersistent& Dest) {
-  if (typeid(Object) == typeid(Dest)) return true;
-  const vcl::TClassInfo* mine = vcl::ClassInfoOf(Object);
-  const vcl::TClassInfo* theirs = vcl::ClassInfoOf(Dest);
-  return mine != nullptr && theirs != nullptr && theirs->Type == typeid(Dest) &&
-         mine->InheritsFrom(*theirs);
-}
-
-}  // namespace
-
 // Only a progress bar's Assign takes a progress bar: handing this bar to an
 // ancestor class's Assign would come straight back here.
 void TProgBar::AssignTo(vcl::TPersistent* Dest) {
-  if (dynamic_cast<TProgBar*>(Dest) != nullptr && IsInstanceOfClassOf(*this, *Dest)) {
+  if (dynamic_cast<TProgBar*>(Dest) != nullptr && vcl::IsInstanceOfClassOf(*this, *Dest)) {
     Dest->Assign(this);
     return;
   }
