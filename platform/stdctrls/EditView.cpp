@@ -8,9 +8,9 @@
 // of the advances before it.
 #include <algorithm>
 
+#include "platform/Look.h"
 #include "platform/StdCtrls.h"
 #include "platform/controls/Internal.h"
-#include "platform/stdctrls/Look.h"
 
 namespace vcl {
 

@@ -1,11 +1,11 @@
 // TCustomListBox.
 #include <algorithm>
 
+#include "platform/Look.h"
 #include "platform/StdCtrls.h"
 #include "platform/Streaming.h"
 #include "platform/SysUtils.h"
 #include "platform/controls/Internal.h"
-#include "platform/stdctrls/Look.h"
 #include "platform/stdctrls/Shared.h"
 
 namespace vcl {
