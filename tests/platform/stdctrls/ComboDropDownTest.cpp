@@ -191,6 +191,32 @@ TEST_F(DropDownTest, HoverHighlightsAndAClickPicks) {
   EXPECT_EQ(log, "change close ");
 }
 
+// A handler may free the combo box (and its list with it) when an item is
+// picked, by a click or by Enter; nothing touches either afterwards.
+TEST_F(DropDownTest, AHandlerMayFreeTheComboBoxOnAPick) {
+  for (bool byClick : {true, false}) {
+    auto* c = Make<TComboBox>(20, 100);
+    for (int i = 0; i < 3; ++i) c->Items()->Add(u"x" + IntToStr(i));
+    bool freed = false;
+    c->SetOnChange([&](TObject*) {
+      delete c;
+      freed = true;
+    });
+    headless::KeyDown(c, VK_F4);
+    TComboListBox* list = c->DropDownList();
+    ASSERT_NE(list, nullptr);
+    if (byClick) {
+      TRect r = list->ItemRect(1);
+      headless::Click(list, r.Left + 3, r.Top + 3);
+    } else {
+      headless::KeyDown(c, VK_DOWN);
+      headless::KeyDown(c, VK_RETURN);
+    }
+    EXPECT_TRUE(freed);
+    EXPECT_EQ(headless::ShownDropDown(), nullptr);
+  }
+}
+
 // Near the bottom of the screen the list opens above the combo box.
 TEST_F(DropDownTest, TheListOpensAboveWhenTheScreenEndsBelow) {
   form->SetBounds(0, 900, 400, 300);
