@@ -33,9 +33,14 @@ class TComboEdit : public TCustomEdit {
     TCustomEdit::Change();
     FCombo->EditTextChanged();
   }
+  // A press in the field closes the list first (a handler of that may
+  // free the combo box, and this field with it).
   void WMLButtonDown(TWMMouse& Message) override {
-    if (FCombo->DroppedDown()) FCombo->CloseList(false);
-    if (!detail::IsAlive(FCombo)) return;
+    TCustomComboBox* combo = FCombo;
+    if (combo->DroppedDown()) {
+      combo->CloseList(false);
+      if (!detail::IsAlive(combo)) return;
+    }
     if (!FCombo->Focused() && FCombo->CanFocus()) {
       FCombo->FClickFocus = true;
       FCombo->SetFocus();

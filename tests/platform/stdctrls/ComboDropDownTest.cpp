@@ -191,6 +191,26 @@ TEST_F(DropDownTest, HoverHighlightsAndAClickPicks) {
   EXPECT_EQ(log, "change close ");
 }
 
+// With an edit field, Home and End stay with the field while the list is
+// down, and a press in the field closes the list.
+TEST_F(DropDownTest, AnEditComboKeepsHomeAndEndAndClosesOnAPressInTheField) {
+  combo->SetStyle(csDropDown);
+  combo->SetText(u"item 7");
+  TComboListBox* list = Drop();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->ItemIndex(), 7);
+  headless::KeyDown(combo, VK_END);
+  EXPECT_EQ(list->ItemIndex(), 7);
+  EXPECT_EQ(combo->SelStart(), 6);  // the caret went to the end of the text
+  headless::KeyDown(combo, VK_DOWN);
+  EXPECT_EQ(list->ItemIndex(), 8);
+  TRect field = combo->ItemRect();
+  headless::Click(combo, field.Left + 3, field.Top + 3);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->Text(), u"item 7");
+  EXPECT_EQ(log, "close ");
+}
+
 // A handler may free the combo box (and its list with it) when an item is
 // picked, by a click or by Enter; nothing touches either afterwards.
 TEST_F(DropDownTest, AHandlerMayFreeTheComboBoxOnAPick) {
