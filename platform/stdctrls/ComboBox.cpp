@@ -256,22 +256,25 @@ void TCustomComboBox::CMEnabledChanged(TMessage& Message) {
 
 // ---------------------------------------------------------------- events
 
-void TCustomComboBox::Change() {
-  if (FOnChange) FOnChange(this);
+// Each handler runs from a copy: one that frees the combo box does not run
+// on inside a freed event.
+namespace {
+void Fire(const TNotifyEvent& Event, TObject* Sender) {
+  TNotifyEvent handler = Event;
+  if (handler) handler(Sender);
 }
+}  // namespace
+
+void TCustomComboBox::Change() { Fire(FOnChange, this); }
 
 void TCustomComboBox::Select() {
-  if (FOnSelect) FOnSelect(this);
+  if (FOnSelect) Fire(FOnSelect, this);
   else Change();
 }
 
-void TCustomComboBox::DropDown() {
-  if (FOnDropDown) FOnDropDown(this);
-}
+void TCustomComboBox::DropDown() { Fire(FOnDropDown, this); }
 
-void TCustomComboBox::CloseUp() {
-  if (FOnCloseUp) FOnCloseUp(this);
-}
+void TCustomComboBox::CloseUp() { Fire(FOnCloseUp, this); }
 
 void TCustomComboBox::SelectItemByUser(int Index) {
   if (Index == FItemIndex) {

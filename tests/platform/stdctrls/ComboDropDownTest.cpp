@@ -218,9 +218,9 @@ TEST_F(DropDownTest, AHandlerMayFreeTheComboBoxOnAPick) {
     auto* c = Make<TComboBox>(20, 100);
     for (int i = 0; i < 3; ++i) c->Items()->Add(u"x" + IntToStr(i));
     bool freed = false;
-    c->SetOnChange([&](TObject*) {
-      delete c;
+    c->SetOnChange([&freed](TObject* Sender) {
       freed = true;
+      delete Sender;
     });
     headless::KeyDown(c, VK_F4);
     TComboListBox* list = c->DropDownList();
