@@ -88,6 +88,8 @@ const TNotCopied kNotCopied[] = {
     {u"TRotLab", u"Transparent", "a setting of the label underneath"},
     {u"TRotLab", u"Color", "a setting of the label underneath"},
     {u"TRotLab", u"ParentColor", "a setting of the label underneath"},
+    {u"TThumbnails", u"SlideSelectMode", "how each strip is used: the selection is its own"},
+    {u"TThumbnails", u"ColorMark", "how each strip is used: its markers are its own"},
 };
 
 // Value properties whose setters keep every sample out, and why.
