@@ -402,6 +402,7 @@ class TTreeNode : public TPersistent {
   bool FExpanded = false;
   bool FHasChildren = false;
   int FAbsoluteIndex = -1;  // kept by TTreeNodes' depth-first list
+  mutable int FIndex = -1;  // position among its siblings when last counted
   int FRow = -1;            // kept by the view's list of shown rows
 };
 

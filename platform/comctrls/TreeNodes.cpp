@@ -52,12 +52,16 @@ TTreeNode* TTreeNode::Item(int Index) const {
   return FChildren[static_cast<std::size_t>(Index)].get();
 }
 
+// The position counted last is checked first; when the siblings moved
+// since, the whole list is counted again at once, so walking the siblings
+// of a large node costs one count, not one per step.
 int TTreeNode::Index() const {
   const auto& list = FOwner->SiblingList(FParent);
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (list[i].get() == this) return static_cast<int>(i);
-  }
-  return -1;
+  const auto at = static_cast<std::size_t>(FIndex);
+  if (FIndex >= 0 && at < list.size() && list[at].get() == this) return FIndex;
+  FIndex = -1;
+  for (std::size_t i = 0; i < list.size(); ++i) list[i]->FIndex = static_cast<int>(i);
+  return FIndex;
 }
 
 int TTreeNode::Level() const {
@@ -285,9 +289,10 @@ void TTreeNodes::Attach(std::unique_ptr<TTreeNode> Node, TTreeNode* Relative, TN
   if (Mode == naAddFirst || Mode == naAddChildFirst) {
     at = list.begin();
   } else if (Mode == naInsert && Relative != nullptr) {
-    at = std::find_if(list.begin(), list.end(), [&](const auto& n) { return n.get() == Relative; });
+    at = list.begin() + Relative->Index();
   }
   Node->FParent = parent;
+  Node->FIndex = static_cast<int>(at - list.begin());
   list.insert(at, std::move(Node));
   if (parent != nullptr) parent->FHasChildren = true;
   StructureChanged();
@@ -295,7 +300,7 @@ void TTreeNodes::Attach(std::unique_ptr<TTreeNode> Node, TTreeNode* Relative, TN
 
 std::unique_ptr<TTreeNode> TTreeNodes::Detach(TTreeNode* Node) {
   auto& list = SiblingList(Node->FParent);
-  auto it = std::find_if(list.begin(), list.end(), [&](const auto& n) { return n.get() == Node; });
+  auto it = list.begin() + Node->Index();
   std::unique_ptr<TTreeNode> out = std::move(*it);
   list.erase(it);
   if (Node->FParent != nullptr && list.empty()) {
