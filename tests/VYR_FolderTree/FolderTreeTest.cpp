@@ -2,6 +2,8 @@
 // selecting paths, creating, refusing and removing folders, refreshing
 // after an outside change, hidden folders, the order of names, links
 // (listed, never entered, never removed) and the events of a selection.
+#include <cstdio>
+
 #include "FolderTree_Support.h"
 #include "platform/Classes.h"
 #include "platform/Streaming.h"
@@ -113,6 +115,41 @@ TEST_F(FolderFixture, AnApplicationRefusingTheExpansionStopsTheListing) {
   allow = true;
   p->Expand(false);
   EXPECT_EQ(Children(p), std::vector<std::string>{"one"});
+}
+
+// Beyond ProbeLimit subfolders, each is looked into when its row is
+// painted (or when it is expanded), not when the folder is listed.
+TEST_F(FolderFixture, LargeFoldersAreLookedIntoAsTheirRowsAreShown) {
+  const int n = TFolderTree::ProbeLimit + 3;
+  char name[16];
+  for (int i = 0; i < n; ++i) {
+    std::snprintf(name, sizeof name, "d%04d", i);
+    fs::create_directory(root / name);
+  }
+  MakeDirs(root, {"d0001/x", "d0900/x"});
+  ASSERT_TRUE(tree->SelectPath(U(root)));
+  TTreeNode* big = Sel();
+  ASSERT_EQ(big->Count(), n);
+  for (int i : {0, 1, 900}) {
+    EXPECT_TRUE(big->Item(i)->HasChildren()) << i;  // not looked into yet
+    EXPECT_EQ(big->Item(i)->Count(), 0) << i;
+  }
+  big->Expand(false);
+  tree->SetTopItem(big->Item(0));
+  headless::Snapshot(tree);
+  EXPECT_FALSE(big->Item(0)->HasChildren());
+  EXPECT_EQ(Children(big->Item(1)), std::vector<std::string>{"Child"});
+  EXPECT_TRUE(big->Item(900)->HasChildren());
+  EXPECT_EQ(big->Item(900)->Count(), 0);
+  tree->SetTopItem(big->Item(899));
+  headless::Snapshot(tree);
+  EXPECT_FALSE(big->Item(899)->HasChildren());
+  EXPECT_EQ(Children(big->Item(900)), std::vector<std::string>{"Child"});
+  TTreeNode* unseen = big->Item(500);
+  ASSERT_TRUE(unseen->HasChildren());
+  unseen->Expand(false);  // listed at once: nothing there
+  EXPECT_FALSE(unseen->HasChildren());
+  EXPECT_FALSE(unseen->Expanded());
 }
 
 // ---------------------------------------------------------------- making folders
