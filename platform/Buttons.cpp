@@ -107,15 +107,19 @@ void TSpeedButton::SetTransparent(bool Value) {
 
 void TSpeedButton::UpdateExclusive() {
   if (FGroupIndex == 0 || Parent() == nullptr) return;
-  TMessage m{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(this), 0};
+  // The sender goes out as a TControl, the type every receiver reads it as.
+  TMessage m{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex),
+             reinterpret_cast<LPARAM>(static_cast<TControl*>(this)), 0};
   Parent()->Broadcast(m);
 }
 
 // A sibling of the same group went down (or changed its AllowAllUp): this
-// one comes up and takes over the group's AllowAllUp.
+// one comes up and takes over the group's AllowAllUp. Other kinds of
+// controls that group their siblings send the same notice; only speed
+// buttons count here.
 void TSpeedButton::CMButtonPressed(TMessage& Message) {
   if (Message.WParam != static_cast<WPARAM>(FGroupIndex) || FGroupIndex == 0) return;
-  auto* sender = reinterpret_cast<TSpeedButton*>(Message.LParam);
+  auto* sender = dynamic_cast<TSpeedButton*>(reinterpret_cast<TControl*>(Message.LParam));
   if (sender == nullptr || sender == this) return;
   if (sender->Down() && FDown) {
     FDown = false;

@@ -88,6 +88,9 @@ const TNotCopied kNotCopied[] = {
     {u"TRotLab", u"Transparent", "a setting of the label underneath"},
     {u"TRotLab", u"Color", "a setting of the label underneath"},
     {u"TRotLab", u"ParentColor", "a setting of the label underneath"},
+    {u"TOnOffBut", u"GroupIndex", "the place among its siblings stays with each button"},
+    {u"TOnOffBut", u"AllowAllOff", "the place among its siblings stays with each button"},
+    {u"TOnOffBut", u"Mode", "the place among its siblings stays with each button"},
     {u"TThumbnails", u"SlideSelectMode", "how each strip is used: the selection is its own"},
     {u"TThumbnails", u"ColorMark", "how each strip is used: its markers are its own"},
 };
