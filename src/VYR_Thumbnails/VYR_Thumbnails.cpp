@@ -88,6 +88,7 @@ void TThumbnails::SetFocusLinewidth(int Value) {
   Value = std::clamp(Value, 0, MaxFocusWidth);
   if (Value == FHiliteThickness) return;
   FHiliteThickness = Value;
+  if (Value == 0) FLastHiLite = 0;  // highlighting is off: no slide has the frame
   PaintNow();
 }
 

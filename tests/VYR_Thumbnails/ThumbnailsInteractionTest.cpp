@@ -3,6 +3,7 @@
 // under the mouse, the wheel, the selection bits against Min and Max,
 // Assign and form files.
 #include <functional>
+#include <utility>
 
 #include "Thumbnails_Support.h"
 #include "platform/Streaming.h"
@@ -167,8 +168,8 @@ TEST_F(ThumbClicks, SelectedSlidesArePaintedInTheSelectedColor) {
 
 TEST_F(ThumbClicks, AHandlerMayFreeTheStripOnClick) {
   thumbs->SetOnClick([this](TObject*) {
-    delete thumbs;
-    thumbs = nullptr;
+    TThumbnails* doomed = std::exchange(thumbs, nullptr);
+    delete doomed;  // frees this handler too: nothing of it is used after
   });
   headless::Click(thumbs, 50, 50);
   EXPECT_EQ(thumbs, nullptr);
@@ -209,8 +210,13 @@ TEST_F(ThumbClicks, FocusFrameFollowsTheMouseAndAPaintRemovesIt) {
 TEST_F(ThumbClicks, NoFocusFrameWithLineWidthZero) {
   int changes = 0;
   thumbs->SetOnFocusChange([&](TObject*) { ++changes; });
-  thumbs->SetFocusLinewidth(0);
+  headless::MouseMove(thumbs, {}, Inside(2).X, Inside(2).Y);
+  ASSERT_EQ(thumbs->FocusedSlide(), 2);
+  changes = 0;
+  thumbs->SetFocusLinewidth(0);  // switches highlighting off
+  EXPECT_EQ(thumbs->FocusedSlide(), 0);
   for (int n : {1, 5, 9}) headless::MouseMove(thumbs, {}, Inside(n).X, Inside(n).Y);
+  headless::MouseLeave(thumbs);
   EXPECT_EQ(changes, 0);
   EXPECT_EQ(thumbs->FocusedSlide(), 0);
 }
