@@ -19,8 +19,10 @@ namespace {
 //   file.txt        file            .dotfile        hidden file
 //   tofolder ->  ../outside         tofile -> file.txt
 //   dangling ->  nowhere            loop -> .  (the folder itself)
+// Each test has its own, as tests may run at the same time.
 String MakeSample() {
-  const std::string root = ScratchDir("dirs");
+  const std::string root =
+      ScratchDir(std::string("dirs_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
   const std::string dir = root + "/in";
   for (const char* d : {"/in", "/in/sub", "/in/.dotdir", "/outside", "/outside/deep"}) {
     EXPECT_TRUE(CreateDir(FromUTF8(root + d)));
