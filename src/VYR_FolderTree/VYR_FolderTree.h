@@ -99,6 +99,8 @@ class TFolderTree : public vcl::TCustomTreeView {
   // DirList holds any entry.
   bool GetSubDirs(const vcl::String& Path, vcl::TStrings* DirList);
   bool GetSubDirs(vcl::TTreeNode* Node, vcl::TStrings* DirList);
+  bool GetSubDirs(const vcl::String& Path, vcl::TStrings& DirList) { return GetSubDirs(Path, &DirList); }
+  bool GetSubDirs(vcl::TTreeNode* Node, vcl::TStrings& DirList) { return GetSubDirs(Node, &DirList); }
   // The node's folder path with a trailing "/" (empty for nullptr).
   vcl::String PathOfNode(const vcl::TTreeNode* Node) const;
   // Whether the node stands for a link to a folder.

@@ -311,7 +311,7 @@ TEST_F(FolderFixture, GetSubDirsAppendsSortedNamesMarkedWhenTheyHaveSubfolders) 
   EXPECT_FALSE(tree->GetSubDirs(U(root / "missing"), &empty));
   EXPECT_FALSE(tree->GetSubDirs(U(root / "file"), &empty));
   ASSERT_TRUE(tree->SelectPath(U(root)));
-  EXPECT_TRUE(tree->GetSubDirs(Sel(), &empty));
+  EXPECT_TRUE(tree->GetSubDirs(Sel(), empty));
   EXPECT_EQ(empty.Count(), 2);
 }
 
