@@ -98,6 +98,8 @@ const TNotCopied kNotCopied[] = {
 // Value properties whose setters keep every sample out, and why.
 const TNotCopied kNoSample[] = {
     {u"TWinControl", u"TabOrder", "a position among siblings: a control without parent has none"},
+    {u"TMeter", u"BackGroundImg", "a picture file's name: a file that does not exist clears it"},
+    {u"TMeter", u"AnchorImage", "a picture file's name: a file that does not exist clears it"},
 };
 
 template <std::size_t N>
