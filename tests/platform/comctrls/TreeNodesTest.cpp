@@ -204,39 +204,3 @@ TEST_F(NodesTest, SiblingPositionsFollowEveryChange) {
 
 }  // namespace
 }  // namespace comctltest
-
-namespace comctltest {
-namespace {
-
-// Positions among siblings stay true through every kind of change, while
-// walks in between remember them.
-TEST_F(NodesTest, SiblingPositionsFollowEveryChange) {
-  TTreeNode* root = nodes->Add(nullptr, u"root");
-  auto check = [&](const char* step) {
-    for (int i = 0; i < root->Count(); ++i) {
-      TTreeNode* n = root->Item(i);
-      ASSERT_EQ(n->Index(), i) << step;
-      ASSERT_EQ(n->GetNextSibling(), i + 1 < root->Count() ? root->Item(i + 1) : nullptr) << step;
-      ASSERT_EQ(n->GetPrevSibling(), i > 0 ? root->Item(i - 1) : nullptr) << step;
-    }
-  };
-  for (int i = 0; i < 20; ++i) nodes->AddChild(root, IntToStr(100 - i));
-  check("added");
-  nodes->AddChildFirst(root, u"first");
-  check("added first");
-  nodes->Insert(root->Item(7), u"inserted");
-  check("inserted");
-  root->Item(3)->Delete();
-  root->Item(root->Count() - 1)->Delete();
-  check("deleted");
-  root->Item(2)->MoveTo(root->Item(10), naInsert);
-  check("moved");
-  root->AlphaSort();
-  check("sorted");
-  EXPECT_EQ(root->Item(0)->Text(), u"100");
-  root->DeleteChildren();
-  EXPECT_EQ(root->Count(), 0);
-}
-
-}  // namespace
-}  // namespace comctltest
