@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "VYR_FolderTree/VYR_FolderGuards.h"
+#include "platform/Guards.h"
 #include "VYR_FolderTree/VYR_FolderListing.h"
 #include "platform/Forms.h"
 
@@ -106,7 +106,7 @@ vcl::TTreeNode* TFolderTree::ChildNamed(vcl::TTreeNode* Parent, const vcl::Strin
 }
 
 void TFolderTree::BuildMainTree() {
-  folders::TUpdateGuard batch(*Items());
+  vcl::TUpdateGuard batch(*Items());
   Items()->Clear();
   vcl::TTreeNode* root = Items()->AddChild(nullptr, u"/");
   Items()->AddChild(root, DummyText);
@@ -124,12 +124,12 @@ bool TFolderTree::CanExpand(vcl::TTreeNode* Node) {
 void TFolderTree::LoadSubFolders(vcl::TTreeNode* Node) {
   if (ComponentState().Contains(vcl::csDesigning)) return;
   if (IsLoadedNode(Node) || IsLinkNode(Node)) return;
-  folders::TScreenCursorGuard busy(vcl::crHourGlass);
+  vcl::TScreenCursorGuard busy(vcl::crHourGlass);
   const vcl::String path = PathOfNode(Node);
   std::vector<TFolderName> names;
   ListFolderNames(path, false, names);
   const bool probe = names.size() <= static_cast<std::size_t>(ProbeLimit);
-  folders::TUpdateGuard batch(*Items());
+  vcl::TUpdateGuard batch(*Items());
   Node->DeleteChildren();
   if (names.empty()) return;
   Node->SetData(Marker(LoadedMarker));
@@ -165,7 +165,7 @@ void TFolderTree::ProbeShownRows() {
     }
   }
   if (pending.empty()) return;
-  folders::TUpdateGuard batch(*Items());
+  vcl::TUpdateGuard batch(*Items());
   for (vcl::TTreeNode* p : pending) ProbeNode(p);
 }
 

@@ -2,7 +2,7 @@
 // MakeSubFolder, RemoveSelectedFolder, RefreshTree and GetSubDirs.
 #include <vector>
 
-#include "VYR_FolderTree/VYR_FolderGuards.h"
+#include "platform/Guards.h"
 #include "VYR_FolderTree/VYR_FolderListing.h"
 #include "VYR_FolderTree/VYR_FolderTree.h"
 #include "companion/basepack/VYR_filesys.h"
@@ -15,7 +15,7 @@ namespace vyr {
 void TFolderTree::Reset() {
   const vcl::String old = FDirectory;
   {
-    folders::TValueGuard<bool> quiet(FQuiet, true);
+    vcl::TValueGuard<bool> quiet(FQuiet, true);
     BuildMainTree();
     FullCollapse();
     FDirectory.assign(1, u'/');
@@ -99,7 +99,7 @@ bool TFolderTree::RefreshTree() {
   const vcl::String old = FDirectory;
   bool selected = false;
   {
-    folders::TValueGuard<bool> quiet(FQuiet, true);
+    vcl::TValueGuard<bool> quiet(FQuiet, true);
     vcl::String candidate = FDirectory;
     while (!candidate.empty()) {
       FDirectory = EnsureTrailingBkSlash(candidate);

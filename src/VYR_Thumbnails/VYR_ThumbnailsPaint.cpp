@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "VYR_Thumbnails/VYR_Thumbnails.h"
-#include "VYR_Thumbnails/VYR_ThumbGuards.h"
+#include "platform/Guards.h"
 #include "platform/SysUtils.h"
 #include "platform/WinapiGdi.h"
 
@@ -47,7 +47,7 @@ void TThumbnails::PaintNow() {
 void TThumbnails::Paint() {
   if (!Visible() && !ComponentState().Contains(vcl::csDesigning)) return;
   if (FIsWorking) return;
-  thumbs::TValueGuard working(FIsWorking, true);
+  vcl::TValueGuard working(FIsWorking, true);
   const int w = std::max(0, Width()), h = std::max(0, Height());
   vcl::TBitmap off(w, h);
   Compose(off);
@@ -100,7 +100,7 @@ void TThumbnails::PaintSlide(vcl::TCanvas& C, const vcl::TRect& Cell, int N,
   if (how == irpShowSlide) DrawImage(C, Cell, image);
   if (mark != -1) DrawMark(C, Cell, mark);
   if (TSlideRenderedEvent rendered = FOnSlideRendered) {
-    thumbs::TCanvasStateGuard keep(C);
+    vcl::TCanvasStateGuard keep(C);
     rendered(this, &C, Cell.Left, Cell.Top, N);
   }
 }
@@ -161,7 +161,7 @@ void TThumbnails::CutEdges(vcl::TCanvas& C, int W, int H) const {
 void TThumbnails::DrawFocusFrame(int N, vcl::TColor Color) {
   if (N < FMin || N > FMax || FHiliteThickness <= 0) return;
   vcl::TCanvas& c = *Canvas();
-  thumbs::TCanvasStateGuard keep(c);
+  vcl::TCanvasStateGuard keep(c);
   const TThumbLayout layout = Layout();
   const vcl::TRect f = ThumbFocusCorners(layout, ThumbSlidePos(layout, N));
   SetPenAndBrush(c, Color);
