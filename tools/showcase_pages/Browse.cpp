@@ -32,14 +32,22 @@ struct TSample {
 };
 
 const TSample kSamples[] = {
-    {"", 160, 120, 0xEBCE87, 0x228B22, 0x00D7FF},   {"", 160, 120, 0x701919, 0x2F4F2F, 0xE0E0E0},
-    {"", 200, 100, 0x4763FF, 0x1E69D2, 0x00FFFF},   {"", 120, 160, 0xFFBF00, 0x8B0000, 0xFFFFFF},
-    {"", 100, 100, 0xD3D3D3, 0x696969, 0x0000FF},   {"", 160, 90, 0xE6D8AD, 0x00C000, 0x00A5FF},
-    {"", 150, 150, 0x80FFFF, 0x0080FF, 0x800080},   {"", 180, 120, 0x222222, 0x444444, 0xC0FFFF},
-    {"", 140, 100, 0xF0E0B0, 0x507050, 0x3060F0},   {"", 160, 120, 0xFAE6E6, 0x8080F0, 0x00D0FF},
-    {"Tall", 90, 160, 0xEBCE87, 0x006400, 0x00D7FF}, {"Tall", 100, 180, 0x800000, 0x000080, 0xFFFFFF},
-    {"Tall", 80, 150, 0xFFC0CB, 0x808000, 0x0000FF}, {"Wide", 240, 80, 0x87CEEB, 0x8B4513, 0x00FFFF},
-    {"Wide", 300, 100, 0x000040, 0x202020, 0x80FFFF}, {"Wide", 260, 90, 0xC0C0FF, 0x008080, 0xFF00FF},
+    {"", 160, 120, 0xEBCE87, 0x228B22, 0x00D7FF},
+    {"", 160, 120, 0x701919, 0x2F4F2F, 0xE0E0E0},
+    {"", 200, 100, 0x4763FF, 0x1E69D2, 0x00FFFF},
+    {"", 120, 160, 0xFFBF00, 0x8B0000, 0xFFFFFF},
+    {"", 100, 100, 0xD3D3D3, 0x696969, 0x0000FF},
+    {"", 160, 90, 0xE6D8AD, 0x00C000, 0x00A5FF},
+    {"", 150, 150, 0x80FFFF, 0x0080FF, 0x800080},
+    {"", 180, 120, 0x222222, 0x444444, 0xC0FFFF},
+    {"", 140, 100, 0xF0E0B0, 0x507050, 0x3060F0},
+    {"", 160, 120, 0xFAE6E6, 0x8080F0, 0x00D0FF},
+    {"Tall", 90, 160, 0xEBCE87, 0x006400, 0x00D7FF},
+    {"Tall", 100, 180, 0x800000, 0x000080, 0xFFFFFF},
+    {"Tall", 80, 150, 0xFFC0CB, 0x808000, 0x0000FF},
+    {"Wide", 240, 80, 0x87CEEB, 0x8B4513, 0x00FFFF},
+    {"Wide", 300, 100, 0x000040, 0x202020, 0x80FFFF},
+    {"Wide", 260, 90, 0xC0C0FF, 0x008080, 0xFF00FF},
 };
 
 // A landscape: sky, ground below a horizon, a sun.
@@ -83,10 +91,9 @@ fs::path MakeSamples() {
 
 // ---------------------------------------------------------------- the page
 
-class TBrowsePage : public TComponent {
+class TBrowsePage : public showcase::TPageHolder {
  public:
-  explicit TBrowsePage(showcase::TPageContext& P)
-      : TComponent(P.Owner), FOwner(P.Owner), FPage(P.Page), FSay(P.Say) {
+  explicit TBrowsePage(showcase::TPageContext& P) : TPageHolder(P) {
     Caption(u"TFolderTree", 12, 8);
     Caption(u"TThumbnails of the pictures in the folder selected", 330, 8);
     BuildTree();
@@ -99,21 +106,6 @@ class TBrowsePage : public TComponent {
   }
 
  private:
-  template <class T>
-  T* Make(int X, int Y, int W, int H) {
-    auto* c = new T(FOwner);
-    c->SetParent(FPage);
-    c->SetBounds(X, Y, W, H);
-    return c;
-  }
-  void Caption(const String& Text, int X, int Y) {
-    auto* label = new TLabel(FOwner);
-    label->SetParent(FPage);
-    label->SetLeft(X);
-    label->SetTop(Y);
-    label->SetCaption(Text);
-  }
-
   void BuildTree() {
     FTree = Make<vyr::TFolderTree>(12, 28, 300, 380);
     FTree->SetHideSelection(false);
@@ -127,14 +119,14 @@ class TBrowsePage : public TComponent {
     FThumbs->SetColorBackGnd(0x605040);
     FThumbs->SetFocusLinewidth(2);
     FThumbs->SetColorMark(clYellow);
-    FThumbs->SetOnImageRequest([this](TObject*, int Id, vyr::TImageRequestProcessing& How,
-                                      int& Mark, TBitmap*& Buffer) {
-      if (TBitmap* picture = Picture(Id)) {
-        How = vyr::irpShowSlide;
-        Buffer = picture;  // lent: the page keeps its pictures
-      }
-      if (FThumbs->SlideSelected(Id)) Mark = 11;  // a plus in the corner
-    });
+    FThumbs->SetOnImageRequest(
+        [this](TObject*, int Id, vyr::TImageRequestProcessing& How, int& Mark, TBitmap*& Buffer) {
+          if (TBitmap* picture = Picture(Id)) {
+            How = vyr::irpShowSlide;
+            Buffer = picture;  // lent: the page keeps its pictures
+          }
+          if (FThumbs->SlideSelected(Id)) Mark = 11;  // a plus in the corner
+        });
     FThumbs->SetOnImageClick([this](TObject*, int, int, int Id) {
       if (Id == 0) return;
       FSay(FFiles[static_cast<std::size_t>(Id - 1)] + u": " +
@@ -156,7 +148,8 @@ class TBrowsePage : public TComponent {
     std::vector<TDirEntry> entries;
     ListDirectory(Folder, entries);
     for (const TDirEntry& e : entries) {
-      if (e.Kind == dekFile && LowerCase(ExtractFileExt(e.Name)) == u".png") FFiles.push_back(e.Name);
+      if (e.Kind == dekFile && LowerCase(ExtractFileExt(e.Name)) == u".png")
+        FFiles.push_back(e.Name);
     }
     std::sort(FFiles.begin(), FFiles.end());
     FFolder = Folder;
@@ -190,14 +183,11 @@ class TBrowsePage : public TComponent {
 
   // The bar follows scrolling by the wheel.
   void FollowScroll() {
-    const int row = (static_cast<int>(FThumbs->FirstThumbIdx()) - 1) /
-                    std::max(1, FThumbs->NumSlidesHoriz());
+    const int row =
+        (static_cast<int>(FThumbs->FirstThumbIdx()) - 1) / std::max(1, FThumbs->NumSlidesHoriz());
     if (row != FBar->Position()) FBar->SetPosition(row);
   }
 
-  TComponent* FOwner;
-  TWinControl* FPage;
-  std::function<void(const String&)> FSay;
   vyr::TFolderTree* FTree = nullptr;
   vyr::TThumbnails* FThumbs = nullptr;
   TScrollBar* FBar = nullptr;
