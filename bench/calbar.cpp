@@ -88,10 +88,7 @@ BENCHMARK(BarValueChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BarFullPaint)->Unit(benchmark::kMicrosecond);
 
 void PrintGoals(const std::map<std::string, double>& T) {
-  auto at = [&](const char* Name) {
-    auto it = T.find(Name);
-    return it == T.end() ? -1.0 : it->second;
-  };
+  auto at = [&](const char* Name) { return TimeOf(T, Name); };
   auto line = [](const char* What, double Us, const char* Goal, bool Met, double Full) {
     if (Us < 0) {
       std::printf("%-48s %10s\n", What, "not run");
@@ -111,10 +108,5 @@ void PrintGoals(const std::map<std::string, double>& T) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  TimesReporter collector;
-  benchmark::RunSpecifiedBenchmarks(&collector);
-  PrintGoals(collector.CpuTimes());
-  benchmark::Shutdown();
-  return 0;
+  return RunAndPrint(argc, argv, PrintGoals);
 }

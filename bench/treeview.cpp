@@ -105,10 +105,7 @@ BENCHMARK(ScrollPage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ScrollPageAndPaint)->Unit(benchmark::kMicrosecond);
 
 void PrintGoals(const std::map<std::string, double>& t) {
-  auto at = [&](const char* name) {
-    auto it = t.find(name);
-    return it == t.end() ? -1.0 : it->second;
-  };
+  auto at = [&](const char* name) { return TimeOf(t, name); };
   std::printf("\nCPU time per operation:\n");
   const double scroll = at("ScrollPage");
   if (scroll < 0) {
@@ -128,10 +125,5 @@ void PrintGoals(const std::map<std::string, double>& t) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  TimesReporter collector;
-  benchmark::RunSpecifiedBenchmarks(&collector);
-  PrintGoals(collector.CpuTimes());
-  benchmark::Shutdown();
-  return 0;
+  return RunAndPrint(argc, argv, PrintGoals);
 }

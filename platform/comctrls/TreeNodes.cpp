@@ -286,7 +286,7 @@ void TTreeNodes::Attach(std::unique_ptr<TTreeNode> Node, TTreeNode* Relative, TN
   if (Mode == naAddFirst || Mode == naAddChildFirst) {
     at = list.begin();
   } else if (Mode == naInsert && Relative != nullptr) {
-    at = std::find_if(list.begin(), list.end(), [&](const auto& n) { return n.get() == Relative; });
+    at = list.begin() + Relative->Index();
   }
   Node->FParent = parent;
   auto from = static_cast<std::size_t>(at - list.begin());

@@ -13,10 +13,9 @@ using namespace vcl;
 namespace {
 
 // Holds the page's controls for its handlers; owned (and freed) by the form.
-class TCalBarPage : public TComponent {
+class TCalBarPage : public showcase::TPageHolder {
  public:
-  explicit TCalBarPage(showcase::TPageContext& P)
-      : TComponent(P.Owner), FOwner(P.Owner), FPage(P.Page), FSay(P.Say) {
+  explicit TCalBarPage(showcase::TPageContext& P) : TPageHolder(P) {
     BuildCalendars();
     BuildHorizontalBars();
     BuildVerticalBars();
@@ -24,30 +23,15 @@ class TCalBarPage : public TComponent {
   }
 
  private:
-  template <class T>
-  T* Make(int X, int Y, int W, int H) {
-    auto* c = new T(FOwner);
-    c->SetParent(FPage);
-    c->SetBounds(X, Y, W, H);
-    return c;
-  }
-  void MakeLabel(const String& Caption, int X, int Y) {
-    auto* label = new TLabel(FOwner);
-    label->SetParent(FPage);
-    label->SetLeft(X);
-    label->SetTop(Y);
-    label->SetCaption(Caption);
-  }
-
   // A fixed month (Easter 2025) keeps the page's picture the same.
   void BuildCalendars() {
-    MakeLabel(u"English, an added holiday on 9 April:", 12, 10);
+    Caption(u"English, an added holiday on 9 April:", 12, 10);
     auto* english = Make<vyr::TMiniCal>(12, 28, 300, 180);
     english->SetDate(EncodeDate(2025, 4, 20));
     english->AddHoliday(9, 4, 2025, u"Company day");
     english->SetOnChange([this, english](TObject*) { Report(english); });
 
-    MakeLabel(u"German, weeks from Sunday:", 330, 10);
+    Caption(u"German, weeks from Sunday:", 330, 10);
     auto* german = Make<vyr::TMiniCal>(330, 28, 300, 180);
     german->SetLanguage(vyr::lgGerman);
     german->SetFirstDayOfWeek(vyr::dwSun);
@@ -71,7 +55,7 @@ class TCalBarPage : public TComponent {
 
   // The three mappings of the gradient at the same value, and a plain bar.
   void BuildHorizontalBars() {
-    MakeLabel(u"Cover, stretch, move; growing left:", 12, 222);
+    Caption(u"Cover, stretch, move; growing left:", 12, 222);
     const vyr::TColorMapping modes[] = {vyr::cgmCover, vyr::cgmStretch, vyr::cgmMove};
     int y = 240;
     for (vyr::TColorMapping mode : modes) {
@@ -97,7 +81,7 @@ class TCalBarPage : public TComponent {
 
   // Upward and downward bars with turned texts, and an overfull one.
   void BuildVerticalBars() {
-    MakeLabel(u"Upward, downward, over the top:", 660, 10);
+    Caption(u"Upward, downward, over the top:", 660, 10);
     auto* up = MakeBar(660, 28, 40, 180, 70, vyr::dirUp);
     up->SetShowColorGradient(true);
     up->SetColorMin(clLime);
@@ -125,7 +109,7 @@ class TCalBarPage : public TComponent {
 
   // Counts up every 100 ms after half a second and starts over past Max.
   void BuildCounter() {
-    MakeLabel(u"Counting by itself:", 330, 222);
+    Caption(u"Counting by itself:", 330, 222);
     auto* counter = MakeBar(330, 240, 300, 30, 0, vyr::dirRight);
     counter->SetShowColorGradient(true);
     counter->SetColorMapMode(vyr::cgmStretch);
@@ -142,10 +126,6 @@ class TCalBarPage : public TComponent {
     });
     counter->SetAutoInc(true);
   }
-
-  TComponent* FOwner;
-  TWinControl* FPage;
-  std::function<void(const String&)> FSay;
 };
 
 void BuildCalendarBar(showcase::TPageContext& P) { new TCalBarPage(P); }

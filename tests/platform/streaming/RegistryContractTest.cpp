@@ -95,6 +95,8 @@ const TNotCopied kNotCopied[] = {
     {u"TProgBar", u"AutoIncStep", "Assign copies the look and value, not the timer settings"},
     {u"TProgBar", u"StartInterval", "Assign copies the look and value, not the timer settings"},
     {u"TProgBar", u"RepeatInterval", "Assign copies the look and value, not the timer settings"},
+    {u"TThumbnails", u"SlideSelectMode", "how each strip is used: the selection is its own"},
+    {u"TThumbnails", u"ColorMark", "how each strip is used: its markers are its own"},
 };
 
 // Value properties whose setters keep every sample out, and why.
