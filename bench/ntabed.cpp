@@ -157,6 +157,12 @@ void QtFullPaint(benchmark::State& St, const TView* V) {
 
 constexpr int kBlock = 1000;
 
+// Text sizes of the last runs (one byte per character), for the goal table.
+std::map<std::string, double>& TextBytes() {
+  static std::map<std::string, double> bytes;
+  return bytes;
+}
+
 Ours& ClipEditor() {
   static Ours o;
   if (o.Ed != nullptr) return o;
@@ -179,6 +185,7 @@ void CopyBlock(benchmark::State& St) {
     bytes = vcl::Clipboard().AsText().size();
   }
   St.SetBytesProcessed(static_cast<std::int64_t>(bytes) * St.iterations());
+  TextBytes()["copy_1000x1000/ours"] = static_cast<double>(bytes);
 }
 
 void ExtractBlock(benchmark::State& St) {
@@ -190,6 +197,7 @@ void ExtractBlock(benchmark::State& St) {
     o.Ed->PopupMenuClickExtClip(nullptr);
   }
   St.SetBytesProcessed(static_cast<std::int64_t>(bytes) * St.iterations());
+  TextBytes()["extract_1000x1000/ours"] = static_cast<double>(bytes);
 }
 
 // The floor: the same numbers through std::to_chars with 14 significant
@@ -222,6 +230,7 @@ void StdToChars(benchmark::State& St) {
     benchmark::DoNotOptimize(text.data());
   }
   St.SetBytesProcessed(static_cast<std::int64_t>(bytes) * St.iterations());
+  TextBytes()["copy_1000x1000/to_chars"] = static_cast<double>(bytes);
 }
 
 void StdFromChars(benchmark::State& St) {
@@ -237,6 +246,7 @@ void StdFromChars(benchmark::State& St) {
     benchmark::DoNotOptimize(back.data());
   }
   St.SetBytesProcessed(static_cast<std::int64_t>(text.size()) * St.iterations());
+  TextBytes()["extract_1000x1000/from_chars"] = static_cast<double>(text.size());
 }
 
 // ---------------------------------------------------------------- table
@@ -266,29 +276,39 @@ void Register() {
       ->Unit(benchmark::kMillisecond);
 }
 
-std::string Ratio(const std::map<std::string, double>& T, const std::string& A,
-                  const std::string& B) {
-  auto a = T.find(A), b = T.find(B);
-  if (a == T.end() || b == T.end() || b->second <= 0) return "-";
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", a->second / b->second);
-  return buf;
+// A over B, or -1 when either did not run.
+double Ratio(const std::map<std::string, double>& T, const std::string& A, const std::string& B) {
+  const double a = TimeOf(T, A), b = TimeOf(T, B);
+  return a < 0 || b <= 0 ? -1.0 : a / b;
 }
 
-void PrintTable(const std::map<std::string, double>& T) {
-  std::printf("\nCPU time ratios (below 1 means the first is faster):\n");
-  std::printf("  ours 1000 x 100000 / ours 10 x 10 (goal <= 1.10): %s\n",
-              Ratio(T, "full_paint_1000x100000/ours", "full_paint_10x10/ours").c_str());
-  for (const char* op : {"full_paint_10x10", "full_paint_1000x100000", "text_paint_1000_cells"}) {
-    std::string n = op;
-    std::printf("  %-24s ours/qt: %s (goal <= 0.50 for the full paints)\n", op,
-                Ratio(T, n + "/ours", n + "/qt").c_str());
+// MB/s of a clipboard run (its CPU time is in milliseconds), or -1.
+double MBPerSecond(const std::map<std::string, double>& T, const std::string& Name) {
+  const double ms = TimeOf(T, Name);
+  auto bytes = TextBytes().find(Name);
+  if (ms <= 0 || bytes == TextBytes().end()) return -1.0;
+  return bytes->second / (ms / 1000.0) / 1e6;
+}
+
+void PrintGoals(const std::map<std::string, double>& T) {
+  constexpr int W = 46;
+  std::printf("\nCPU time ratios and rates:\n");
+  const double sizes = Ratio(T, "full_paint_1000x100000/ours", "full_paint_10x10/ours");
+  PrintGoalLine(W, "paint 1000 x 100000 / paint 10 x 10", sizes, "x", "<= 1.10", sizes <= 1.10);
+  for (const char* op : {"full_paint_10x10", "full_paint_1000x100000"}) {
+    const std::string n = op;
+    const double r = Ratio(T, n + "/ours", n + "/qt");
+    PrintGoalLine(W, (n + " ours / Qt").c_str(), r, "x", "<= 0.50", r <= 0.50);
   }
-  std::printf("  copy    ours/to_chars:   %s\n",
-              Ratio(T, "copy_1000x1000/ours", "copy_1000x1000/to_chars").c_str());
-  std::printf("  extract ours/from_chars: %s\n",
-              Ratio(T, "extract_1000x1000/ours", "extract_1000x1000/from_chars").c_str());
-  std::printf("  (copy and extract: bytes_per_second above, goal >= 100 MB/s)\n");
+  const double text = Ratio(T, "text_paint_1000_cells/ours", "text_paint_1000_cells/qt");
+  if (text >= 0) std::printf("%-*s %10.2f x\n", W, "text_paint_1000_cells ours / Qt", text);
+  for (const char* op : {"copy_1000x1000", "extract_1000x1000"}) {
+    const std::string n = op;
+    const double ours = MBPerSecond(T, n + "/ours");
+    PrintGoalLine(W, (n + " ours").c_str(), ours, "MB/s", ">= 100", ours >= 100);
+    const double floor = MBPerSecond(T, n + (n[0] == 'c' ? "/to_chars" : "/from_chars"));
+    if (floor >= 0) std::printf("%-*s %10.2f MB/s (the floor)\n", W, (n + " std").c_str(), floor);
+  }
 }
 
 }  // namespace
@@ -298,15 +318,10 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);  // before the application exists
   QApplication app(argc, argv);
 #endif
-  benchmark::Initialize(&argc, argv);
   Register();
-  TimesReporter collector;
-  benchmark::RunSpecifiedBenchmarks(&collector);
-  PrintTable(collector.CpuTimes());
-  std::fflush(stdout);
-  benchmark::Shutdown();
+  const int rc = RunAndPrint(argc, argv, PrintGoals);
 #ifdef VYR_HAVE_QT
   Peers().clear();
 #endif
-  return 0;
+  return rc;
 }

@@ -15,25 +15,19 @@ using namespace vcl;
 
 namespace {
 
-class TTableEditorPage : public TComponent {
+class TTableEditorPage : public showcase::TPageHolder {
  public:
-  explicit TTableEditorPage(showcase::TPageContext& P)
-      : TComponent(P.Owner), FOwner(P.Owner), FPage(P.Page), FSay(P.Say) {
+  explicit TTableEditorPage(showcase::TPageContext& P) : TPageHolder(P) {
     BuildTable();
     BuildButtons();
   }
 
  private:
   void BuildTable() {
-    auto* label = new TLabel(FOwner);
-    label->SetParent(FPage);
-    label->SetBounds(12, 8, 700, 16);
-    label->SetCaption(
-        u"Right click: cells for marks, copy and paste; heads to edit, insert or change "
-        u"decimals; the corner for the comment.");
-    FEd = new vyr::TNTabEd(FOwner);
-    FEd->SetParent(FPage);
-    FEd->SetBounds(12, 30, 760, 370);
+    Caption(u"Right click: cells for marks, copy and paste; heads to edit, insert or change "
+            u"decimals; the corner for the comment.",
+            12, 8);
+    FEd = Make<vyr::TNTabEd>(12, 30, 760, 370);
     FEd->SetSuppressPaint(true);
     FEd->Redimension(5, 14);
     FEd->SetAttribColVisible(true);
@@ -95,9 +89,7 @@ class TTableEditorPage : public TComponent {
   }
 
   TButton* MakeButton(const String& Caption, int Y, TNotifyEvent OnClick) {
-    auto* b = new TButton(FOwner);
-    b->SetParent(FPage);
-    b->SetBounds(790, Y, 150, 25);
+    auto* b = Make<TButton>(790, Y, 150, 25);
     b->SetCaption(Caption);
     b->SetOnClick(std::move(OnClick));
     return b;
@@ -127,9 +119,6 @@ class TTableEditorPage : public TComponent {
     });
   }
 
-  TComponent* FOwner;
-  TWinControl* FPage;
-  std::function<void(const String&)> FSay;
   vyr::TNTabEd* FEd = nullptr;
 };
 
