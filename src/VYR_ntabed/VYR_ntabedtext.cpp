@@ -304,8 +304,11 @@ std::u16string PrepareClipText(std::u16string_view Text, bool CommasToo) {
   out.reserve(Text.size() + 1);
   out.assign(Text);
   const char16_t comma = CommasToo ? u',' : u'\t';
+  // Every character is written (a select, not a branch), so the loop runs
+  // on whole vectors.
   for (char16_t& c : out) {
-    if (c == u'\t' || c == u'\r' || c == comma) c = u' ';
+    const bool blank = (c == u'\t') | (c == u'\r') | (c == comma);
+    c = blank ? u' ' : c;
   }
   out.push_back(u' ');
   return out;
