@@ -34,6 +34,7 @@ class EditRowTest : public RLViewTest {
  protected:
   void SetUp() override {
     RLViewTest::SetUp();
+    View->HandleNeeded();  // painting on, so that the write-back must restore it
     View->SetNrOfColumns(7);
     View->SetNrOfRows(8);
     for (int k = 1; k <= 7; ++k) {
@@ -172,7 +173,9 @@ TEST_F(EditRowTest, OkButtonCancelButtonAndEnterDecideTheWriteBack) {
     SCOPED_TRACE(c.What);
     SetUp();
     int changes = 0;
-    View->SetOnChange([&](TObject*) { ++changes; });
+    ASSERT_FALSE(View->SuppressPaint());
+    bool suppressedWhileWriting = false;
+    View->SetOnChange([&](TObject*) { ++changes, suppressedWhileWriting = View->SuppressPaint(); });
     EXPECT_EQ(Run([&](TForm& F) { return EditAll(F, c.Action); }), c.Result);
     const std::vector<String> written = {u"purple", u"small", u"29.02.2024", u"0007", u"abc", u"FF", u"typed"};
     for (int k = 1; k <= 7; ++k) {
@@ -180,6 +183,7 @@ TEST_F(EditRowTest, OkButtonCancelButtonAndEnterDecideTheWriteBack) {
     }
     EXPECT_EQ(changes > 0, c.Written);
     EXPECT_FALSE(View->SuppressPaint());
+    EXPECT_EQ(suppressedWhileWriting, c.Written);
     TearDown();
   }
   SetUp();
