@@ -110,7 +110,7 @@ class TReportListPage : public TComponent {
     FCase->SetCaption(u"Ignore case");
     FCase->SetChecked(true);
     auto* hint = Make<TLabel>(660, 14, 420, 20);
-    hint->SetCaption(u"e.g.  \"New York\" & !(closed | \"on hold\")   —   double click: edit row");
+    hint->SetCaption(u"e.g.  \"New York\" && !(closed | \"on hold\")   —   double click: edit row");
     FFilter->SetOnChange([this](TObject*) { Refilter(); });
     FMode->SetOnChange([this](TObject*) { Refilter(); });
     FCase->SetOnClick([this](TObject*) { Refilter(); });
