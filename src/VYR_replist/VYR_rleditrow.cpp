@@ -21,7 +21,10 @@
 //
 // A "d" cell whose text does not read with the pattern leaves the picker
 // at 0; such a field is written back only when the user changed it, so
-// that OK alone never replaces an unreadable date with 1899-12-30.
+// that OK alone never replaces an unreadable date with 1899-12-30. Pickers
+// write their value as they show it (their own format), which the reader
+// reads back. Likewise an "l" box whose cell holds no item of its list
+// (nothing selected) leaves the cell as it is.
 #include <algorithm>
 
 #include "VYR_NumIO/VYR_NumIO.h"
@@ -52,6 +55,21 @@ void FillItems(vcl::TStrings& Items, vcl::String Tail) {
     Items.Add(Tail.substr(start, at - start));
     start = at + 1;
   }
+}
+
+// The item equal to Text (letter case counts), -1 when none is.
+int ExactIndex(vcl::TStrings& Items, const vcl::String& Text) {
+  for (int i = 0; i < Items.Count(); ++i) {
+    if (Items.Strings(i) == Text) return i;
+  }
+  return -1;
+}
+
+// A list-only combo box with nothing selected (its cell holds no item of
+// the list) keeps the cell: OK alone must not empty it.
+bool KeepsCell(vcl::TComponent& C) {
+  auto* box = dynamic_cast<vcl::TComboBox*>(&C);
+  return box != nullptr && box->Style() == vcl::csDropDownList && box->ItemIndex() < 0;
 }
 
 bool NameHas(const vcl::TComponent& C, std::u16string_view Part) {
@@ -180,7 +198,7 @@ vcl::TWinControl* TReportListView::MakeEditControl(vcl::TForm& Form, const TColF
       if (!Parts.Options.empty() && Parts.Options[0] == u':')
         box->SetDropDownCount(ReadIntFromText(Parts.Options, 2));
       if (Parts.TypeLetter == u'c') box->SetText(cell);
-      else box->SetItemIndex(box->Items()->IndexOf(cell));
+      else box->SetItemIndex(ExactIndex(*box->Items(), cell));
       return box;
     }
     case u'd': return MakeDatePicker(Form, Parts, number, cell);
@@ -247,7 +265,7 @@ void TReportListView::WriteBackEditFields(vcl::TForm& Form, int Row) {
     vcl::TComponent* c = Form.Components(i);
     const int col = static_cast<int>(c->Tag());
     if (NameHas(*c, u"runtime_rlre_Edit") || NameHas(*c, u"runtime_rlre_NumIO") ||
-        NameHas(*c, u"runtime_rlre_CBox")) {
+        (NameHas(*c, u"runtime_rlre_CBox") && !KeepsCell(*c))) {
       SetElem(col, Row, static_cast<vcl::TControl*>(c)->Text());
     } else if (NameHas(*c, u"runtime_rlre_DtPick")) {
       auto* picker = static_cast<vcl::TDateTimePicker*>(c);

@@ -250,6 +250,7 @@ TEST_F(EditRowTest, RequestedFormatsAndDateFieldsThatDoNotRead) {
     if (Col == 7) Format = u"[l][70]x|y";
   });
   View->SetElem(3, kRow, u"soon");  // does not read as dd.MM.yyyy
+  View->SetElem(2, kRow, u"Large");  // not an item: letter case counts
   Run([&](TForm& F) {
     EXPECT_EQ(F.FindComponent(u"runtime_rlre_Edit7"), nullptr);
     auto* box = Find<TComboBox>(F, u"runtime_rlre_CBox7");
@@ -257,9 +258,11 @@ TEST_F(EditRowTest, RequestedFormatsAndDateFieldsThatDoNotRead) {
     EXPECT_EQ(box->ItemIndex(), -1);
     box->SetItemIndex(1);
     EXPECT_EQ(Find<TDateTimePicker>(F, u"runtime_rlre_DtPick3")->DateTime(), 0.0);
+    EXPECT_EQ(Find<TComboBox>(F, u"runtime_rlre_CBox2")->ItemIndex(), -1);
     return mrOk;
   });
   EXPECT_EQ(View->Elem(7, kRow), u"y");
+  EXPECT_EQ(View->Elem(2, kRow), u"Large");  // nothing selected: kept
   EXPECT_EQ(View->Elem(3, kRow), u"soon");  // OK alone does not replace it
   Run([&](TForm& F) {
     Find<TDateTimePicker>(F, u"runtime_rlre_DtPick3")->SetDateTime(EncodeDate(2025, 1, 2));
