@@ -506,6 +506,17 @@ class TReportListView : public vcl::TCustomDrawGrid {
     TRowMatcher* Matcher;
   };
   void DecideRows(TFilterPass& Pass, std::vector<std::uint8_t>& Found);
+  // The last sort request of SortEnabledState and what it sorted.
+  struct TSortMemo {
+    int Col = -2, ColSec = -2;
+    bool Ascending = true;
+    const TStringArray* Table = nullptr;
+    std::uint64_t Changes = 0;
+    bool Same(const TSortMemo& O) const {
+      return Col == O.Col && ColSec == O.ColSec && Ascending == O.Ascending && Table == O.Table &&
+             Changes == O.Changes;
+    }
+  };
   bool DecideRow(TFilterPass& Pass, int Row, std::span<const std::u16string_view> Cells);
 
   bool FAutoAdvance = false;
@@ -561,7 +572,11 @@ class TReportListView : public vcl::TCustomDrawGrid {
   std::vector<vcl::TDateTimePicker*> FUnreadDatePickers;
   std::unique_ptr<TRLData> FRLData;
   bool FCommonHeaderDrawn = false;
-  int FFilterLimitHits = 0;  // the common header band of this paint is drawn
+  int FFilterLimitHits = 0;
+  // Changes the store's table has reported (texts, size) and check modes set.
+  std::uint64_t FStoreChanges = 0;
+  TSortMemo FSortMemo;
+  std::vector<int> FSortedRows;  // physical rows in the order of FSortMemo  // the common header band of this paint is drawn
 };
 
 }  // namespace vyr

@@ -171,19 +171,40 @@ int TReportListView::FilterAndSort(const vcl::String& FilterExp,
 
 // Sorts by the columns, then moves the enabled rows before the disabled
 // ones, each group keeping its sorted order.
+//
+// The sorted order (physical rows) is remembered with the sort request and
+// the store's change count: while neither changes, as when a filter box
+// refilters the list after every keystroke, the order is taken from there
+// instead of sorting again. Any change of the table's texts or size counts
+// (the table reports them), as does a check mode; with an
+// OnBeforeSortExchange handler, whose keys may differ per call, every
+// request sorts.
 void TReportListView::SortEnabledState(int SortColumn1, int SortColumn2, bool Ascending) {
-  FRLData->Sort(SortColumn1, SortColumn2, Ascending);
   TStringArray& table = *FRLData->Strings;
   const int rows = NrOfRows();
-  std::vector<int> order;
-  order.reserve(static_cast<std::size_t>(rows));
-  for (int pass = 0; pass < 2; ++pass) {
-    for (int r = 1; r <= rows; ++r) {
-      const bool enabled = (table.GetRowAttrib(r) & RLRowDisabled) == 0;
-      if (enabled == (pass == 0)) order.push_back(table.GetSortOrder(r));
+  const bool sorts = SortColumn1 >= 0 && SortColumn1 <= NrOfColumns();
+  const TSortMemo key{SortColumn1, SortColumn2, Ascending, &table, FStoreChanges};
+  if (sorts && !FOnBefSortExc && FSortMemo.Same(key) &&
+      static_cast<int>(FSortedRows.size()) == rows) {
+    FRLData->FSortColumn = SortColumn1;
+    FRLData->FSortColumnSec = SortColumn2;
+    FRLData->FSortOrder = Ascending;
+  } else {
+    FRLData->Sort(SortColumn1, SortColumn2, Ascending);
+    FSortedRows.resize(static_cast<std::size_t>(rows));
+    for (int r = 1; r <= rows; ++r) FSortedRows[static_cast<std::size_t>(r - 1)] = table.GetSortOrder(r);
+    FSortMemo = sorts ? key : TSortMemo{};
+  }
+  // The enabled state by physical row, then the sorted rows in two groups.
+  std::vector<std::uint8_t> enabled(static_cast<std::size_t>(rows) + 1, 0);
+  for (int r = 1; r <= rows; ++r)
+    enabled[static_cast<std::size_t>(table.GetSortOrder(r))] = (table.GetRowAttrib(r) & RLRowDisabled) == 0;
+  int at = 1;
+  for (std::uint8_t group : {1, 0}) {
+    for (int phys : FSortedRows) {
+      if (enabled[static_cast<std::size_t>(phys)] == group) table.SetSortOrder(at++, phys);
     }
   }
-  for (std::size_t i = 0; i < order.size(); ++i) table.SetSortOrder(static_cast<int>(i) + 1, order[i]);
   RepaintNow();
 }
 

@@ -277,5 +277,31 @@ TEST_F(FilterViewTest, CheckMarkersAreNotFilteredAndOnReadCellIs) {
   EXPECT_EQ(Enabled(), (std::vector<bool>{false, false, false, true}));
 }
 
+// Refiltering with the same sort request reuses the sorted order; any
+// change of the texts must sort again.
+TEST_F(FilterViewTest, RepeatedFiltersSortAgainAfterAnyChange) {
+  auto shown = [&] {
+    std::vector<String> names;
+    for (int r = 1; r <= View->NrOfRows(); ++r) names.push_back((View->RowEnabled(r) ? u"+" : u"-") + View->Elem(1, r));
+    return names;
+  };
+  struct Step { const char* What; std::function<void()> Change; const char16_t* Filter; std::vector<String> Expect; };
+  const Step steps[] = {
+      {"first", [] {}, u"o", {u"+Bob", u"+Jon", u"-Martin", u"-Mary"}},
+      {"same request", [] {}, u"M", {u"+Martin", u"+Mary", u"-Bob", u"-Jon"}},
+      {"a text changes", [&] { View->SetElem(1, 4, u"Aaron"); }, u"", {u"+Aaron", u"+Bob", u"+Martin", u"+Mary"}},
+      {"a row goes", [&] { View->RemoveRow(1); }, u"", {u"+Bob", u"+Martin", u"+Mary"}},
+      {"a row comes", [&] { View->SetElem(1, View->AddRow(), u"Al"); }, u"", {u"+Al", u"+Bob", u"+Martin", u"+Mary"}},
+      {"a check mode", [&] { View->SetColumnCheckMode(1, vyr::cmBox); View->SetElemChecked(1, 3, true); }, u"",
+       {u"+Al", u"+Bob", u"+Mary", u"+Martin"}},  // the marker sorts: blank before "X"
+  };
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.What);
+    s.Change();
+    View->FilterAndSort(s.Filter, {1}, true, vyr::fmSimple, 1, true);
+    EXPECT_EQ(shown(), s.Expect);
+  }
+}
+
 }  // namespace
 }  // namespace rlviewtest
