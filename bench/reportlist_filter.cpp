@@ -148,6 +148,7 @@ void BM_FilterAndSort(benchmark::State& State) {
   for (auto _ : State) {
     State.PauseTiming();
     v.UnSort();
+    v.SetElem(1, 1, v.Elem(1, 1));  // a change: the sort must run again
     State.ResumeTiming();
     benchmark::DoNotOptimize(v.FilterAndSort(kNeedle, {}, true, vyr::fmSimple, 1, true));
   }
@@ -242,8 +243,10 @@ void BM_BacktrackPlain(benchmark::State& State) { Backtrack(State, false); }
 BENCHMARK(BM_BacktrackOptimized)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BacktrackPlain)->Unit(benchmark::kMillisecond);
 
-// Ten filters as "Jonathan J" is typed letter by letter, each timed alone
-// in CPU time (steady on a busy machine) and in real time; the slowest.
+// The list shows every row sorted by name (not timed); then "Jonathan J"
+// is typed into a filter box letter by letter: ten filters, each timed
+// alone in CPU time (steady on a busy machine) and in real time; the
+// slowest.
 double CpuMs() {
   timespec t{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
@@ -255,6 +258,8 @@ void BM_Typing(benchmark::State& State) {
   const std::u16string word = u"Jonathan J";
   for (auto _ : State) {
     v.UnSort();
+    v.SetElem(1, 1, v.Elem(1, 1));
+    v.FilterAndSort(u"", {}, true, vyr::fmSimple, 1, true);
     for (std::size_t n = 1; n <= word.size(); ++n) {
       const double cpu0 = CpuMs();
       const auto start = std::chrono::steady_clock::now();

@@ -277,6 +277,20 @@ TEST_F(FilterViewTest, CheckMarkersAreNotFilteredAndOnReadCellIs) {
   EXPECT_EQ(Enabled(), (std::vector<bool>{false, false, false, true}));
 }
 
+// A sorted list is filtered in the order its cells are stored and shown in
+// its own order again: the bits land on the right rows, the order stays.
+TEST_F(FilterViewTest, FilteringASortedListKeepsItsOrder) {
+  View->Sort(1, -1, false);  // Mary, Martin, Jon, Bob
+  for (auto [exp, expect] : {std::pair<const char16_t*, std::vector<bool>>{u"ar", {true, true, false, false}},
+                             {u"o", {false, false, true, true}}, {u"Mary", {true, false, false, false}}}) {
+    View->FilterRows(exp, {1}, false, vyr::fmSimple);
+    EXPECT_EQ(Enabled(), expect) << ToUTF8(exp);
+    EXPECT_EQ(View->Elem(1, 1), u"Mary");
+    EXPECT_EQ(View->Elem(1, 4), u"Bob");
+    EXPECT_EQ(View->LastSortColumn(), 1);
+  }
+}
+
 // Refiltering with the same sort request reuses the sorted order; any
 // change of the texts must sort again.
 TEST_F(FilterViewTest, RepeatedFiltersSortAgainAfterAnyChange) {
