@@ -9,9 +9,9 @@
 #include <algorithm>
 
 #include "platform/Guards.h"
+#include "platform/Look.h"
 #include "platform/StdCtrls.h"
 #include "platform/controls/Internal.h"
-#include "platform/stdctrls/Look.h"
 
 namespace vcl {
 

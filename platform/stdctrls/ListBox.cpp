@@ -2,11 +2,11 @@
 #include <algorithm>
 
 #include "platform/Guards.h"
+#include "platform/Look.h"
 #include "platform/StdCtrls.h"
 #include "platform/Streaming.h"
 #include "platform/SysUtils.h"
 #include "platform/controls/Internal.h"
-#include "platform/stdctrls/Look.h"
 #include "platform/stdctrls/Shared.h"
 
 namespace vcl {

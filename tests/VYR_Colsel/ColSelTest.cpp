@@ -28,7 +28,6 @@ class ColSelTest : public ::testing::Test {
  protected:
   void SetUp() override {
     headless::Reset();
-    headless::SetPopupHandler([this](TPopupMenu&, int, int) { ++listsShown; });
     form = std::make_unique<TForm>(nullptr);
     form->SetBounds(0, 0, 300, 200);
     sel = new TColSel(form.get());
@@ -41,6 +40,12 @@ class ColSelTest : public ::testing::Test {
     headless::Reset();
   }
   TColor At(int X, int Y) { return headless::Snapshot(sel)->Canvas()->Pixels(X, Y); }
+  // Counts a dropped-down list and closes it, as a press elsewhere would.
+  void CountShownList() {
+    if (headless::ShownDropDown() == nullptr) return;
+    ++listsShown;
+    headless::PressOutsideDropDown();
+  }
   // Counts the renaming calls and, when Rename is set, renames.
   void WatchNames(String Rename = String()) {
     sel->SetOnColorNameChange([this, Rename](TObject* s, String& name) {
@@ -291,17 +296,24 @@ TEST_F(ColSelDrawTest, DisabledItemsAreGray) {
 
 TEST_F(ColSelDrawTest, TheDroppedListShowsEveryEntryDrawn) {
   sel->LoadStandardPalette();
-  std::vector<TColor> bars;
-  headless::SetPopupHandler([&](TPopupMenu& Menu, int, int) {
-    for (int k = 0; k < Menu.Items()->Count(); ++k) {
-      TBitmap* picture = Menu.Items()->Items(k)->Bitmap();
-      const TRect bar = colsel::ColorBarRect(Rect(0, 0, picture->Width(), picture->Height()), 30);
-      bars.push_back(picture->Canvas()->Pixels(bar.Left + 3, bar.Top + 3));
-    }
-  });
+  sel->SetDropDownCount(12);
   sel->SetDroppedDown(true);
-  ASSERT_EQ(bars.size(), 47u);
-  for (int k = 0; k < 47; ++k) EXPECT_EQ(bars[k], ColorToRGB(sel->Colors(k + 1))) << k;
+  auto* list = dynamic_cast<TComboListBox*>(headless::ShownDropDown());
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->Count(), 47);
+  // Page through the list: every entry's color bar is drawn in its row.
+  int seen = 0;
+  for (int top = 0; top < 47; top += list->RowCount()) {
+    list->SetTopIndex(top);
+    std::unique_ptr<TBitmap> shot = headless::Snapshot(list);
+    for (int k = list->TopIndex(); k < 47 && k < list->TopIndex() + list->RowCount(); ++k) {
+      const TRect bar = colsel::ColorBarRect(list->ItemRect(k), 30);
+      EXPECT_EQ(shot->Canvas()->Pixels(bar.Left + 3, bar.Top + 3), ColorToRGB(sel->Colors(k + 1)))
+          << k;
+      seen += k >= top;
+    }
+  }
+  EXPECT_EQ(seen, 47);
 }
 
 // ---------------------------------------------------------------- the dialog
@@ -332,6 +344,7 @@ TEST_F(ColSelDialogTest, APressOnTheBarOfAnEditableEntryEditsItsColor) {
   headless::MouseMove(sel, {}, 10, 8);
   EXPECT_EQ(sel->MouseAreaCode(), 1);
   headless::Click(sel, 10, 8);
+  CountShownList();
   EXPECT_EQ(preset, clOlive);
   EXPECT_EQ(sel->Colors(4), answer);
   EXPECT_EQ(sel->SelColor(), answer);
@@ -355,10 +368,12 @@ TEST_F(ColSelDialogTest, OnlyTheBarOfAnEditableEntryOpensTheDialog) {
   headless::MouseMove(sel, {}, 60, 8);
   EXPECT_EQ(sel->MouseAreaCode(), 0);
   headless::Click(sel, 60, 8);
+  CountShownList();
   EXPECT_EQ(log, (std::vector<std::string>{"dropdown"}));
   log.clear();
   sel->SetColorEditAllowed(4, false);
   headless::Click(sel, 10, 8);
+  CountShownList();
   EXPECT_EQ(log, (std::vector<std::string>{"dropdown"}));
   EXPECT_EQ(listsShown, 2);
 }

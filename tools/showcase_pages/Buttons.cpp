@@ -49,10 +49,9 @@ constexpr TStyleEntry kStyles[] = {
 };
 
 // Holds the page's controls for its handlers; owned (and freed) by the form.
-class TButtonsPage : public TComponent {
+class TButtonsPage : public showcase::TPageHolder {
  public:
-  explicit TButtonsPage(showcase::TPageContext& P)
-      : TComponent(P.Owner), FOwner(P.Owner), FPage(P.Page), FSay(P.Say) {
+  explicit TButtonsPage(showcase::TPageContext& P) : TPageHolder(P) {
     BuildStyles();
     BuildDemos();
     BuildMarks();
@@ -62,23 +61,9 @@ class TButtonsPage : public TComponent {
  private:
   static constexpr int CellWidth = 96, CellHeight = 86;
 
-  template <class T>
-  T* Make(TWinControl* Parent, int X, int Y, int W, int H) {
-    auto* c = new T(FOwner);
-    c->SetParent(Parent);
-    c->SetBounds(X, Y, W, H);
-    return c;
-  }
-  void MakeLabel(const String& Caption, int X, int Y) {
-    auto* label = new TLabel(FOwner);
-    label->SetParent(FPage);
-    label->SetLeft(X);
-    label->SetTop(Y);
-    label->SetCaption(Caption);
-  }
   TOnOffBut* Switch(TWinControl* Parent, int X, int Y, int W, int H, TOnOffButStyle Style,
                     const String& Name) {
-    auto* b = Make<TOnOffBut>(Parent, X, Y, W, H);
+    auto* b = MakeOn<TOnOffBut>(Parent, X, Y, W, H);
     b->SetButtonStyle(Style);
     b->SetOnClick([this, b, Name](TObject*) {
       FSay(Name + (b->OnOff() ? String(u": on") : String(u": off")));
@@ -103,7 +88,7 @@ class TButtonsPage : public TComponent {
   // held, a transparent one on a colored panel and a disabled one.
   void BuildDemos() {
     const int y = 6 + 3 * CellHeight + 8;
-    MakeLabel(u"One channel at a time:", 8, y);
+    Caption(u"One channel at a time:", 8, y);
     for (int k = 0; k < 3; ++k) {
       const String name = u"Channel " + IntToStr(k + 1);
       TOnOffBut* b = Switch(FPage, 8, y + 18 + k * 34, 150, 32, oobsBeveledLed, name);
@@ -116,14 +101,14 @@ class TButtonsPage : public TComponent {
       b->SetGroupIndex(1);
       b->SetAllowAllOff(false);
     }
-    MakeLabel(u"Held down only:", 200, y);
+    Caption(u"Held down only:", 200, y);
     TOnOffBut* held = Switch(FPage, 200, y + 18, 150, 60, oobsButLamp, u"Held");
     held->SetMode(oobmSpeedBut);
     held->SetMouseAction(oomaPlain);
     held->SetBottomText(u"press and hold");
 
-    MakeLabel(u"Transparent, on a panel:", 392, y);
-    auto* panel = Make<TPanel>(FPage, 392, y + 18, 170, 100);
+    Caption(u"Transparent, on a panel:", 392, y);
+    auto* panel = MakeOn<TPanel>(FPage, 392, y + 18, 170, 100);
     panel->SetColor(RGB(70, 130, 180));
     panel->SetBevelOuter(bvLowered);
     TOnOffBut* smiley = Switch(panel, 10, 10, 150, 80, oobsSmileyYellow, u"Smiley");
@@ -134,7 +119,7 @@ class TButtonsPage : public TComponent {
     smiley->SetLeftText(u"sad");
     smiley->SetRightText(u"happy");
 
-    MakeLabel(u"Disabled:", 600, y);
+    Caption(u"Disabled:", 600, y);
     TOnOffBut* off = Switch(FPage, 600, y + 18, 170, 100, oobsBulb, u"Bulb");
     off->SetLeftText(u"Lamp");
     off->SetRightText(u"engraved");
@@ -142,8 +127,8 @@ class TButtonsPage : public TComponent {
   }
 
   void BuildMarks() {
-    MakeLabel(u"Marker symbol (a click selects):", 800, 6);
-    auto* marks = Make<TMarkSel>(FPage, 800, 24, 236, 178);
+    Caption(u"Marker symbol (a click selects):", 800, 6);
+    auto* marks = MakeOn<TMarkSel>(FPage, 800, 24, 236, 178);
     marks->SetSelected(3);
     marks->SetOnMarkClick(
         [this](TObject*, int, int, int Mark) { FSay(u"Marker symbol " + IntToStr(Mark)); });
@@ -152,13 +137,13 @@ class TButtonsPage : public TComponent {
   // The selector's choice colors the button; the button's own dialog
   // reports back.
   void BuildColors() {
-    MakeLabel(u"Color (click a bar to edit it):", 800, 214);
-    auto* colors = Make<TColSel>(FPage, 800, 232, 200, 22);
+    Caption(u"Color (click a bar to edit it):", 800, 214);
+    auto* colors = MakeOn<TColSel>(FPage, 800, 232, 200, 22);
     colors->LoadStandardPalette();
     colors->SetAllColorEditFlags();
-    MakeLabel(u"Color button:", 800, 268);
+    Caption(u"Color button:", 800, 268);
     auto* dialog = new TColorDialog(FOwner);
-    auto* swatch = Make<TColorButton>(FPage, 800, 286, 150, 44);
+    auto* swatch = MakeOn<TColorButton>(FPage, 800, 286, 150, 44);
     swatch->SetCaption(u"Pick a color");
     swatch->SetColorDialog(dialog);
     swatch->SetColor(RGB(40, 90, 160));
@@ -171,10 +156,6 @@ class TButtonsPage : public TComponent {
     swatch->SetOnChange(
         [this, swatch](TObject*) { FSay(u"Color button: " + ColorToString(swatch->Color())); });
   }
-
-  TComponent* FOwner;
-  TWinControl* FPage;
-  std::function<void(const String&)> FSay;
 };
 
 void BuildButtons(showcase::TPageContext& P) { new TButtonsPage(P); }

@@ -17,11 +17,10 @@ using namespace vcl;
 namespace {
 
 // Holds the page's meters for its handlers; owned (and freed) by the form.
-class TMeterPage : public TComponent {
+class TMeterPage : public showcase::TPageHolder {
  public:
   explicit TMeterPage(showcase::TPageContext& P)
-      : TComponent(P.Owner), FOwner(P.Owner), FPage(P.Page), FSay(P.Say),
-        FTimer(this, [this](std::uintptr_t) { Tick(); }) {
+      : TPageHolder(P), FTimer(this, [this](std::uintptr_t) { Tick(); }) {
     BuildSpeed();
     BuildFrequency();
     BuildTemperature();
@@ -131,7 +130,10 @@ class TMeterPage : public TComponent {
     run->SetCaption(u"Run");
     run->SetOnClick([this, run](TObject*) {
       FRunning = !FRunning;
-      if (FRunning) FTimer.Start(1, 50); else FTimer.Stop(1);
+      if (FRunning)
+        FTimer.Start(1, 50);
+      else
+        FTimer.Stop(1);
       run->SetCaption(FRunning ? u"Stop" : u"Run");
     });
     auto step = [this](const String& Caption, int X, double By) {
@@ -160,9 +162,6 @@ class TMeterPage : public TComponent {
     Show(FPhase);
   }
 
-  TComponent* FOwner;
-  TWinControl* FPage;
-  std::function<void(const String&)> FSay;
   vyr::TTimerWindow FTimer;
   vyr::TMeter* FSpeed = nullptr;
   vyr::TMeter* FFreq = nullptr;

@@ -9,6 +9,7 @@
 #include "platform/hosts/x11/X11Host.h"
 
 #include <X11/Xatom.h>
+#include <poll.h>
 
 #include <algorithm>
 
@@ -43,11 +44,20 @@ TX11Popups::~TX11Popups() {
   for (auto& d : FDropDowns) XDestroyWindow(FHost.Dpy(), d->Id);
 }
 
-void TX11Popups::Grab(::Window W, bool Keyboard) {
+bool TX11Popups::Grab(::Window W, bool Keyboard) {
   Display* d = FHost.Dpy();
   unsigned mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
-  XGrabPointer(d, W, True, mask, GrabModeAsync, GrabModeAsync, 0, FHost.CurrentCursor(), CurrentTime);
-  if (Keyboard) XGrabKeyboard(d, W, True, GrabModeAsync, GrabModeAsync, CurrentTime);
+  constexpr int kTries = 200, kPauseMs = 10;  // two seconds at most
+  bool pointer = false, keys = !Keyboard;
+  for (int i = 0; i < kTries && !(pointer && keys); ++i) {
+    if (i > 0) poll(nullptr, 0, kPauseMs);
+    if (!pointer)
+      pointer = XGrabPointer(d, W, True, mask, GrabModeAsync, GrabModeAsync, 0, FHost.CurrentCursor(),
+                             CurrentTime) == GrabSuccess;
+    if (pointer && !keys) keys = XGrabKeyboard(d, W, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
+  }
+  if (pointer && !keys) XUngrabPointer(d, CurrentTime);
+  return pointer && keys;
 }
 
 void TX11Popups::Ungrab() {

@@ -91,6 +91,12 @@ const TNotCopied kNotCopied[] = {
     {u"TOnOffBut", u"GroupIndex", "the place among its siblings stays with each button"},
     {u"TOnOffBut", u"AllowAllOff", "the place among its siblings stays with each button"},
     {u"TOnOffBut", u"Mode", "the place among its siblings stays with each button"},
+    {u"TProgBar", u"AutoInc", "Assign copies the look and value, not the timer settings"},
+    {u"TProgBar", u"AutoIncStep", "Assign copies the look and value, not the timer settings"},
+    {u"TProgBar", u"StartInterval", "Assign copies the look and value, not the timer settings"},
+    {u"TProgBar", u"RepeatInterval", "Assign copies the look and value, not the timer settings"},
+    {u"TThumbnails", u"SlideSelectMode", "how each strip is used: the selection is its own"},
+    {u"TThumbnails", u"ColorMark", "how each strip is used: its markers are its own"},
 };
 
 // Value properties whose setters keep every sample out, and why.
@@ -98,6 +104,7 @@ const TNotCopied kNoSample[] = {
     {u"TWinControl", u"TabOrder", "a position among siblings: a control without parent has none"},
     {u"TMeter", u"BackGroundImg", "a picture file's name: a file that does not exist clears it"},
     {u"TMeter", u"AnchorImage", "a picture file's name: a file that does not exist clears it"},
+    {u"TProgBar", u"BackGroundImg", "a picture file name: only the name of a file that loads is kept"},
 };
 
 template <std::size_t N>
