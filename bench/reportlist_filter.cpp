@@ -275,35 +275,32 @@ BENCHMARK(BM_Typing)->Unit(benchmark::kMillisecond)->Iterations(1);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   View();  // built before any timing
 #ifdef VYR_HAVE_QT
   QtModel();
 #endif
-  TimesReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  // Names without the "/min_time:..." and "/iterations:..." suffixes.
-  std::map<std::string, double> cpu;
-  for (const auto& [name, t] : reporter.CpuTimes()) cpu[name.substr(0, name.find('/'))] = t;
-  auto time = [&](const char* Name) {
-    const auto it = cpu.find(std::string("BM_") + Name);
-    return it == cpu.end() ? 0.0 : it->second;
-  };
-  std::printf("\nrows %d x %d columns (CPU time per operation)\n", Rows(), kCols);
-  auto ratio = [&](const char* Name, const char* Peer, const char* Goal) {
-    const double ours = time(Name), base = time((std::string(Name) + "Baseline").c_str());
-    if (ours <= 0 || base <= 0) return;
-    std::printf("%-14s %8.1f ms / %-26s %8.1f ms = %5.2f  %s\n", Name, ours, Peer, base, ours / base, Goal);
-  };
-  ratio("FilterPass", "plain in-place loop", "(goal <= 1.50)");
-  ratio("FilterAndSort", "QSortFilterProxyModel", "(goal <= 1.00)");
-  ratio("Grep", "bare PCRE2 JIT scan", "(goal <= 1.50)");
-  std::printf("%-14s %8.3f ms with start-up optimisations, %8.3f ms without  (goal < 100 ms)\n",
-              "Backtracking", time("BacktrackOptimized"), time("BacktrackPlain"));
-  if (gTypingCpu > 0)
-    std::printf("%-14s %8.1f ms CPU, %8.1f ms real for the slowest of ten keystrokes  (goal < 500 ms)\n",
-                "Typing", gTypingCpu, gTypingReal);
-  benchmark::Shutdown();
-  return 0;
+  return RunAndPrint(argc, argv, [](const std::map<std::string, double>& Raw) {
+    // Names without the "/min_time:..." and "/iterations:..." suffixes.
+    std::map<std::string, double> cpu;
+    for (const auto& [name, t] : Raw) cpu[name.substr(0, name.find('/'))] = t;
+    auto time = [&](const char* Name) { return TimeOf(cpu, std::string("BM_") + Name); };
+    std::printf("\nrows %d x %d columns (CPU time per operation, peers in the same run)\n", Rows(), kCols);
+    auto ratio = [&](const char* Name, const char* Peer, double Goal, const char* GoalText) {
+      const double ours = time(Name), peer = time((std::string(Name) + "Baseline").c_str());
+      if (ours > 0 && peer > 0)
+        std::printf("  %-14s %8.1f ms  /  %-24s %8.1f ms\n", Name, ours, Peer, peer);
+      const double r = ours > 0 && peer > 0 ? ours / peer : -1;
+      PrintGoalLine(30, (std::string(Name) + " ratio").c_str(), r, "", GoalText, r >= 0 && r <= Goal);
+    };
+    ratio("FilterPass", "plain in-place loop", 1.5, "<= 1.5");
+    ratio("FilterAndSort", "QSortFilterProxyModel", 1.0, "<= 1.0");
+    ratio("Grep", "bare PCRE2 JIT scan", 1.5, "<= 1.5");
+    for (const char* b : {"BacktrackOptimized", "BacktrackPlain"}) {
+      const double t = time(b);
+      PrintGoalLine(30, b, t, "ms", "< 100", t >= 0 && t < 100);
+    }
+    const double typing = gTypingCpu > 0 ? gTypingCpu : -1;
+    PrintGoalLine(30, "Typing, slowest key (CPU)", typing, "ms", "< 500", typing >= 0 && typing < 500);
+    if (gTypingReal > 0) PrintGoalLine(30, "Typing, slowest key (real)", gTypingReal, "ms", "< 500", gTypingReal < 500);
+  });
 }

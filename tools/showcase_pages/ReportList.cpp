@@ -37,23 +37,14 @@ const TPerson kPeople[] = {
 };
 
 // Holds the page's controls for its handlers; owned (and freed) by the form.
-class TReportListPage : public TComponent {
+class TReportListPage : public showcase::TPageHolder {
  public:
-  explicit TReportListPage(showcase::TPageContext& P)
-      : TComponent(P.Owner), FOwner(P.Owner), FPage(P.Page), FSay(P.Say) {
+  explicit TReportListPage(showcase::TPageContext& P) : TPageHolder(P) {
     BuildList();
     BuildFilterBar();
   }
 
  private:
-  template <class T>
-  T* Make(int X, int Y, int W, int H) {
-    auto* c = new T(FOwner);
-    c->SetParent(FPage);
-    c->SetBounds(X, Y, W, H);
-    return c;
-  }
-
   void BuildList() {
     FList = Make<vyr::TReportListView>(12, 44, 1056, 364);
     FList->SetSuppressPaint(true);
@@ -98,8 +89,7 @@ class TReportListPage : public TComponent {
   }
 
   void BuildFilterBar() {
-    auto* label = Make<TLabel>(12, 14, 40, 20);
-    label->SetCaption(u"Filter:");
+    Caption(u"Filter:", 12, 14);
     FFilter = Make<TEdit>(56, 10, 300, 24);
     FFilter->SetText(u"");
     FMode = Make<TComboBox>(366, 10, 150, 24);
@@ -109,8 +99,7 @@ class TReportListPage : public TComponent {
     FCase = Make<TCheckBox>(528, 12, 120, 20);
     FCase->SetCaption(u"Ignore case");
     FCase->SetChecked(true);
-    auto* hint = Make<TLabel>(660, 14, 420, 20);
-    hint->SetCaption(u"e.g.  \"New York\" && !(closed | \"on hold\")   —   double click: edit row");
+    Caption(u"e.g.  \"New York\" && !(closed | \"on hold\")   —   double click: edit row", 660, 14);
     FFilter->SetOnChange([this](TObject*) { Refilter(); });
     FMode->SetOnChange([this](TObject*) { Refilter(); });
     FCase->SetOnClick([this](TObject*) { Refilter(); });
@@ -137,9 +126,6 @@ class TReportListPage : public TComponent {
     FSay(result == mrOk ? u"Row " + IntToStr(row) + u" saved" : u"Editing cancelled");
   }
 
-  TComponent* FOwner;
-  TWinControl* FPage;
-  std::function<void(const String&)> FSay;
   vyr::TReportListView* FList = nullptr;
   TEdit* FFilter = nullptr;
   TComboBox* FMode = nullptr;
