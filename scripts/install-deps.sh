@@ -10,6 +10,7 @@ pkgs=(
   clang libclang-rt-14-dev            # libFuzzer and sanitizers for the fuzz targets
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libpng-dev libjpeg62-turbo-dev zlib1g-dev libexpat1-dev
+  libpcre2-dev                        # regular expressions of the report list's filter
   libx11-dev libxext-dev libxtst-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool xauth x11-utils xclip

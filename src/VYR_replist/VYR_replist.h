@@ -3,4 +3,6 @@
 #pragma once
 
 #include "VYR_replist/VYR_rldata.h"
+#include "VYR_replist/VYR_rldatetext.h"
+#include "VYR_replist/VYR_rlfilter.h"
 #include "VYR_replist/VYR_rlview.h"

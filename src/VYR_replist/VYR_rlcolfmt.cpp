@@ -100,16 +100,19 @@ TColFormatParts SplitColumnFormat(const vcl::String& Format) {
 }
 
 vcl::String TRLData::GetCellDefaultValue(int ACol, int ARow) const {
-  const TColFormatParts parts = SplitColumnFormat(GetColumnFormat(ACol));
-  const vcl::String& tail = parts.Tail;
-  switch (parts.TypeLetter) {
+  return FormatDefaultValue(SplitColumnFormat(GetColumnFormat(ACol)), ARow);
+}
+
+vcl::String FormatDefaultValue(const TColFormatParts& Parts, int Row) {
+  const vcl::String& tail = Parts.Tail;
+  switch (Parts.TypeLetter) {
     case u'c':
     case u'l': return tail.substr(0, tail.find(u'|'));
     case u'd': return tail;
     case u'e':
     case u'f':
     case u'h':
-    case u'i': return NumericDefault(parts.TypeLetter, tail, ARow);
+    case u'i': return NumericDefault(Parts.TypeLetter, tail, Row);
     case u's': {
       if (!ContainsFolded(tail, u"$pwd$")) return tail;
       return InventPassword(ReadIntFromText(tail, kPwdLengthAt));

@@ -83,6 +83,9 @@ struct TColFormatParts {
 // A format that does not start with "[" or has no "]" is type "s" with the
 // whole format as its tail; the empty format is type "s" with an empty tail.
 TColFormatParts SplitColumnFormat(const vcl::String& Format);
+// The default value a format taken apart generates for row Row (the rules
+// of TRLData::GetCellDefaultValue).
+vcl::String FormatDefaultValue(const TColFormatParts& Parts, int Row);
 
 // Reads an integer from Text at the 1-based position Pos: blanks are
 // skipped, then one optional sign, then decimal digits up to the first
@@ -108,9 +111,11 @@ class TRLData : public vcl::TComponent {
   // ------------------------------------------------------------ published
   int NrOfColumns() const { return FNrOfCols; }
   // Counts below 1 become 1; new columns are named "C-" and their number.
+  void SetNrOfColumns(int n) { SetNrCols(n); }
   void SetNrCols(int n);
   int NrOfRows() const { return FNrOfRows; }
   // Counts below 0 become 0; new rows are empty.
+  void SetNrOfRows(int n) { SetNrRows(n); }
   void SetNrRows(int n);
   const vcl::String& CommonHeader() const { return FCommonHeader; }
   void SetCommonHeader(const vcl::String& Value);
@@ -123,6 +128,12 @@ class TRLData : public vcl::TComponent {
   void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
 
   // ------------------------------------------------------------ cells
+  // The cell properties under their own names; the Get... methods below
+  // are the same readings under their accessor names.
+  vcl::String Elem(int ACol, int ARow) const { return GetElem(ACol, ARow); }
+  bool ElemChecked(int ACol, int ARow) const { return GetElemChecked(ACol, ARow); }
+  double AsNumber(int ACol, int ARow) const { return GetAsNumber(ACol, ARow); }
+  vcl::String DefaultValue(int ACol, int ARow) const { return GetCellDefaultValue(ACol, ARow); }
   // Visible text (marker hidden); "" outside 0..NrOfColumns × 1..NrOfRows.
   vcl::String GetElem(int ACol, int ARow) const;
   // Keeps a check cell's marker (a blank for an empty cell); ignored outside.
@@ -140,6 +151,15 @@ class TRLData : public vcl::TComponent {
   void Clear();
 
   // ------------------------------------------------------------ columns
+  // The column properties under their own names (1-based column numbers);
+  // out of range reads the empty text, cmNone or false and writes nothing.
+  vcl::String Header(int ColNr) const { return GetColName(ColNr); }
+  void SetHeader(int ColNr, const vcl::String& Value) { SetColName(ColNr, Value); }
+  vcl::String ColumnFormat(int ColNr) const { return GetColumnFormat(ColNr); }
+  TCheckMode ColumnCheckMode(int ColNr) const { return GetColCheckMode(ColNr); }
+  void SetColumnCheckMode(int ColNr, TCheckMode Value) { SetColCheckMode(ColNr, Value); }
+  bool IsCheckedColumn(int ColNr) const { return GetCheckedCol(ColNr); }
+  void SetIsCheckedColumn(int ColNr, bool Value) { SetCheckedCol(ColNr, Value); }
   vcl::String GetColName(int ColNr) const;
   void SetColName(int ColNr, const vcl::String& HLine);
   vcl::String GetColumnFormat(int ColNr) const;

@@ -73,6 +73,7 @@ void TReportListView::ConnectStore() {
 
 // While painting is suppressed a bulk change costs no more than the event.
 void TReportListView::StoreChanged() {
+  ++FStoreChanges;
   if (!FSuppressPaint) {
     SyncWithStore();
     Invalidate();
@@ -412,12 +413,14 @@ void TReportListView::SetColumnFormat(int ColNr, const vcl::String& Value) {
 }
 
 void TReportListView::SetColumnCheckMode(int ColNr, TCheckMode Value) {
+  ++FStoreChanges;  // the markers change while the table's reports are held back
   FRLData->SetColCheckMode(ColNr, Value);
   Changed();
   RepaintNow();
 }
 
 void TReportListView::SetIsCheckedColumn(int ColNr, bool Value) {
+  ++FStoreChanges;
   FRLData->SetCheckedCol(ColNr, Value);
   Changed();
   RepaintNow();

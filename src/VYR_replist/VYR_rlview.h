@@ -13,10 +13,19 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include "VYR_replist/VYR_rldata.h"
+#include "VYR_replist/VYR_rlfilter.h"
 #include "platform/Grids.h"
+
+namespace vcl {
+class TForm;
+class TSpeedButton;
+class TDateTimePicker;
+}  // namespace vcl
 
 namespace vyr {
 
@@ -264,6 +273,10 @@ class TReportListView : public vcl::TCustomDrawGrid {
   int InsertColumn(int Col);
   // Appends a row; the new NrOfRows.
   int AddRow();
+  // Removes the row shown as Row. The store's RemoveRow makes the current
+  // sort order permanent first (as every structural change of the store
+  // does), so the row removed is the one shown at Row and the others keep
+  // the order they are shown in; LastSortColumn stays.
   void RemoveRow(int Row);
   void RemoveEmptyRows();
   void RemoveColumn(int Col);
@@ -297,10 +310,40 @@ class TReportListView : public vcl::TCustomDrawGrid {
   // Enables the rows that match FilterExp in FilterColumns (all when empty),
   // disables the others (OnBeforeFilter may decide or combine per row) and
   // sorts by SortColumn with the matching rows first; the number of matches.
+  // The expressions are described in docs/filter.md; one that cannot be
+  // read raises EVYRFilterSyntaxError (an EVYRRepListError) naming the
+  // position, before any row changes.
   int FilterAndSort(const vcl::String& FilterExp, const std::vector<int>& FilterColumns,
                     bool IgnoreCase, TFilterMode FilterMode, int SortColumn, bool Ascending);
+  // The filtering pass of FilterAndSort alone: enables the matching rows,
+  // disables the others, keeps the order; the number of matches.
+  int FilterRows(const vcl::String& FilterExp, const std::vector<int>& FilterColumns,
+                 bool IgnoreCase, TFilterMode FilterMode);
+  // The rows of the last filter pass on which an fmGrep expression reached
+  // its match, depth or heap limit (VYR_rlfilter.h) in every filter column
+  // without matching: they count as not matching. 0 for the other modes.
+  int FilterLimitHits() const { return FFilterLimitHits; }
   // Sorts by the two columns with the enabled rows before the disabled ones.
   void SortEnabledState(int SortColumn1, int SortColumn2, bool Ascending);
+
+  // ------------------------------------------------------------ edit-row dialog
+  // A modal dialog with one labelled input control per column, made from
+  // the column's format (OnRequestEditFormat may replace it per column):
+  // combo boxes ("c", "l"), a date/time picker ("d"), numeric fields ("e",
+  // "f", "h", "i"), an edit ("s"); "#" shows the field disabled and gray.
+  // Fields start with the cell's text (the format's default when empty).
+  // OK, or Enter in an enabled field, writes every field back to the row;
+  // anything else writes nothing. Returns the modal result (mrNone, showing
+  // nothing, for a row out of range). Names, tags and positions of the
+  // run-time controls are listed in VYR_rleditrow.cpp; they exist only
+  // while the dialog is shown.
+  // Own dialog, captioned "Editing Row " + Row, with "OK" and "Cancel".
+  int EditRowEntries(int Row, int PosLeft, int PosTop);
+  int EditRowEntries(int Row, int PosLeft, int PosTop, const vcl::String& FormCaption,
+                     const vcl::String& ButOKCaption, const vcl::String& ButCancelCaption);
+  // The fields go onto ContainerForm at (PosLeft, PosTop), which is then
+  // shown modally (enlarged to hold them when smaller).
+  int EditRowEntries(int Row, vcl::TForm* ContainerForm, int PosLeft, int PosTop);
 
   // ------------------------------------------------------------ exchange (the store's)
   void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
@@ -395,6 +438,10 @@ class TReportListView : public vcl::TCustomDrawGrid {
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   // On a column header border: the column left of it fits its contents.
   void DblClick() override;
+  // The three EditRowEntries in one: ContainerForm null makes an own form.
+  int EditRowEntriesIntern(int Row, vcl::TForm* ContainerForm, int PosLeft, int PosTop,
+                           const vcl::String& FormCaption, const vcl::String& ButOKCaption,
+                           const vcl::String& ButCancelCaption);
 
  private:
   // Painting (VYR_rlviewpaint.cpp).
@@ -442,6 +489,35 @@ class TReportListView : public vcl::TCustomDrawGrid {
   void SelectRowsByClick(vcl::TShiftState Shift);
   template <class F>
   auto ExchangeAndSync(F&& Operation);
+  // Edit-row dialog parts (VYR_rleditrow.cpp).
+  int EditLabelWidth(vcl::TForm& Form);
+  int AddEditField(vcl::TForm& Form, int k, int Row, int X, int Y, int LabelWidth);
+  vcl::TWinControl* MakeEditControl(vcl::TForm& Form, const TColFormatParts& Parts, int k, int Row);
+  vcl::TWinControl* MakeDatePicker(vcl::TForm& Form, const TColFormatParts& Parts,
+                                   const vcl::String& Number, const vcl::String& Cell);
+  void AddEditButtons(vcl::TForm& Form, int Widest, const vcl::String& OkCaption,
+                      const vcl::String& CancelCaption);
+  void WriteBackEditFields(vcl::TForm& Form, int Row);
+  static void FreeRuntimeControls(vcl::TForm& Form);
+  // Filtering (VYR_rlviewfilter.cpp).
+  class TRowMatcher;
+  struct TFilterPass {
+    std::vector<int> Columns;
+    TRowMatcher* Matcher;
+  };
+  void DecideRows(TFilterPass& Pass, std::vector<std::uint8_t>& Found);
+  // The last sort request of SortEnabledState and what it sorted.
+  struct TSortMemo {
+    int Col = -2, ColSec = -2;
+    bool Ascending = true;
+    const TStringArray* Table = nullptr;
+    std::uint64_t Changes = 0;
+    bool Same(const TSortMemo& O) const {
+      return Col == O.Col && ColSec == O.ColSec && Ascending == O.Ascending && Table == O.Table &&
+             Changes == O.Changes;
+    }
+  };
+  bool DecideRow(TFilterPass& Pass, int Row, std::span<const std::u16string_view> Cells);
 
   bool FAutoAdvance = false;
   int FLastMousePosX = 0, FLastMousePosY = 0;
@@ -489,8 +565,18 @@ class TReportListView : public vcl::TCustomDrawGrid {
   vcl::TColor FInterRowColor = 0x0000FF;
   int FInterRowWidth = 3;
   bool FFixedColOne = false;
+  // The edit-row dialog's form and cancel button while it is shown.
+  vcl::TForm* FContainerForm = nullptr;
+  vcl::TSpeedButton* FSBERCancel = nullptr;
+  // Its pickers whose cell did not read and that the user has not changed.
+  std::vector<vcl::TDateTimePicker*> FUnreadDatePickers;
   std::unique_ptr<TRLData> FRLData;
-  bool FCommonHeaderDrawn = false;  // the common header band of this paint is drawn
+  bool FCommonHeaderDrawn = false;
+  int FFilterLimitHits = 0;
+  // Changes the store's table has reported (texts, size) and check modes set.
+  std::uint64_t FStoreChanges = 0;
+  TSortMemo FSortMemo;
+  std::vector<int> FSortedRows;  // physical rows in the order of FSortMemo  // the common header band of this paint is drawn
 };
 
 }  // namespace vyr

@@ -1,21 +1,27 @@
 // TReportListView: filtering rows by an expression and sorting with the
 // enabled rows first.
 //
-// A row matches when one of the filter columns (all columns when none are
-// given) matches FilterExp, by mode:
-//   fmSimple   the expression is a part of the cell text;
-//   fmBoolean  terms joined by "&" (all) and "|" (any; "&" binds tighter),
-//              a term starting with "!" must not be a part of any cell;
-//   fmGrep     a regular expression (ECMAScript) found in the cell text.
+// A row matches when the filter columns (all columns when none are given)
+// satisfy FilterExp, by mode (VYR_rlfilter.h, docs/filter.md):
+//   fmSimple   the expression is a part of one of the cells;
+//   fmBoolean  terms joined by "&", "|" and "!", with parentheses and
+//              quoted phrases, each term a part of one of the cells;
+//   fmGrep     a regular expression found in one of the cells.
 // An empty expression matches every row. OnBeforeFilter sees each row with
 // Found set to that match and CombineWithInternalSearch loNOP: left at loNOP
 // its Found decides; otherwise Found is combined with the match by the
 // operator. Matching rows are enabled, the others disabled, and the rows
 // are sorted by SortColumn with the enabled ones first.
+//
+// Cells are read in place from the store (the check marker skipped), a
+// block of rows at a time; nothing is copied or allocated per row. Only
+// when OnReadCell is set are the cells read through Elem, so that the
+// handler's texts are the ones filtered.
 #include <algorithm>
-#include <regex>
+#include <optional>
 #include <vector>
 
+#include "VYR_replist/VYR_rlfilter.h"
 #include "VYR_replist/VYR_rlview.h"
 #include "foundation/VYR_errors.h"
 #include "platform/Guards.h"
@@ -24,106 +30,152 @@ namespace vyr {
 
 namespace {
 
-std::vector<vcl::String> SplitAt(const vcl::String& Text, char16_t Separator) {
-  std::vector<vcl::String> parts;
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t at = Text.find(Separator, start);
-    parts.push_back(vcl::Trim(Text.substr(start, at == vcl::String::npos ? at : at - start)));
-    if (at == vcl::String::npos) return parts;
-    start = at + 1;
-  }
-}
+// Rows whose cells are fetched in one go per column.
+constexpr int kBlockRows = 256;
 
-// The texts of one row in the filter columns, lower-cased when case is ignored.
-class TRowTexts {
+}  // namespace
+
+// The matcher of one filter pass, whichever the mode.
+class TReportListView::TRowMatcher {
  public:
-  TRowTexts(TReportListView& View, const std::vector<int>& Columns, bool IgnoreCase)
-      : FView(View), FColumns(Columns), FIgnoreCase(IgnoreCase) {
-    if (FColumns.empty()) {
-      for (int c = 1; c <= View.NrOfColumns(); ++c) FColumns.push_back(c);
+  TRowMatcher(const vcl::String& Exp, bool IgnoreCase, TFilterMode Mode) {
+    if (Exp.empty()) return;
+    switch (Mode) {
+      case fmSimple: FSimple.emplace(Exp, IgnoreCase); break;
+      case fmBoolean: FBool.emplace(Exp, IgnoreCase); break;
+      default: FGrep = std::make_unique<TGrepFilter>(Exp, IgnoreCase); break;
     }
   }
-  void Load(int Row) {
-    FTexts.clear();
-    for (int c : FColumns) {
-      if (c < 1 || c > FView.NrOfColumns()) continue;
-      vcl::String text = FView.Elem(c, Row);
-      FTexts.push_back(FIgnoreCase ? vcl::AnsiLowerCase(text) : text);
-    }
+  bool Matches(std::span<const std::u16string_view> Cells) {
+    if (FSimple) return FSimple->FoundInAny(Cells);
+    if (FBool) return FBool->Matches(Cells);
+    if (!FGrep) return true;
+    bool limit = false;
+    const bool hit = FGrep->MatchesAny(Cells, limit);
+    if (limit && !hit) ++LimitHits;
+    return hit;
   }
-  bool Contains(const vcl::String& Part) const {
-    return std::any_of(FTexts.begin(), FTexts.end(),
-                       [&](const vcl::String& T) { return T.find(Part) != vcl::String::npos; });
-  }
-  bool Search(const std::regex& Expression) const {
-    return std::any_of(FTexts.begin(), FTexts.end(), [&](const vcl::String& T) {
-      return std::regex_search(vcl::ToUTF8(T), Expression);
-    });
-  }
+  int LimitHits = 0;
 
  private:
-  TReportListView& FView;
-  std::vector<int> FColumns;
-  bool FIgnoreCase;
-  std::vector<vcl::String> FTexts;
+  std::optional<TTextFinder> FSimple;
+  std::optional<TBoolFilter> FBool;
+  std::unique_ptr<TGrepFilter> FGrep;
 };
 
-bool MatchesBoolean(const TRowTexts& Row, const std::vector<std::vector<vcl::String>>& Any) {
-  return std::any_of(Any.begin(), Any.end(), [&](const std::vector<vcl::String>& All) {
-    return std::all_of(All.begin(), All.end(), [&](const vcl::String& Term) {
-      if (!Term.empty() && Term[0] == u'!') return !Row.Contains(Term.substr(1));
-      return Term.empty() || Row.Contains(Term);
-    });
-  });
+namespace {
+
+// The filter columns that exist, 1-based; all columns when none are given.
+std::vector<int> FilterColumnList(const std::vector<int>& Given, int Count) {
+  std::vector<int> cols;
+  if (Given.empty()) {
+    for (int c = 1; c <= Count; ++c) cols.push_back(c);
+  }
+  for (int c : Given) {
+    if (c >= 1 && c <= Count) cols.push_back(c);
+  }
+  return cols;
 }
 
 }  // namespace
 
+// Decides every row into Found (1 = match) without changing any; a
+// handler that throws leaves the rows as they were.
+void TReportListView::DecideRows(TFilterPass& Pass, std::vector<std::uint8_t>& Found) {
+  const TStringArray& table = *FRLData->Strings;
+  const std::size_t nc = Pass.Columns.size();
+  std::vector<std::u16string_view> block(nc * kBlockRows), row(nc);
+  std::vector<vcl::String> copies(FOnReadCell ? nc : 0);
+  std::vector<bool> marked(nc);
+  for (std::size_t k = 0; k < nc; ++k) marked[k] = ColumnCheckMode(Pass.Columns[k]) != cmNone;
+  const bool blocks = !FOnReadCell && !FOnBeforeFilter;
+  const int rows = NrOfRows();
+  Found.assign(static_cast<std::size_t>(rows), 0);
+  for (int first = 1; first <= rows && first <= NrOfRows(); first += kBlockRows) {
+    const int count = std::min(kBlockRows, rows - first + 1);
+    if (blocks) {
+      for (std::size_t k = 0; k < nc; ++k)
+        table.StringViews(Pass.Columns[k], first, count, &block[k * kBlockRows]);
+    }
+    for (int i = 0; i < count && first + i <= NrOfRows(); ++i) {
+      const int r = first + i;
+      for (std::size_t k = 0; k < nc; ++k) {
+        if (FOnReadCell) {
+          copies[k] = Elem(Pass.Columns[k], r);
+          row[k] = copies[k];
+          continue;
+        }
+        std::u16string_view v = blocks ? block[k * kBlockRows + static_cast<std::size_t>(i)]
+                                       : table.StringView(Pass.Columns[k], r);
+        if (marked[k] && !v.empty()) v.remove_prefix(1);
+        row[k] = v;
+      }
+      Found[static_cast<std::size_t>(r - 1)] = DecideRow(Pass, r, row) ? 1 : 0;
+    }
+  }
+}
+
+bool TReportListView::DecideRow(TFilterPass& Pass, int Row,
+                                std::span<const std::u16string_view> Cells) {
+  bool match = Pass.Matcher->Matches(Cells);
+  if (FOnBeforeFilter) {
+    bool decided = match;
+    TLogicOp combine = loNOP;
+    FOnBeforeFilter(this, Row, decided, combine);
+    match = combine == loNOP ? decided : CombineLogic(combine, decided, match);
+  }
+  return match;
+}
+
+int TReportListView::FilterRows(const vcl::String& FilterExp, const std::vector<int>& FilterColumns,
+                                bool IgnoreCase, TFilterMode FilterMode) {
+  std::optional<TRowMatcher> matcher;
+  try {
+    matcher.emplace(FilterExp, IgnoreCase, FilterMode);
+  } catch (const EVYRFilterSyntaxError& e) {
+    throw EVYRFilterSyntaxError(ComponentMessage(*this, e.Message()), e.Position());
+  }
+  SetEditorMode(false);
+  TFilterPass pass{FilterColumnList(FilterColumns, NrOfColumns()), &*matcher};
+  std::vector<std::uint8_t> found;
+  int matches = 0;
+  {
+    vcl::TPaintSuppressGuard quiet(*this);
+    // Without handlers, which must see rows as shown, a sorted list is read
+    // in the order its cells are stored (far fewer cache misses) and shown
+    // in its order again afterwards; enabled bits travel with their rows.
+    TStringArray& stored = *FRLData->Strings;
+    std::vector<int> shownOrder;
+    if (!FOnReadCell && !FOnBeforeFilter && stored.Sorted()) {
+      shownOrder.resize(static_cast<std::size_t>(NrOfRows()));
+      for (std::size_t i = 0; i < shownOrder.size(); ++i) shownOrder[i] = stored.GetSortOrder(static_cast<int>(i) + 1);
+      stored.UnSort();
+    }
+    vcl::TScopeGuard reorder([&] {
+      for (std::size_t i = 0; i < shownOrder.size(); ++i) stored.SetSortOrder(static_cast<int>(i) + 1, shownOrder[i]);
+    });
+    DecideRows(pass, found);
+    // A handler may have removed rows meanwhile.
+    const int rows = std::min(NrOfRows(), static_cast<int>(found.size()));
+    TStringArray& table = *FRLData->Strings;
+    for (int r = 1; r <= rows; ++r) {
+      const bool match = found[static_cast<std::size_t>(r - 1)] != 0;
+      const std::uint8_t attr = table.GetRowAttrib(r);
+      table.SetRowAttrib(r, match ? attr & ~RLRowDisabled : attr | RLRowDisabled);
+      matches += match ? 1 : 0;
+    }
+    FFilterLimitHits = matcher->LimitHits;
+  }
+  return matches;
+}
+
 int TReportListView::FilterAndSort(const vcl::String& FilterExp,
                                    const std::vector<int>& FilterColumns, bool IgnoreCase,
                                    TFilterMode FilterMode, int SortColumn, bool Ascending) {
-  const vcl::String exp = IgnoreCase ? vcl::AnsiLowerCase(FilterExp) : FilterExp;
-  std::regex grep;
-  if (FilterMode == fmGrep) {
-    auto flags = std::regex::ECMAScript | (IgnoreCase ? std::regex::icase : std::regex::flag_type{});
-    try {
-      grep = std::regex(vcl::ToUTF8(FilterExp), flags);
-    } catch (const std::regex_error&) {
-      throw EVYRRepListError(ComponentMessage(*this, u"invalid filter expression: " + FilterExp));
-    }
-  }
-  std::vector<std::vector<vcl::String>> any;
-  for (const vcl::String& alternative : SplitAt(exp, u'|')) any.push_back(SplitAt(alternative, u'&'));
-
-  SetEditorMode(false);
   int found = 0;
   {
     vcl::TPaintSuppressGuard quiet(*this);
-    // Every row is decided before any changes, so a handler that throws
-    // leaves the rows' enabled states as they were.
-    TRowTexts texts(*this, FilterColumns, IgnoreCase);
-    std::vector<bool> matches;
-    for (int r = 1; r <= NrOfRows(); ++r) {
-      texts.Load(r);
-      bool match = exp.empty() || (FilterMode == fmSimple && texts.Contains(exp)) ||
-                   (FilterMode == fmBoolean && MatchesBoolean(texts, any)) ||
-                   (FilterMode == fmGrep && texts.Search(grep));
-      if (FOnBeforeFilter) {
-        bool decided = match;
-        TLogicOp combine = loNOP;
-        FOnBeforeFilter(this, r, decided, combine);
-        match = combine == loNOP ? decided : CombineLogic(combine, decided, match);
-      }
-      matches.push_back(match);
-    }
-    // A handler may have removed rows meanwhile.
-    const int rows = std::min(NrOfRows(), static_cast<int>(matches.size()));
-    for (int r = 1; r <= rows; ++r) {
-      const bool match = matches[static_cast<std::size_t>(r - 1)];
-      SetRowBit(r, RLRowDisabled, !match);
-      found += match ? 1 : 0;
-    }
+    found = FilterRows(FilterExp, FilterColumns, IgnoreCase, FilterMode);
     SortEnabledState(SortColumn, -1, Ascending);
   }
   SelectedChanged();
@@ -132,15 +184,40 @@ int TReportListView::FilterAndSort(const vcl::String& FilterExp,
 
 // Sorts by the columns, then moves the enabled rows before the disabled
 // ones, each group keeping its sorted order.
+//
+// The sorted order (physical rows) is remembered with the sort request and
+// the store's change count: while neither changes, as when a filter box
+// refilters the list after every keystroke, the order is taken from there
+// instead of sorting again. Any change of the table's texts or size counts
+// (the table reports them), as does a check mode; with an
+// OnBeforeSortExchange handler, whose keys may differ per call, every
+// request sorts.
 void TReportListView::SortEnabledState(int SortColumn1, int SortColumn2, bool Ascending) {
-  FRLData->Sort(SortColumn1, SortColumn2, Ascending);
   TStringArray& table = *FRLData->Strings;
-  std::vector<int> enabled, disabled;
-  for (int r = 1; r <= NrOfRows(); ++r) {
-    (RowEnabled(r) ? enabled : disabled).push_back(table.GetSortOrder(r));
+  const int rows = NrOfRows();
+  const bool sorts = SortColumn1 >= 0 && SortColumn1 <= NrOfColumns();
+  const TSortMemo key{SortColumn1, SortColumn2, Ascending, &table, FStoreChanges};
+  if (sorts && !FOnBefSortExc && FSortMemo.Same(key) &&
+      static_cast<int>(FSortedRows.size()) == rows) {
+    FRLData->FSortColumn = SortColumn1;
+    FRLData->FSortColumnSec = SortColumn2;
+    FRLData->FSortOrder = Ascending;
+  } else {
+    FRLData->Sort(SortColumn1, SortColumn2, Ascending);
+    FSortedRows.resize(static_cast<std::size_t>(rows));
+    for (int r = 1; r <= rows; ++r) FSortedRows[static_cast<std::size_t>(r - 1)] = table.GetSortOrder(r);
+    FSortMemo = sorts ? key : TSortMemo{};
   }
-  enabled.insert(enabled.end(), disabled.begin(), disabled.end());
-  for (std::size_t i = 0; i < enabled.size(); ++i) table.SetSortOrder(static_cast<int>(i) + 1, enabled[i]);
+  // The enabled state by physical row, then the sorted rows in two groups.
+  std::vector<std::uint8_t> enabled(static_cast<std::size_t>(rows) + 1, 0);
+  for (int r = 1; r <= rows; ++r)
+    enabled[static_cast<std::size_t>(table.GetSortOrder(r))] = (table.GetRowAttrib(r) & RLRowDisabled) == 0;
+  int at = 1;
+  for (std::uint8_t group : {1, 0}) {
+    for (int phys : FSortedRows) {
+      if (enabled[static_cast<std::size_t>(phys)] == group) table.SetSortOrder(at++, phys);
+    }
+  }
   RepaintNow();
 }
 
