@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -49,6 +51,11 @@ struct TExample {
   int Line = 0;
   std::string Text;
 };
+
+// Failures name the example by file and line.
+void PrintTo(const TExample& Example, std::ostream* Out) {
+  *Out << Example.File << ":" << Example.Line;
+}
 
 std::vector<fs::path> DocFiles() {
   std::vector<fs::path> files;
