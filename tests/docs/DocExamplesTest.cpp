@@ -329,6 +329,33 @@ TEST(DocPages, EveryPageHasAnExampleAndAnIndexLine) {
   }
 }
 
+// Text with every run of blanks and line breaks made one blank, as a
+// reader of the rendered page sees it.
+std::string Collapsed(const std::string& Text) {
+  std::string out;
+  for (char c : Text) {
+    bool blank = c == ' ' || c == '\n';
+    if (!blank) out += c;
+    else if (!out.empty() && out.back() != ' ') out += ' ';
+  }
+  return out;
+}
+
+// The error message form-files.md quotes is the one the reader gives.
+TEST(DocPages, FormFilesQuotesTheReadersMessage) {
+  String message;
+  try {
+    delete ReadComponentFromText(u"object M: TMeter\n  Left = 1\n  Top = 2\n"
+                                 u"  MeterMaxValue = 'x'\nend\n");
+    FAIL() << "the reader took a string for a number";
+  } catch (const EReadError& e) {
+    message = e.Message();
+  }
+  EXPECT_NE(Collapsed(ReadAll(kDocs / "form-files.md")).find("`" + U8(message) + "`"),
+            std::string::npos)
+      << U8(message);
+}
+
 // The component units are a shared library whose registrations run when it
 // loads; using one of its classes keeps it linked into this program.
 TEST(DocPages, ComponentLibraryIsLoaded) {
