@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Menus.h"
 #include "platform/controls/Internal.h"
 #include "platform/hosts/Host.h"
 
@@ -48,6 +49,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
+  DoDestroy();
   Destroying();
   TScreen::Instance().RemoveForm(this);
   std::erase(ModalForms(), this);
@@ -95,6 +97,7 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation != opRemove) return;
   if (AComponent == FActiveControl) FActiveControl = nullptr;
   if (AComponent == FFocusedControl) FFocusedControl = nullptr;
+  if (FMenu != nullptr && AComponent == FMenu) SetMenu(nullptr);
 }
 
 // ---------------------------------------------------------------- showing

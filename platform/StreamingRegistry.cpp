@@ -157,12 +157,25 @@ void RegisterControl() {
       .Property(u"ExplicitTop", &TControl::ExplicitTop, &TControl::SetExplicitTop, 0)
       .Property(u"ExplicitWidth", &TControl::ExplicitWidth, &TControl::SetExplicitWidth, 0)
       .Property(u"ExplicitHeight", &TControl::ExplicitHeight, &TControl::SetExplicitHeight, 0)
-      .Event(u"OnClick").Event(u"OnDblClick").Event(u"OnContextPopup")
-      .Event(u"OnMouseDown").Event(u"OnMouseMove").Event(u"OnMouseUp")
-      .Event(u"OnMouseEnter").Event(u"OnMouseLeave")
-      .Event(u"OnMouseWheel").Event(u"OnMouseWheelDown").Event(u"OnMouseWheelUp")
-      .Event(u"OnResize").Event(u"OnDragDrop").Event(u"OnDragOver").Event(u"OnEndDrag")
-      .Event(u"OnStartDrag");
+      .Property(u"DesignSize", &TControl::DesignSize, &TControl::SetDesignSize, TPoint())
+      .Event(u"OnClick", &TControl::OnClick, &TControl::SetOnClick)
+      .Event(u"OnDblClick", &TControl::OnDblClick, &TControl::SetOnDblClick)
+      .Event(u"OnContextPopup", &TControl::OnContextPopup, &TControl::SetOnContextPopup)
+      .Event(u"OnMouseDown", &TControl::OnMouseDown, &TControl::SetOnMouseDown)
+      .Event(u"OnMouseMove", &TControl::OnMouseMove, &TControl::SetOnMouseMove)
+      .Event(u"OnMouseUp", &TControl::OnMouseUp, &TControl::SetOnMouseUp)
+      .Event(u"OnMouseEnter", &TControl::OnMouseEnter, &TControl::SetOnMouseEnter)
+      .Event(u"OnMouseLeave", &TControl::OnMouseLeave, &TControl::SetOnMouseLeave)
+      .Event(u"OnMouseWheel", &TControl::OnMouseWheel, &TControl::SetOnMouseWheel)
+      .Event(u"OnMouseWheelDown", &TControl::OnMouseWheelDown, &TControl::SetOnMouseWheelDown)
+      .Event(u"OnMouseWheelUp", &TControl::OnMouseWheelUp, &TControl::SetOnMouseWheelUp)
+      .Event(u"OnResize", &TControl::OnResize, &TControl::SetOnResize)
+      .Event(u"OnDragDrop", &TControl::OnDragDrop, &TControl::SetOnDragDrop)
+      .Event(u"OnDragOver", &TControl::OnDragOver, &TControl::SetOnDragOver)
+      .Event(u"OnEndDrag", &TControl::OnEndDrag, &TControl::SetOnEndDrag)
+      .Event(u"OnStartDrag", &TControl::OnStartDrag, &TControl::SetOnStartDrag)
+      .Event(u"OnEndDock", &TControl::OnEndDock, &TControl::SetOnEndDock)
+      .Event(u"OnStartDock", &TControl::OnStartDock, &TControl::SetOnStartDock);
   RegisterClass<TGraphicControl, TControl>(u"TGraphicControl");
   RegisterEnum<TImeMode>({u"imDisable", u"imClose", u"imOpen", u"imDontCare", u"imSAlpha",
                           u"imAlpha", u"imHira", u"imSKata", u"imKata", u"imChinese",
@@ -182,34 +195,67 @@ void RegisterControl() {
       .Property(u"ImeMode", &TWinControl::ImeMode, &TWinControl::SetImeMode, imDontCare)
       .Property(u"ImeName", &TWinControl::ImeName, &TWinControl::SetImeName)
       .Nested(u"Padding", [](TWinControl& c) { return c.Padding(); })
-      .Event(u"OnEnter").Event(u"OnExit")
-      .Event(u"OnKeyDown").Event(u"OnKeyPress").Event(u"OnKeyUp");
+      .Event(u"OnEnter", &TWinControl::OnEnter, &TWinControl::SetOnEnter)
+      .Event(u"OnExit", &TWinControl::OnExit, &TWinControl::SetOnExit)
+      .Event(u"OnKeyDown", &TWinControl::OnKeyDown, &TWinControl::SetOnKeyDown)
+      .Event(u"OnKeyPress", &TWinControl::OnKeyPress, &TWinControl::SetOnKeyPress)
+      .Event(u"OnKeyUp", &TWinControl::OnKeyUp, &TWinControl::SetOnKeyUp);
   RegisterClass<TCustomControl, TWinControl>(u"TCustomControl");
 }
 
 // A form starts hidden with its own color and font; its Width and Height are
-// its client area, stored as ClientWidth and ClientHeight.
+// its client area, stored as ClientWidth and ClientHeight. The bookkeeping
+// values saved forms carry are kept and written back: PixelsPerInch and
+// OldCreateOrder once a file (or the application) set them, the others
+// when they differ from a new form's.
 void RegisterForms() {
   RegisterEnum<TFormBorderStyle>({u"bsNone", u"bsSingle", u"bsSizeable", u"bsDialog",
                                   u"bsToolWindow", u"bsSizeToolWin"});
   RegisterEnum<TPosition>({u"poDesigned", u"poDefault", u"poDefaultPosOnly",
                            u"poDefaultSizeOnly", u"poScreenCenter", u"poDesktopCenter",
                            u"poMainFormCenter", u"poOwnerFormCenter"});
-  RegisterClass<TCustomForm, TWinControl>(u"TCustomForm")
+  RegisterEnumAliases<TPosition>({{u"poWorkAreaCenter", poScreenCenter}});
+  RegisterEnum<TFormStyle>({u"fsNormal", u"fsMDIChild", u"fsMDIForm", u"fsStayOnTop"});
+  RegisterEnumAliases<TFormStyle>({{u"fsSystemStayOnTop", fsStayOnTop}, {u"fsSplash", fsNormal}});
+  RegisterEnum<TWindowState>({u"wsNormal", u"wsMinimized", u"wsMaximized"});
+  RegisterEnumAliases<TWindowState>({{u"wsFullScreen", wsMaximized}});
+  RegisterEnum<TBorderIcon>({u"biSystemMenu", u"biMinimize", u"biMaximize", u"biHelp"});
+  using F = TCustomForm;
+  RegisterClass<F, TWinControl>(u"TCustomForm")
       .Property(u"Width", &TControl::Width, &TControl::SetWidth).Stored(false)
       .Property(u"Height", &TControl::Height, &TControl::SetHeight).Stored(false)
       .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
       .Property(u"ParentFont", &TControl::ParentFont, &TControl::SetParentFont, false)
       .Property(u"Visible", &TControl::Visible, &TControl::SetVisible, false)
-      .Property(u"BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
-                bsSizeable)
+      .Property(u"BorderIcons", &F::BorderIcons, &F::SetBorderIcons,
+                {biSystemMenu, biMinimize, biMaximize})
+      .Property(u"BorderStyle", &F::BorderStyle, &F::SetBorderStyle, bsSizeable)
       .Property(u"Caption", &TControl::Caption, &TControl::SetCaption)
       .Property(u"ClientHeight", &TControl::ClientHeight, &TControl::SetClientHeight)
       .Property(u"ClientWidth", &TControl::ClientWidth, &TControl::SetClientWidth)
-      .Property(u"KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false)
-      .Property(u"Position", &TCustomForm::Position, &TCustomForm::SetPosition, poDesigned)
-      .Event(u"OnActivate").Event(u"OnClose").Event(u"OnCloseQuery").Event(u"OnDeactivate")
-      .Event(u"OnHide").Event(u"OnPaint").Event(u"OnShow");
+      .Property(u"FormStyle", &F::FormStyle, &F::SetFormStyle, fsNormal)
+      .Property(u"KeyPreview", &F::KeyPreview, &F::SetKeyPreview, false)
+      .Reference(u"Menu", &F::Menu, &F::SetMenu)
+      .Property(u"Position", &F::Position, &F::SetPosition, poDesigned)
+      .Property(u"WindowState", &F::WindowState, &F::SetWindowState, wsNormal)
+      .Property(u"AutoScroll", &F::AutoScroll, &F::SetAutoScroll, true)
+      .Property(u"Scaled", &F::Scaled, &F::SetScaled, true)
+      .Property(u"OldCreateOrder", &F::OldCreateOrder, &F::SetOldCreateOrder, false)
+      .Stored(&F::OldCreateOrderStored).NoDefault()
+      .Property(u"LCLVersion", &F::LCLVersion, &F::SetLCLVersion)
+      .Reference(u"ActiveControl", &F::ActiveControl, &F::SetActiveControl)
+      .Event(u"OnActivate", &F::OnActivate, &F::SetOnActivate)
+      .Event(u"OnClose", &F::OnClose, &F::SetOnClose)
+      .Event(u"OnCloseQuery", &F::OnCloseQuery, &F::SetOnCloseQuery)
+      .Event(u"OnCreate", &F::OnCreate, &F::SetOnCreate)
+      .Event(u"OnDeactivate", &F::OnDeactivate, &F::SetOnDeactivate)
+      .Event(u"OnDestroy", &F::OnDestroy, &F::SetOnDestroy)
+      .Event(u"OnHide", &F::OnHide, &F::SetOnHide)
+      .Event(u"OnPaint", &F::OnPaint, &F::SetOnPaint)
+      .Event(u"OnShow", &F::OnShow, &F::SetOnShow)
+      .Property(u"PixelsPerInch", &F::PixelsPerInch, &F::SetPixelsPerInch, 96)
+      .Stored(&F::PixelsPerInchStored).NoDefault()
+      .Property(u"TextHeight", &F::TextHeight, &F::SetTextHeight, 0);
   RegisterClass<TForm, TCustomForm>(u"TForm");
 }
 
