@@ -325,7 +325,8 @@ bool RegisterExtControls() {
   RegisterClass<TPanel, TCustomPanel>(u"TPanel");
   RegisterClass<TShape, TGraphicControl>(u"TShape")
       .Property(u"Shape", &TShape::Shape, &TShape::SetShape, stRectangle);
-  RegisterClass<TPaintBox, TGraphicControl>(u"TPaintBox").Event(u"OnPaint");
+  RegisterClass<TPaintBox, TGraphicControl>(u"TPaintBox")
+      .Event(u"OnPaint", &TPaintBox::OnPaint, &TPaintBox::SetOnPaint);
   RegisterClass<TImage, TGraphicControl>(u"TImage")
       .Property(u"AutoSize", &TImage::AutoSize, &TImage::SetAutoSize, false)
       .Property(u"Center", &TImage::Center, &TImage::SetCenter, false)

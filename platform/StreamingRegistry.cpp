@@ -17,6 +17,9 @@ void RegisterComponentClasses() {
   RegisterClass<TComponent, TPersistent>(u"TComponent")
       .Property(u"Name", &TComponent::Name, &TComponent::SetName).Stored(false)
       .Property(u"Tag", &TComponent::Tag, &TComponent::SetTag, 0);
+  // Collections lend their items' classes to form files (see Collections.h).
+  RegisterClass<TCollection, TPersistent>(u"TCollection");
+  RegisterClass<TCollectionItem, TPersistent>(u"TCollectionItem");
 }
 
 formvalue::TIdentNames CharsetNames() {

@@ -126,7 +126,7 @@ bool RegisterImageLists() {
   RegisterClass<TCustomImageList, TComponent>(u"TCustomImageList")
       .Property(u"Width", &TCustomImageList::Width, &TCustomImageList::SetWidth, 16)
       .Property(u"Height", &TCustomImageList::Height, &TCustomImageList::SetHeight, 16)
-      .Event(u"OnChange");
+      .Event(u"OnChange", &TCustomImageList::OnChange, &TCustomImageList::SetOnChange);
   RegisterClass<TImageList, TCustomImageList>(u"TImageList");
   return true;
 }

@@ -24,6 +24,7 @@ class TForm;
 class TPopupMenu;
 class TColorDialog;
 class TMainMenu;
+class TMenuItem;
 class TOpenDialog;
 
 class THost {

@@ -353,7 +353,7 @@ bool RegisterEdits() {
       .Property(u"MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0)
       .Property(u"ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false)
       .Property(u"Text", &TControl::Text, &TCustomEdit::SetText)
-      .Event(u"OnChange");
+      .Event(u"OnChange", &TCustomEdit::OnChange, &TCustomEdit::SetOnChange);
   RegisterClass<TEdit, TCustomEdit>(u"TEdit")
       .Property(u"AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true)
       .Property(u"AutoSize", &TCustomEdit::AutoSize, &TCustomEdit::SetAutoSize, true)

@@ -29,6 +29,8 @@ class THeadlessHost : public THost {
   int RunModal(TCustomForm& Form) override;
   void Popup(TPopupMenu& Menu, int X, int Y) override;
   bool ExecuteColorDialog(TColorDialog& Dialog) override;
+  bool ExecuteFileDialog(TOpenDialog& Dialog) override;
+  void DropDownMenu(TMainMenu& Menu, int Index) override;
 
   void SetCursor(TCursor Cursor) override { FCursor = Cursor; }
   bool HasClipboardText() override { return FClipboard.has_value(); }
@@ -47,6 +49,8 @@ class THeadlessHost : public THost {
   std::function<int(TForm&)> FModalHandler;
   std::function<void(TPopupMenu&, int, int)> FPopupHandler;
   std::function<bool(TColorDialog&)> FColorDialogHandler;
+  std::function<bool(TOpenDialog&)> FFileDialogHandler;
+  std::function<void(TMenuItem&)> FMenuBarHandler;
   int FBeeps = 0;
   std::vector<String> FExceptions;
   TCursor FCursor = crDefault;
