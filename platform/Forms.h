@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Controls.h"
+#include "platform/ScrollBar.h"
 
 namespace vcl {
 
@@ -220,6 +221,51 @@ class TForm : public TCustomForm {
  public:
   explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
   static TForm* CreateNew(TComponent* AOwner) { return new TForm(AOwner); }
+};
+
+// ---------------------------------------------------------------- TScrollBox
+
+// A box (185 × 41) that scrolls the controls on it: when they reach past
+// its client area (with AutoScroll) it shows the scroll bars of the look
+// module, and scrolling moves every child by the distance scrolled, as the
+// framework does, so a child's Left and Top are where it shows now. The
+// content's extent is where the children reach with the scroll position
+// taken back out. BorderStyle bsSingle draws the sunken border.
+class TScrollBox : public TCustomControl {
+ public:
+  explicit TScrollBox(TComponent* AOwner);
+  ~TScrollBox() override;
+
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
+  bool AutoScroll() const { return FAutoScroll; }
+  void SetAutoScroll(bool Value);
+  // The scroll position in pixels (0 at the top-left of the content).
+  TPoint ScrollPos() const { return FScrollPos; }
+  // Scrolls to Pos, limited to the content; children move with it.
+  void ScrollTo(TPoint Pos);
+  // Scrolls as little as needed for Control (a child) to show whole.
+  void ScrollInView(TControl* Control);
+  // The extent of the content (the children at scroll position 0).
+  TSize ContentExtent() const;
+  // Inside the border and the shown scroll bars.
+  TRect ClientRect() const override;
+  const TWindowScrollBars& WindowScrollBars() const { return FBars; }
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+
+ private:
+  TRect InsideBorder() const;
+  void SyncBars();
+  TWindowScrollBars FBars{this};
+  TBorderStyle FBorderStyle = bsSingle;
+  bool FAutoScroll = true;
+  TPoint FScrollPos;
 };
 
 // ---------------------------------------------------------------- application

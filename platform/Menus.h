@@ -15,6 +15,7 @@ namespace vcl {
 
 class TMenu;
 class TCustomForm;
+class TCustomImageList;
 
 // A key with shift flags, as menu shortcuts store it.
 using TShortCut = std::uint16_t;
@@ -107,9 +108,14 @@ class TMenu : public TComponent {
   ~TMenu() override;
   // The root item; the menu's entries are its sub-items.
   TMenuItem* Items() const { return FItems.get(); }
+  // The pictures the items' ImageIndex picks from (nullptr: none).
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   std::unique_ptr<TMenuItem> FItems;
+  TCustomImageList* FImages = nullptr;
 };
 
 class TPopupMenu : public TMenu {

@@ -11,12 +11,27 @@ namespace vcl::streaming {
 
 namespace {
 
+std::int16_t DesignLeft(const TComponent& C) { return static_cast<std::int16_t>(C.DesignInfo() & 0xFFFF); }
+std::int16_t DesignTop(const TComponent& C) { return static_cast<std::int16_t>(static_cast<std::uint32_t>(C.DesignInfo()) >> 16); }
+void SetDesignLeft(TComponent& C, std::int16_t Value) {
+  C.SetDesignInfo(static_cast<std::int32_t>((static_cast<std::uint32_t>(C.DesignInfo()) & 0xFFFF0000u) |
+                                            static_cast<std::uint16_t>(Value)));
+}
+void SetDesignTop(TComponent& C, std::int16_t Value) {
+  C.SetDesignInfo(static_cast<std::int32_t>((static_cast<std::uint32_t>(C.DesignInfo()) & 0xFFFFu) |
+                                            static_cast<std::uint32_t>(static_cast<std::uint16_t>(Value)) << 16));
+}
+
 void RegisterComponentClasses() {
   RegisterClass<TPersistent, void>(u"TPersistent");
   // The name is written in the object line, so as a property it is only read.
   RegisterClass<TComponent, TPersistent>(u"TComponent")
       .Property(u"Name", &TComponent::Name, &TComponent::SetName).Stored(false)
-      .Property(u"Tag", &TComponent::Tag, &TComponent::SetTag, 0);
+      .Property(u"Tag", &TComponent::Tag, &TComponent::SetTag, 0)
+      // The designer's place of a component that is not a control (controls
+      // register their own Left and Top).
+      .Property(u"Left", &DesignLeft, &SetDesignLeft, std::int16_t{0})
+      .Property(u"Top", &DesignTop, &SetDesignTop, std::int16_t{0});
   // Collections lend their items' classes to form files (see Collections.h).
   RegisterClass<TCollection, TPersistent>(u"TCollection");
   RegisterClass<TCollectionItem, TPersistent>(u"TCollectionItem");

@@ -47,6 +47,8 @@ bool RegisterGrids() {
       .Event(u"OnTopLeftChanged", &TCustomDrawGrid::OnTopLeftChanged, &TCustomDrawGrid::SetOnTopLeftChanged)
       .Event(u"OnColumnMoved", &TCustomDrawGrid::OnColumnMoved, &TCustomDrawGrid::SetOnColumnMoved)
       .Event(u"OnRowMoved", &TCustomDrawGrid::OnRowMoved, &TCustomDrawGrid::SetOnRowMoved);
+  // The cells are the application's data, filled at run time: not stored.
+  RegisterClass<TStringGrid, TDrawGrid>(u"TStringGrid");
   return true;
 }
 
