@@ -57,12 +57,9 @@ void DrawKind(TCanvas& C, TBitBtnKind Kind, int X, std::optional<TColor> Dark) {
       C.Ellipse(X + 2, 2, X + 16, 16);
       Line(C, col(0x0000C0), 2, {at(5, 13), at(13, 5)});
       break;
-    case bkRetry:
-      C.Brush()->SetStyle(bsClear);
-      C.Pen()->SetColor(col(0x008000));
-      C.Pen()->SetWidth(2);
-      C.Arc(X + 3, 3, X + 15, 15, X + 15, 9, X + 9, 3);
-      Line(C, col(0x008000), 2, {at(9, 1), at(12, 4), at(8, 6)});
+    case bkRetry:  // a circle open at the top right, its arrow head there
+      Line(C, col(0x008000), 2, {at(11, 3), at(7, 3), at(4, 6), at(4, 11), at(7, 14), at(11, 14), at(14, 11), at(14, 7)});
+      Line(C, col(0x008000), 2, {at(11, 1), at(14, 4), at(11, 6)});
       break;
     case bkIgnore:
       Line(C, col(0x008080), 3, {at(9, 2), at(9, 11)});

@@ -13,6 +13,7 @@
 #include "platform/Forms.h"
 #include "platform/Grids.h"
 #include "platform/Menus.h"
+#include "platform/Streaming.h"
 #include "platform/hosts/headless/Headless.h"
 
 using namespace vcl;
