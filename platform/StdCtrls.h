@@ -126,6 +126,13 @@ class TCustomEdit : public TWinControl {
   void SetPasswordChar(Char Value);
   TEditCharCase CharCase() const { return FCharCase; }
   void SetCharCase(TEditCharCase Value);
+  // Shown in clGrayText while the edit is empty and has no focus.
+  const String& TextHint() const { return FTextHint; }
+  void SetTextHint(const String& Value);
+  // Typing takes only the digits 0 to 9 (other characters beep); text set
+  // by code or pasted is not checked.
+  bool NumbersOnly() const { return FNumbersOnly; }
+  void SetNumbersOnly(bool Value) { FNumbersOnly = Value; }
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
 
@@ -263,6 +270,8 @@ class TCustomEdit : public TWinControl {
   bool FModified = false;
   Char FPasswordChar = 0;
   TEditCharCase FCharCase = ecNormal;
+  String FTextHint;
+  bool FNumbersOnly = false;
   TBorderStyle FBorderStyle = bsSingle;
   bool FMultiLine = false;
   bool FWordWrap = false;

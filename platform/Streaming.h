@@ -457,6 +457,9 @@ struct TPropInfo {
   // A position among siblings (TabOrder): applied once the whole form is
   // built, smallest value first, so that every position can be reached.
   bool OrderIndex = false;
+  // Listed (and written) after every other property of the object, as the
+  // designer's place of a component that is not a control is.
+  bool Trailing = false;
   // pkObject: the nested object (never owned by the caller).
   std::function<TPersistent*(TPersistent&)> Object;
   std::optional<std::type_index> ObjectType;
@@ -819,6 +822,11 @@ class TClassRegistration {
     Last().OrderIndex = true;
     return *this;
   }
+  // Lists the last property after all others (see TPropInfo::Trailing).
+  TClassRegistration& Trailing() {
+    Last().Trailing = true;
+    return *this;
+  }
 
   // Lets `static const bool registered = RegisterClass<...>(...)...;` compile.
   operator bool() const { return true; }  // NOLINT(google-explicit-constructor)
@@ -931,7 +939,8 @@ const TClassInfo* FindClassInfo(const String& ClassName);
 const TClassInfo* ClassInfoOf(const TPersistent& Object);
 // The registered class names, sorted.
 std::vector<String> RegisteredClasses();
-// Every property of a class, inherited ones first, in registration order.
+// Every property of a class, inherited ones first, in registration order,
+// then the trailing ones (TPropInfo::Trailing) in the same order.
 std::vector<const TPropInfo*> RegisteredProperties(const TClassInfo& Class);
 std::vector<const TPropInfo*> RegisteredProperties(const String& ClassName);
 // The property of that name (case-insensitive, inherited included), or nullptr.

@@ -28,10 +28,12 @@ void RegisterComponentClasses() {
   RegisterClass<TComponent, TPersistent>(u"TComponent")
       .Property(u"Name", &TComponent::Name, &TComponent::SetName).Stored(false)
       .Property(u"Tag", &TComponent::Tag, &TComponent::SetTag, 0)
-      // The designer's place of a component that is not a control (controls
-      // register their own Left and Top).
+      // The designer's place of a component that is not a control, after
+      // its other values (controls register their own Left and Top).
       .Property(u"Left", &DesignLeft, &SetDesignLeft, std::int16_t{0})
-      .Property(u"Top", &DesignTop, &SetDesignTop, std::int16_t{0});
+      .Trailing()
+      .Property(u"Top", &DesignTop, &SetDesignTop, std::int16_t{0})
+      .Trailing();
   // Collections lend their items' classes to form files (see Collections.h).
   RegisterClass<TCollection, TPersistent>(u"TCollection");
   RegisterClass<TCollectionItem, TPersistent>(u"TCollectionItem");
@@ -66,6 +68,21 @@ void RegisterFont() {
   RegisterEnum<TFontPitch>({u"fpDefault", u"fpVariable", u"fpFixed"});
   RegisterEnum<TFontQuality>({u"fqDefault", u"fqDraft", u"fqProof", u"fqNonAntialiased",
                               u"fqAntialiased", u"fqClearType", u"fqClearTypeNatural"});
+  RegisterEnum<TPenStyle>({u"psSolid", u"psDash", u"psDot", u"psDashDot", u"psDashDotDot", u"psClear",
+                           u"psInsideFrame", u"psUserStyle", u"psAlternate"});
+  RegisterEnum<TPenMode>({u"pmBlack", u"pmWhite", u"pmNop", u"pmNot", u"pmCopy", u"pmNotCopy",
+                          u"pmMergePenNot", u"pmMaskPenNot", u"pmMergeNotPen", u"pmMaskNotPen",
+                          u"pmMerge", u"pmNotMerge", u"pmMask", u"pmNotMask", u"pmXor", u"pmNotXor"});
+  RegisterEnum<TBrushStyle>({u"bsSolid", u"bsClear", u"bsHorizontal", u"bsVertical", u"bsFDiagonal",
+                             u"bsBDiagonal", u"bsCross", u"bsDiagCross"});
+  RegisterClass<TPen, TPersistent>(u"TPen")
+      .Color(u"Color", &TPen::Color, &TPen::SetColor, clBlack)
+      .Property(u"Mode", &TPen::Mode, &TPen::SetMode, pmCopy)
+      .Property(u"Style", &TPen::Style, &TPen::SetStyle, psSolid)
+      .Property(u"Width", &TPen::Width, &TPen::SetWidth, 1);
+  RegisterClass<TBrush, TPersistent>(u"TBrush")
+      .Color(u"Color", &TBrush::Color, &TBrush::SetColor, clWhite)
+      .Property(u"Style", &TBrush::Style, &TBrush::SetStyle, bsSolid);
   RegisterClass<TFont, TPersistent>(u"TFont")
       .Named(u"Charset", &TFont::Charset, &TFont::SetCharset, DEFAULT_CHARSET, CharsetNames())
       .Color(u"Color", &TFont::Color, &TFont::SetColor)

@@ -257,6 +257,12 @@ void TCustomEdit::SetCharCase(TEditCharCase Value) {
   }
 }
 
+void TCustomEdit::SetTextHint(const String& Value) {
+  if (FTextHint == Value) return;
+  FTextHint = Value;
+  Invalidate();
+}
+
 void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
   if (Value != bsNone) Value = bsSingle;
   if (FBorderStyle == Value) return;
@@ -357,8 +363,10 @@ bool RegisterEdits() {
   RegisterClass<TEdit, TCustomEdit>(u"TEdit")
       .Property(u"AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true)
       .Property(u"AutoSize", &TCustomEdit::AutoSize, &TCustomEdit::SetAutoSize, true)
+      .Property(u"NumbersOnly", &TCustomEdit::NumbersOnly, &TCustomEdit::SetNumbersOnly, false)
       .Property(u"PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar,
-                Char(0));
+                Char(0))
+      .Property(u"TextHint", &TCustomEdit::TextHint, &TCustomEdit::SetTextHint);
   return true;
 }
 

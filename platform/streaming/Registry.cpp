@@ -180,6 +180,7 @@ std::vector<const TPropInfo*> RegisteredProperties(const TClassInfo& Class) {
       }
     }
   }
+  std::stable_partition(result.begin(), result.end(), [](const TPropInfo* p) { return !p->Trailing; });
   return result;
 }
 

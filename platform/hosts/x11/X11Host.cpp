@@ -308,6 +308,20 @@ bool TX11Host::BlockedByModal(const TFormWindow& W) const {
 
 void TX11Host::Popup(TPopupMenu& Menu, int X, int Y) { FPopups->RunMenu(Menu, X, Y); }
 
+// A main menu's entry (Alt and its letter, F10) drops its items down from
+// the entry's place along the top of the form's client area, where the
+// bar lays it out; the keys of the popup menu work in it.
+void TX11Host::DropDownMenu(TMainMenu& Menu, int Index) {
+  TCustomForm* form = Menu.Form();
+  if (form == nullptr || Index < 0 || Index >= Menu.Items()->Count()) return;
+  TPoint at = form->ClientToScreen({0, 0});
+  std::vector<TMenuBarEntry> layout = LayoutMenuBar(*form->Canvas(), Menu, form->ClientWidth());
+  for (const TMenuBarEntry& e : layout) {
+    if (e.Index == Index) at.X += e.Rect.Left;
+  }
+  FPopups->RunItems(Menu.Items()->Items(Index), paLeft, at.X, at.Y);
+}
+
 bool TX11Host::ExecuteColorDialog(TColorDialog& Dialog) { return RunColorDialog(Dialog); }
 
 void TX11Host::ShowDropDown(TWinControl& Popup, std::function<void()> Dismiss) {

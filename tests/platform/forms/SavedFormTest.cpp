@@ -274,7 +274,7 @@ TEST_F(SavedForm, LenientReadingReportsWhatItLeavesOut) {
   DesignTimePPI = 120
   object Edit1: TEdit
     Left = 8
-    TextHint = 'name'
+    Glowing = True
     Width = 90
     OnChange = NobodyHandlesThis
   end
@@ -296,7 +296,7 @@ end
     const char16_t* Property;
   } expected[] = {
       {u"DesignTimePPI", u"TMainForm", u"DesignTimePPI"},
-      {u"TextHint", u"TEdit", u"TextHint"},
+      {u"Glowing", u"TEdit", u"Glowing"},
       {u"OnChange", u"TEdit", u"OnChange"},
       {u"object Chart1", u"TFancyChart", u""},
       {u"ColCount", u"TStringGrid", u"ColCount"},
