@@ -137,6 +137,15 @@ class TOpenDialog : public TCommonDialog {
   TNotifyEvent FOnTypeChange;
 };
 
+// The file dialog made of the platform's own controls, shown modally: a
+// list of the folder's sub-folders ("../" goes up) and of the files the
+// chosen filter entry matches, a name field (controls named FileList,
+// FileNameEdit, FilterCombo, OkButton, CancelButton). Clicking a file
+// names it; double-clicking a folder enters it, a file accepts it; a
+// folder typed is entered. Sets FileName on acceptance; true then. Hosts
+// with a screen show it from TOpenDialog::Execute.
+bool RunFileDialogForm(TOpenDialog& Dialog);
+
 // The file dialog for saving: a name typed that does not exist is fine.
 class TSaveDialog : public TOpenDialog {
  public:

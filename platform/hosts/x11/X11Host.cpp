@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/Dialogs.h"
 #include "platform/hosts/x11/X11ColorDialog.h"
 #include "platform/hosts/x11/X11ErrorTrap.h"
 #include "platform/hosts/x11/X11Keys.h"
@@ -307,6 +308,9 @@ bool TX11Host::BlockedByModal(const TFormWindow& W) const {
 }
 
 void TX11Host::Popup(TPopupMenu& Menu, int X, int Y) { FPopups->RunMenu(Menu, X, Y); }
+
+// The file dialogs are forms of the platform's own controls.
+bool TX11Host::ExecuteFileDialog(TOpenDialog& Dialog) { return RunFileDialogForm(Dialog); }
 
 // A main menu's entry (Alt and its letter, F10) drops its items down from
 // the entry's place along the top of the form's client area, where the

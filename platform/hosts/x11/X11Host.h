@@ -188,6 +188,7 @@ class TX11Host final : public THost {
   int RunModal(TCustomForm& Form) override;
   void Popup(TPopupMenu& Menu, int X, int Y) override;
   void DropDownMenu(TMainMenu& Menu, int Index) override;
+  bool ExecuteFileDialog(TOpenDialog& Dialog) override;
   bool ExecuteColorDialog(TColorDialog& Dialog) override;
   void ShowDropDown(TWinControl& Popup, std::function<void()> Dismiss) override;
   void HideDropDown(TWinControl& Popup) override;

@@ -325,6 +325,37 @@ TEST_F(X11PopupTest, ColorDialogSwatchesByKeyboardAndCancel) {
   EXPECT_EQ(dialog.Color(), RGB(255, 128, 0));
 }
 
+// ---------------------------------------------------------------- the file dialogs
+
+TForm* FileForm(const String& Caption) {
+  TCustomForm* f = vcl::Screen.ActiveForm();
+  return f != nullptr && f->Caption() == Caption && x11::IsOnScreen(*f) ? static_cast<TForm*>(f) : nullptr;
+}
+
+// The dialog is a window of its own: a typed name and Enter accept it,
+// Escape cancels it.
+TEST_F(X11PopupTest, FileDialogTakesATypedName) {
+  TOpenDialog open(nullptr);
+  open.SetInitialDir(u"/");
+  TScript accept({[&] { return FileForm(u"Open") != nullptr; },
+                  [&] {
+                    User().Type(U"etc");
+                    return true;
+                  },
+                  Keys({XK_Return}), [&] {
+                    User().Type(U"hostname");
+                    return true;
+                  },
+                  Keys({XK_Return})});
+  ASSERT_TRUE(open.Execute());
+  EXPECT_EQ(open.FileName(), u"/etc/hostname");
+  TSaveDialog save(nullptr);
+  save.SetFileName(u"/tmp/kept");
+  TScript cancel({[&] { return FileForm(u"Save As") != nullptr; }, Keys({XK_Escape})});
+  EXPECT_FALSE(save.Execute());
+  EXPECT_EQ(save.FileName(), u"/tmp/kept");
+}
+
 }  // namespace
 
 #endif  // VYR_HAVE_X11
