@@ -5,17 +5,28 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 10
 
-.PHONY: all deps build demo test unit asan fuzz-build fuzz-smoke fuzz bench install-check format clean
+.PHONY: all deps build strict demo test unit release-check asan fuzz-build fuzz-smoke fuzz bench \
+        install-check format clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
+# Builds for use (demo, install-check, bench) keep warnings as warnings;
+# the project's own checks (test, unit, asan, release-check, .ci/run) make
+# them errors.
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS)
 
 build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The build with warnings as errors (the build folder is reconfigured only
+# when it was made without them).
+strict: deps
+	@grep -qx 'VYR_WERROR:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null && [ -f $(BUILD)/build.ninja ] || \
+	  cmake -S . -B $(BUILD) -G Ninja -DVYR_WERROR=ON $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The main job: the showcase, in a window when a display is available,
@@ -23,18 +34,28 @@ build: deps $(BUILD)/build.ninja
 demo: build
 	@scripts/demo.sh $(BUILD)
 
-# Every test: the unit and pixel tests, the install check and the fuzz smoke runs.
-test: build
+# Every test: the unit and pixel tests, the install check, the Release
+# configuration's compile and the fuzz smoke runs.
+test: strict
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure --timeout 600
 	@scripts/install-check.sh $(BUILD)
+	@$(MAKE) --no-print-directory release-check
 	@$(MAKE) --no-print-directory fuzz-smoke
 
-unit: build
+unit: strict
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure --timeout 600
+
+# The libraries and tools compiled as a Release build (-O3), warnings as
+# errors, so optimiser-only warnings cannot creep in.
+release-check: deps
+	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVYR_WERROR=ON \
+	  -DVYR_BUILD_TESTS=OFF $(CMAKE_ARGS)
+	cmake --build build-release -j $(JOBS)
 
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps
-	cmake -S . -B build-asan -G Ninja -DVYR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_ARGS)
+	cmake -S . -B build-asan -G Ninja -DVYR_SANITIZE=ON -DVYR_WERROR=ON -DCMAKE_BUILD_TYPE=Debug \
+	  $(CMAKE_ARGS)
 	cmake --build build-asan -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan -j $(JOBS) --output-on-failure --timeout 1200
@@ -65,4 +86,4 @@ format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz build-bench
+	rm -rf $(BUILD) build-asan build-fuzz build-bench build-release

@@ -117,16 +117,9 @@ BENCHMARK(GradientPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(NumLabRepaint);
 
 void PrintGoals(const std::map<std::string, double>& t) {
-  auto at = [&](const char* name) {
-    auto it = t.find(name);
-    return it == t.end() ? -1.0 : it->second;
-  };
+  auto at = [&](const char* name) { return TimeOf(t, name); };
   auto line = [](const char* what, double value, const char* unit, const char* goal, bool met) {
-    if (value < 0) {
-      std::printf("%-40s %10s\n", what, "not run");
-      return;
-    }
-    std::printf("%-40s %10.2f %-3s goal %-8s %s\n", what, value, unit, goal, met ? "met" : "MISSED");
+    PrintGoalLine(40, what, value, unit, goal, met);
   };
   std::printf("\nCPU time per operation:\n");
   const double seg = at("SevenSegCaption") / 1000, scroll = at("RasterScrollStep") / 1000;
@@ -145,10 +138,5 @@ void PrintGoals(const std::map<std::string, double>& t) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  TimesReporter collector;
-  benchmark::RunSpecifiedBenchmarks(&collector);
-  PrintGoals(collector.CpuTimes());
-  benchmark::Shutdown();
-  return 0;
+  return RunAndPrint(argc, argv, PrintGoals);
 }

@@ -102,12 +102,6 @@ void PrintTable(const std::map<std::string, double>& T) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
   Register();
-  TimesReporter collector;
-  benchmark::RunSpecifiedBenchmarks(&collector);
-  PrintTable(collector.CpuTimes());
-  std::fflush(stdout);
-  benchmark::Shutdown();
-  return 0;
+  return RunAndPrint(argc, argv, PrintTable);
 }

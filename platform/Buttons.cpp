@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/Streaming.h"
+#include "platform/Guards.h"
 #include "platform/Look.h"
+#include "platform/Streaming.h"
 
 namespace vcl {
 
@@ -125,15 +126,19 @@ void TSpeedButton::SetTransparent(bool Value) {
 
 void TSpeedButton::UpdateExclusive() {
   if (FGroupIndex == 0 || Parent() == nullptr) return;
-  TMessage m{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(this), 0};
+  // The sender goes out as a TControl, the type every receiver reads it as.
+  TMessage m{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex),
+             reinterpret_cast<LPARAM>(static_cast<TControl*>(this)), 0};
   Parent()->Broadcast(m);
 }
 
 // A sibling of the same group went down (or changed its AllowAllUp): this
-// one comes up and takes over the group's AllowAllUp.
+// one comes up and takes over the group's AllowAllUp. Other kinds of
+// controls that group their siblings send the same notice; only speed
+// buttons count here.
 void TSpeedButton::CMButtonPressed(TMessage& Message) {
   if (Message.WParam != static_cast<WPARAM>(FGroupIndex) || FGroupIndex == 0) return;
-  auto* sender = reinterpret_cast<TSpeedButton*>(Message.LParam);
+  auto* sender = dynamic_cast<TSpeedButton*>(reinterpret_cast<TControl*>(Message.LParam));
   if (sender == nullptr || sender == this) return;
   if (sender->Down() && FDown) {
     FDown = false;
@@ -227,9 +232,7 @@ void TSpeedButton::Loaded() {
 void TSpeedButton::PaintFace(TCanvas& C, bool Pressed) {
   look::TButtonFace face = Pressed ? look::bfDown : Enabled() ? look::bfUp : look::bfDisabled;
   if (FFlat) {
-    face = Pressed                         ? look::bfFlatDown
-           : FMouseInControl && Enabled() ? look::bfHot
-                                          : look::bfFlat;
+    face = Pressed ? look::bfFlatDown : FMouseInControl && Enabled() ? look::bfHot : look::bfFlat;
   }
   bool showFace = !FFlat || !FTransparent || Pressed || FMouseInControl;
   look::DrawButtonFace(C, ClientRect(), face, {}, showFace ? Color() : clNone);
@@ -273,14 +276,15 @@ void TSpeedButton::PaintContent(TCanvas& C, const TRect& Area, bool Pressed) {
 
 void TSpeedButton::Paint() {
   TCanvas& C = *Canvas();
-  if (!Enabled()) FState = bsDisabled;
-  else if (FState == bsDisabled) FState = FDown ? bsExclusive : bsUp;
+  if (!Enabled())
+    FState = bsDisabled;
+  else if (FState == bsDisabled)
+    FState = FDown ? bsExclusive : bsUp;
   bool pressed = FState == bsDown || FState == bsExclusive;
   PaintFace(C, pressed);
   TRect area = look::ButtonInnerRect(ClientRect());
-  TRect saved = C.IntersectClip(area);
+  TCanvasClipGuard clip(C, area);
   PaintContent(C, area, pressed);
-  C.SetDeviceClip(saved);
 }
 
 // ---------------------------------------------------------------- form files

@@ -5,7 +5,7 @@
 //   ├─ TDateTimePicker   a date or a time edited field by field
 //   ├─ TMonthCalendar    one month of days to pick from (the picker's drop-down)
 //   ├─ TCustomTreeView   TTreeView: TTreeNodes of TTreeNode, lines, buttons,
-//   │                     images, label editing
+//   │                     images, label editing, scroll bars
 //   ├─ TPageControl      pages (TTabSheet) under a row of tabs
 //   ├─ TStatusBar        panels (TStatusPanels of TStatusPanel) along the bottom
 //   └─ TTrackBar         a thumb on a channel with tick marks
@@ -22,6 +22,7 @@
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
 #include "platform/ImgList.h"
+#include "platform/ScrollBar.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
@@ -405,10 +406,16 @@ class TTreeNode : public TPersistent {
   void* FData = nullptr;
   int FImageIndex = -1;
   int FSelectedIndex = -1;
+  // The next sibling of the node or of its nearest parent that has one.
+  TTreeNode* NextAfterBranch() const;
+
   bool FExpanded = false;
   bool FHasChildren = false;
+  int FIndex = 0;           // position among the siblings, kept by TTreeNodes
   int FAbsoluteIndex = -1;  // kept by TTreeNodes' depth-first list
-  int FRow = -1;            // kept by the view's list of shown rows
+  int FRow = -1;            // kept by the view's list of shown rows (checked there)
+  mutable int FTextWidth = 0;        // the text's width as the view measured it
+  mutable unsigned FWidthStamp = 0;  // the view's measure stamp of FTextWidth (0: none)
 };
 
 // The nodes of a tree view. Add, AddFirst and Insert place a node among the
@@ -452,6 +459,8 @@ class TTreeNodes : public TPersistent {
   friend class TTreeNode;
   friend class TCustomTreeView;
   std::vector<std::unique_ptr<TTreeNode>>& SiblingList(TTreeNode* Parent);
+  // Gives the nodes of a sibling list their positions from index From on.
+  static void Renumber(std::vector<std::unique_ptr<TTreeNode>>& List, std::size_t From = 0);
   TTreeNode* AddNode(TTreeNode* Relative, const String& S, void* Ptr, TNodeAttachMode Mode);
   void Attach(std::unique_ptr<TTreeNode> Node, TTreeNode* Relative, TNodeAttachMode Mode);
   std::unique_ptr<TTreeNode> Detach(TTreeNode* Node);
@@ -480,6 +489,19 @@ class TTreeNodes : public TPersistent {
 // it); a double click expands or collapses; a press on the label of the
 // node already selected starts editing after the double-click time (unless
 // a double click comes first); the wheel scrolls.
+//
+// Scrolling: a vertical bar shows while the shown rows do not all fit (a
+// line is a row, a page the whole rows that fit, the position the top
+// row), a horizontal bar while the widest row is wider than the room left
+// (in pixels: a page is the rows' width, the position ScrollX). Each bar
+// takes its room from the rows, so one may bring the other. A press on a
+// bar only scrolls: it never selects, expands or starts editing. TopItem
+// stays the node it is while rows come and go around it (when it is
+// hidden by a collapse its shown parent takes its place, when it is
+// deleted the row that follows), always within the last page. A branch
+// opened by the user (button, double click, keys) scrolls up as far as it
+// fits with its node still shown. Selecting a node scrolls it into view,
+// its label too where the width allows.
 //
 // Selecting (by the user or by code) asks OnChanging, then fires OnChange.
 // When the selected node is deleted the selection moves to its next
@@ -553,11 +575,16 @@ class TCustomTreeView : public TWinControl {
   // The shown nodes, top to bottom (every parent expanded).
   int RowCount() const;
   TTreeNode* RowNode(int Row) const;
-  // The area rows are drawn in (inside the border).
+  // The area rows are drawn in: inside the border, less the bars shown.
   TRect RowsArea() const;
-  // The first pixel column shown (horizontal scrolling).
-  int ScrollX() const { return FScrollX; }
+  // The first pixel column shown (horizontal scrolling), within 0 and the
+  // widest row's excess over the rows' width.
+  int ScrollX() const;
   void SetScrollX(int Value);
+  // The width of the widest shown row from the left edge, before scrolling.
+  int RowsWidth() const;
+  // The bars, brought up to date with the rows.
+  const TWindowScrollBars& WindowScrollBars();
   // X of the centre of the button column of a level, before scrolling.
   int ButtonCenterX(int Level) const;
   // X where the image (or, without images, the text) of a level begins.
@@ -612,6 +639,9 @@ class TCustomTreeView : public TWinControl {
   void WMChar(TWMKey& Message) override;
   void WMLButtonDown(TWMMouse& Message) override;
   void WMLButtonDblClk(TWMMouse& Message) override;
+  void WMMouseMove(TWMMouse& Message) override;
+  void WMLButtonUp(TWMMouse& Message) override;
+  void WMCancelMode(TMessage& Message) override;
   void WMSetFocus(TMessage& Message) override;
   void WMKillFocus(TMessage& Message) override;
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
@@ -623,6 +653,10 @@ class TCustomTreeView : public TWinControl {
   friend class TTreeNode;
   friend class TTreeNodes;
   friend class TTreeEdit;
+  struct TBarsNeeded {
+    bool Horz = false;
+    bool Vert = false;
+  };
 
   // ---- model hooks (TreeView.cpp)
   void NodesChanged();
@@ -638,10 +672,28 @@ class TCustomTreeView : public TWinControl {
   void SortChildren(TTreeNode* Parent, const TTVCompare& Compare, std::intptr_t Data, bool Recurse);
   void SortedInsert(TTreeNode* Node);
   // ---- rows (TreeLayout.cpp)
+  // The shown rows, their widest extent, and the top row and ScrollX
+  // brought back within range: one walk over the shown nodes after a
+  // change, nothing while the rows stay as they are.
   void BuildRows() const;
-  void ClampTop();
+  // The row of a shown node, -1 for a hidden one.
+  int RowOf(const TTreeNode* Node) const;
+  // The extent of a node's row from the left edge, before scrolling.
+  int RowExtent(const TTreeNode* Node, int Level) const;
+  int NodeTextWidth(const TTreeNode* Node) const;
+  // Inside the border, with and without the bars the rows need.
+  TRect InsideBorder() const;
+  TBarsNeeded BarsNeeded() const;
+  int MaxTopRow() const;
+  int MaxScrollX() const;
+  // Top row and ScrollX within their ranges (TopItem follows the top row).
+  void ClampScroll() const;
+  void SetTopRow(int Row);
   void ScrollIntoView(TTreeNode* Node);
-  int TextWidth(const String& Text) const;
+  // After the user opened Node: its branch shown as far as it fits.
+  void ShowBranch(TTreeNode* Node);
+  void SyncBars();
+  TCanvas& Measure() const;
   TRect LabelRect(const TTreeNode* Node, int Row) const;
   TRect ButtonRect(const TTreeNode* Node, int Row) const;
   int ImageWidth() const;
@@ -652,6 +704,9 @@ class TCustomTreeView : public TWinControl {
   void PaintLabel(TCanvas& C, TTreeNode* Node, int Row);
   // ---- input (TreeInput.cpp)
   bool NavigationKey(std::uint16_t Key, TShiftState Shift);
+  // Opens or closes a node as the user does (an opened branch shows).
+  void UserExpand(TTreeNode* Node, bool Recurse);
+  void UserToggle(TTreeNode* Node);
   void SearchNode(Char Ch);
   void ArmSlowClick();
   void CancelSlowClick();
@@ -675,10 +730,18 @@ class TCustomTreeView : public TWinControl {
   bool FAutoExpand = false;
   TSortType FSortType = stNone;
   TBorderStyle FBorderStyle = bsSingle;
-  int FTopRow = 0;
-  int FScrollX = 0;
+  // The top row is kept as a node: FTopRow is its row once the rows are
+  // built (BuildRows resolves it).
+  mutable TTreeNode* FTopNode = nullptr;
+  mutable int FTopRow = 0;
+  mutable int FScrollX = 0;
   mutable std::vector<TTreeNode*> FRows;
+  mutable int FRowsWidth = 0;  // the widest row's extent
   mutable bool FRowsValid = true;
+  mutable int FTextHeight = 0;  // of the font, 0 until measured
+  unsigned FMeasureStamp = 1;   // changes with the font: text widths measured before are stale
+  mutable unsigned FMeasureFontStamp = 0;  // the stamp FMeasure's font was taken at
+  TWindowScrollBars FBars{this};
   bool FPaintPending = false;
   bool FDestroying = false;
   TTreeNode* FEditNode = nullptr;

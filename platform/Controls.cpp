@@ -313,6 +313,18 @@ void TControl::InvalidateArea() {
 
 void TControl::Invalidate() { InvalidateArea(); }
 
+void TControl::InvalidateRect(const TRect& R) {
+  if (!IsVisibleOnParents()) return;
+  TWinControl* top = TopLevelWindow();
+  if (top == nullptr || !top->HandleAllocated()) return;
+  TRect part = Rect(0, 0, FWidth, FHeight).Intersect(R);
+  if (part.IsEmpty()) return;
+  const TRect window = WindowRect();
+  part.Offset(window.Left, window.Top);
+  TRect& dirty = ControlAccess::Dirty(top);
+  dirty = detail::UnionRect(dirty, part.Intersect(detail::VisibleWindowRect(this)));
+}
+
 void TControl::Update() {
   TWinControl* top = TopLevelWindow();
   if (top != nullptr && top->HandleAllocated() && !ControlAccess::Painting(top)) {

@@ -380,6 +380,9 @@ class TControl : public TComponent {
   // ---- painting
   // Marks the control's area for painting at the next message processing.
   virtual void Invalidate();
+  // Marks only R (control coordinates, clipped to the control) for painting,
+  // for controls that know which part of them changed.
+  void InvalidateRect(const TRect& R);
   // Paints the pending areas of the control's window now.
   virtual void Update();
   // Paints the control at once.

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/Look.h"
+#include "platform/Streaming.h"
 #include "platform/hosts/Host.h"
 
 namespace vcl {
@@ -199,5 +200,26 @@ int MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, i
 }
 
 void ShowMessage(const String& Msg) { MessageDlg(Msg, mtCustom, {mbOK}, 0); }
+
+// ---------------------------------------------------------------- form files
+
+namespace {
+
+// The color dialog is placed on forms like any component, so that controls
+// can refer to it by name (a color button's ColorDialog).
+bool RegisterDialogs() {
+  RegisterEnum<TColorDialogOption>(
+      {u"cdFullOpen", u"cdPreventFullOpen", u"cdShowHelp", u"cdSolidColor", u"cdAnyColor"});
+  RegisterClass<TCommonDialog, TComponent>(u"TCommonDialog").Event(u"OnShow").Event(u"OnClose");
+  RegisterClass<TColorDialog, TCommonDialog>(u"TColorDialog")
+      .Color(u"Color", &TColorDialog::Color, &TColorDialog::SetColor, clBlack)
+      .Property(u"Options", &TColorDialog::Options, &TColorDialog::SetOptions,
+                TColorDialogOptions{});
+  return true;
+}
+
+const bool registered = RegisterDialogs();
+
+}  // namespace
 
 }  // namespace vcl

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Guards.h"
 #include "platform/Menus.h"
 #include "platform/controls/Internal.h"
 #include "platform/hosts/Host.h"
@@ -241,16 +242,14 @@ int TCustomForm::ShowModal() {
   FFormState << fsModal;
   ModalScope modal(this);
   int result = mrCancel;
-  try {
+  {
+    TScopeGuard leave([this] {
+      FFormState >> fsModal;
+      if (Visible()) Hide();
+    });
     Show();
     result = Host().RunModal(*this);
-  } catch (...) {
-    FFormState >> fsModal;
-    if (Visible()) Hide();
-    throw;
   }
-  FFormState >> fsModal;
-  if (Visible()) Hide();
   FModalResult = result;
   return result;
 }

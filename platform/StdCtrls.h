@@ -4,7 +4,7 @@
 //   TWinControl
 //   ├─ TCustomEdit      single-line text editing (TEdit); TCustomMemo adds lines (TMemo)
 //   ├─ TButtonControl   TButton, TCheckBox
-//   ├─ TCustomComboBox  TComboBox (the drop-down list is a popup shown by the host)
+//   ├─ TCustomComboBox  TComboBox (its TComboListBox drops down in a window shown by the host)
 //   └─ TCustomListBox   TListBox
 //   TGraphicControl
 //   └─ TCustomLabel     TLabel
@@ -434,24 +434,35 @@ using TDrawItemEvent =
     std::function<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
 
 class TComboEdit;
+class TComboListBox;
 
 // A combo box: an edit field (csDropDown) or a shown item (the list and
-// owner-drawn styles) with a button that drops down the list of Items. The
-// list is a popup shown by the host (a menu of the items; owner-drawn items
-// carry their drawing as the menu item's picture); picking an item selects
-// it.
+// owner-drawn styles) with a button that drops down the list of Items: a
+// TComboListBox of DropDownCount rows in a window of its own that the host
+// shows below the combo box (see TComboListBox). Picking an item from it
+// selects the item.
 //
-// A selection by the user (from the list, Up/Down/Home/End/PageUp/PageDown,
-// or a typed first letter in the list styles) sets ItemIndex and Text, then
-// calls Click (OnClick) and Select (OnSelect, or Change when OnSelect is
-// unassigned). Typing in the edit field calls Change (OnChange). Setting
-// ItemIndex or Text by code fires nothing. F4 and Alt+Down drop the list
-// down (DropDown fires OnDropDown first, CloseUp OnCloseUp afterwards).
+// A selection by the user (picked from the list, Up/Down/Home/End/PageUp/
+// PageDown while the list is closed, or a typed first letter in the list
+// styles) sets ItemIndex and Text, then calls Click (OnClick) and Select
+// (OnSelect, or Change when OnSelect is unassigned); picking the item
+// already selected fires neither. Typing in the edit field calls Change
+// (OnChange). Setting ItemIndex or Text by code fires nothing.
+//
+// The list: a press on the button (anywhere in the list styles), F4 or
+// Alt+Down drops it down (DropDown fires OnDropDown first); the same again,
+// Escape, a press outside it or the focus leaving close it (CloseUp fires
+// OnCloseUp). While it is down the combo box keeps the focus and its keys
+// steer the list: Up/Down/PageUp/PageDown/Home/End move the highlight
+// (scrolling the list), a typed first letter goes to the next item with
+// it, Enter (or F4, Alt+Up/Down) picks the highlighted item and closes,
+// Escape closes without a choice; the wheel scrolls the list.
 //
 // Owner-drawn styles draw the shown item and the list items through
 // DrawItem (OnDrawItem, or the item's text) on Canvas, whose brush and font
 // are prepared with the control's colors (highlight colors for a selected
-// item); the shown item is drawn with odComboBoxEdit in its state.
+// item); the shown item is drawn with odComboBoxEdit in its state, the
+// list's items on the list's window in the list's coordinates.
 class TCustomComboBox : public TWinControl {
  public:
   explicit TCustomComboBox(TComponent* AOwner);
@@ -465,8 +476,9 @@ class TCustomComboBox : public TWinControl {
   void SetText(const String& Value) override;
   TComboBoxStyle Style() const { return FStyle; }
   void SetStyle(TComboBoxStyle Value);
+  // Rows of the dropped-down list (at least 1).
   int DropDownCount() const { return FDropDownCount; }
-  void SetDropDownCount(int Value) { FDropDownCount = Value; }
+  void SetDropDownCount(int Value);
   // Height of an item; owner-drawn styles also take ItemHeight + 6 as the
   // control's height.
   int ItemHeight() const { return FItemHeight; }
@@ -476,9 +488,10 @@ class TCustomComboBox : public TWinControl {
   int MaxLength() const;
   void SetMaxLength(int Value);
   bool DroppedDown() const { return FDroppedDown; }
-  // True shows the list (as F4 does); false has no effect, as the list
-  // closes when a choice is made.
+  // True drops the list down (as F4 does), false closes it without a choice.
   void SetDroppedDown(bool Value);
+  // The list while it is dropped down, nullptr otherwise.
+  TComboListBox* DropDownList() const { return FDroppedDown ? FList.get() : nullptr; }
   TCanvas* Canvas();
 
   void AddItem(const String& Item, TObject* AObject);
@@ -514,10 +527,14 @@ class TCustomComboBox : public TWinControl {
   virtual void CloseUp();
   virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
   virtual void Paint();
-  // Selects an item as the user does: ItemIndex, Text, Click, Select.
+  // Selects an item as the user does: ItemIndex, Text, Click, Select
+  // (nothing when it is selected already).
   void SelectItemByUser(int Index);
-  // Drops the list down and selects what is picked from it.
+  // Drops the list down, with the selected item highlighted.
   void ShowList();
+  // Closes the list; with Pick its highlighted item is selected (as the
+  // user selects) before CloseUp.
+  void CloseList(bool Pick);
   bool OwnerDrawn() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
 
   void PaintWindow(TCanvas* DC) override;
@@ -528,13 +545,19 @@ class TCustomComboBox : public TWinControl {
   void WMSetFocus(TMessage& Message) override;
   void WMKillFocus(TMessage& Message) override;
   void DoEnter() override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
   void CMEnabledChanged(TMessage& Message) override;
   void CMFontChanged(TMessage& Message) override;
   void SizeChanged(int DeltaWidth, int DeltaHeight) override;
 
  private:
   friend class TComboEdit;
+  friend class TComboListBox;
   bool ListKey(std::uint16_t Key, TShiftState Shift);
+  // The keys of the dropped-down list; true when used.
+  bool DroppedKey(std::uint16_t Key, bool Alt);
+  // The list below the combo box (above it when the screen ends first).
+  void PlaceList();
   void SearchItem(Char Ch);
   void EditTextChanged();
   void ItemsChanged();
@@ -542,10 +565,12 @@ class TCustomComboBox : public TWinControl {
   void PaintButton(TCanvas& C);
   void PaintShownItem(TCanvas& C);
   void PrepareItemCanvas(TCanvas& C, TOwnerDrawState State);
-  std::unique_ptr<TBitmap> RenderItem(int Index, int Width);
+  // The next item after From (wrapping around) whose text starts with Ch, or -1.
+  int NextItemStarting(Char Ch, int From) const;
 
   std::unique_ptr<TStringList> FItems;
   std::unique_ptr<TComboEdit> FEdit;
+  std::unique_ptr<TComboListBox> FList;  // made on the first drop-down
   TCanvas FCanvas;
   int FItemIndex = -1;
   TComboBoxStyle FStyle = csDropDown;
@@ -561,6 +586,81 @@ class TCustomComboBox : public TWinControl {
 class TComboBox : public TCustomComboBox {
  public:
   explicit TComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {}
+};
+
+// The dropped-down list of a combo box: a window without parent, as wide
+// as the combo box, placed in screen coordinates and shown by the host
+// above every window (on the headless host it stays an in-memory window
+// that input can be sent to: headless::ShownDropDown finds it).
+//
+//   ┌──────────────────┬─┐
+//   │ item             │▲│  DropDownCount rows (fewer when there are
+//   │▓highlighted item▓│ │  fewer items, one at least) of ItemHeight
+//   │ item             │▼│  inside a one-pixel frame, the vertical bar
+//   └──────────────────┴─┘  when the items do not all show
+//
+// The highlighted item starts as the combo box's selected one; the mouse
+// moving over an item highlights it, the combo box's keys move it (and
+// scroll it into view). A press and release on an item picks it: the combo
+// box selects it and the list closes. The bar and the wheel scroll without
+// picking. Items are drawn in the combo box's colors (the highlighted one
+// in the highlight colors), owner-drawn ones through the combo box's
+// DrawItem with odSelected and odFocused for the highlighted item.
+class TComboListBox : public TCustomControl {
+ public:
+  explicit TComboListBox(TCustomComboBox* Combo);
+  ~TComboListBox() override;
+
+  TCustomComboBox* Combo() const { return FCombo; }
+  int Count() const;
+  // The highlighted item (-1: none); setting it scrolls it into view.
+  int ItemIndex() const { return FItemIndex; }
+  void SetItemIndex(int Value);
+  // The first item shown, limited so that the last page shows whole.
+  int TopIndex() const { return FTopIndex; }
+  void SetTopIndex(int Value);
+  // The combo box's ItemHeight for owner-drawn styles, else the font's
+  // text height with a pixel above and below.
+  int ItemHeight() const;
+  // The rows the list is made for.
+  int RowCount() const;
+  // The row of an item in client coordinates (empty when it is not shown).
+  TRect ItemRect(int Index);
+  // The item under a client point, -1 off the items (on the bar, the frame).
+  int ItemAtPos(TPoint P);
+  // Moves the highlight as Up, Down, PageUp, PageDown, Home and End do;
+  // false for other keys.
+  bool MoveHighlight(std::uint16_t Key);
+  // The bars, brought up to date with the items.
+  const TWindowScrollBars& WindowScrollBars();
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+  void WMLButtonDblClk(TWMMouse& Message) override;
+  void WMCancelMode(TMessage& Message) override;
+
+ private:
+  friend class TCustomComboBox;
+  // Items and highlight changed under the list: both kept within range.
+  void ItemsChanged();
+  // Ends a held press on the list or its bar as if it had not happened.
+  void CancelPress();
+  // Whole rows that fit the list's height.
+  int VisibleRows() const;
+  TRect ListArea() const;
+  void SyncBars();
+  void PaintItem(TCanvas& C, int Index, const TRect& R);
+
+  TCustomComboBox* FCombo;
+  int FItemIndex = -1;
+  int FTopIndex = 0;
+  bool FPressed = false;  // a press on the items is held
+  TWindowScrollBars FBars{this};
+  mutable TCanvas FMeasure;
 };
 
 

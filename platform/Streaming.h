@@ -937,6 +937,11 @@ const TClassInfo* FindClassInfo(const String& ClassName);
 // The registered class of an object: its own, else the most derived
 // registered class it belongs to; nullptr when there is none.
 const TClassInfo* ClassInfoOf(const TPersistent& Object);
+// True when Object is of Dest's own class or of a class derived from it, as
+// far as the registry knows the classes: the test of an AssignTo that hands
+// itself to Dest->Assign only where that Assign takes it (an ancestor's
+// Assign would hand it straight back).
+bool IsInstanceOfClassOf(const TPersistent& Object, const TPersistent& Dest);
 // The registered class names, sorted.
 std::vector<String> RegisteredClasses();
 // Every property of a class, inherited ones first, in registration order,

@@ -182,6 +182,25 @@ std::u16string_view TStringArray::StringView(int ACol, int ARow) const {
   return FColumns[static_cast<std::size_t>(ACol)]->View(static_cast<std::size_t>(Physical(ARow)));
 }
 
+void TStringArray::StringViews(int ACol, int FirstRow, int Count, std::u16string_view* Out) const {
+  // Rows inside the table form one run [inFirst, inLast]; the rest is empty.
+  const int inFirst = std::max(FirstRow, 0), inLast = std::min(FirstRow + Count - 1, FNrRows);
+  if (!ValidCol(ACol) || inFirst > inLast) {
+    std::fill_n(Out, std::max(Count, 0), std::u16string_view());
+    return;
+  }
+  std::fill_n(Out, inFirst - FirstRow, std::u16string_view());
+  const Column& col = *FColumns[static_cast<std::size_t>(ACol)];
+  const Column::Cell* cells = col.Cells.data();
+  const char16_t* text = col.Text.data();
+  const std::int32_t* order = FOrder.data();
+  for (int row = inFirst; row <= inLast; ++row) {
+    const Column::Cell& c = cells[order[row]];
+    Out[row - FirstRow] = std::u16string_view(text + c.Off, c.Len);
+  }
+  std::fill_n(Out + (inLast - FirstRow + 1), FirstRow + Count - 1 - inLast, std::u16string_view());
+}
+
 void TStringArray::SetString(int ACol, int ARow, std::u16string_view Value) {
   if (!ValidCol(ACol) || !ValidRow(ARow)) return;
   // Copied first: Value may point into this very column's arena.

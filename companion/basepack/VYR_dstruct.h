@@ -82,6 +82,10 @@ class TStringArray : public vcl::TComponent {
   vcl::String GetString(int ACol, int ARow) const;
   // The same without a copy; valid until the table next changes.
   std::u16string_view StringView(int ACol, int ARow) const;
+  // The views of Count cells of column ACol from row FirstRow down, into
+  // Out (empty outside the table): one call for a block of cells, for
+  // exports that walk the whole table.
+  void StringViews(int ACol, int FirstRow, int Count, std::u16string_view* Out) const;
   // Stores a text (cut to 255 code units); ignored outside the table.
   void SetString(int ACol, int ARow, std::u16string_view Value);
 

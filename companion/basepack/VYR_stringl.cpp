@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "companion/basepack/VYR_vyrbase.h"
+#include "platform/Guards.h"
 
 namespace vyr {
 
@@ -106,10 +107,9 @@ int Tokenize(const vcl::String& Text, const vcl::String& Delimiters, vcl::TStrin
   if (Items == nullptr) return 0;
   std::vector<vcl::String> items;
   Tokenize(Text, Delimiters, items);
-  Items->BeginUpdate();
+  vcl::TUpdateGuard batch(*Items);
   Items->Clear();
   for (const auto& item : items) Items->Add(item);
-  Items->EndUpdate();
   return static_cast<int>(items.size());
 }
 

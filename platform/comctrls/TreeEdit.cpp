@@ -39,12 +39,12 @@ bool TCustomTreeView::StartEdit(TTreeNode* Node) {
 // The field covers the label with room to type, within the rows area.
 void TCustomTreeView::PlaceEditor() {
   if (FEdit == nullptr || FEditNode == nullptr) return;
-  BuildRows();
-  if (FEditNode->FRow < 0) {
+  int row = RowOf(FEditNode);
+  if (row < 0) {
     FEdit->SetBounds(0, 0, 0, 0);
     return;
   }
-  TRect label = LabelRect(FEditNode, FEditNode->FRow);
+  TRect label = LabelRect(FEditNode, row);
   TRect area = RowsArea();
   int width = std::max(label.Width() + 24, 60);
   int left = std::max(area.Left, label.Left - 1);

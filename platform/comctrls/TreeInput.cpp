@@ -34,7 +34,7 @@ bool TCustomTreeView::NavigationKey(std::uint16_t Key, TShiftState Shift) {
     SelectNode(RowNode(0), true);
     return true;
   }
-  BuildRows();
+  int row = RowOf(sel);
   int page = std::max(1, VisibleCount() - 1);
   TTreeNode* target = nullptr;
   switch (Key) {
@@ -42,19 +42,19 @@ bool TCustomTreeView::NavigationKey(std::uint16_t Key, TShiftState Shift) {
     case VK_DOWN: target = sel->GetNextVisible(); break;
     case VK_HOME: target = RowNode(0); break;
     case VK_END: target = RowNode(RowCount() - 1); break;
-    case VK_PRIOR: target = RowNode(std::max(0, sel->FRow - page)); break;
-    case VK_NEXT: target = RowNode(std::min(RowCount() - 1, sel->FRow + page)); break;
+    case VK_PRIOR: target = RowNode(std::max(0, row - page)); break;
+    case VK_NEXT: target = RowNode(std::min(RowCount() - 1, row + page)); break;
     case VK_LEFT:
       if (sel->Expanded()) sel->Collapse(false);
       else target = sel->Parent();
       break;
     case VK_RIGHT:
-      if (!sel->Expanded()) sel->Expand(false);
+      if (!sel->Expanded()) UserExpand(sel, false);
       else target = sel->GetFirstChild();
       break;
-    case VK_ADD: case VK_OEM_PLUS: sel->Expand(false); FSkipChar = true; return true;
+    case VK_ADD: case VK_OEM_PLUS: UserExpand(sel, false); FSkipChar = true; return true;
     case VK_SUBTRACT: case VK_OEM_MINUS: sel->Collapse(false); FSkipChar = true; return true;
-    case VK_MULTIPLY: sel->Expand(true); FSkipChar = true; return true;
+    case VK_MULTIPLY: UserExpand(sel, true); FSkipChar = true; return true;
     case VK_F2: StartEdit(sel); return true;
     default: return false;
   }
@@ -77,7 +77,7 @@ void TCustomTreeView::WMKeyDown(TWMKey& Message) {
 // starts with the typed character.
 void TCustomTreeView::SearchNode(Char Ch) {
   int n = RowCount();
-  int start = FSelected != nullptr ? FSelected->FRow : -1;
+  int start = RowOf(FSelected);
   for (int k = 1; k <= n; ++k) {
     TTreeNode* node = RowNode((start + k + n) % n);
     const String& s = node->Text();
@@ -100,9 +100,9 @@ void TCustomTreeView::WMChar(TWMKey& Message) {
   if (!detail::IsAlive(this) || Message.Msg == WM_SYSCHAR || skip) return;
   Char ch = static_cast<Char>(Message.CharCode);
   if (FSelected != nullptr && (ch == u'+' || ch == u'-' || ch == u'*')) {
-    if (ch == u'+') FSelected->Expand(false);
+    if (ch == u'+') UserExpand(FSelected, false);
     else if (ch == u'-') FSelected->Collapse(false);
-    else FSelected->Expand(true);
+    else UserExpand(FSelected, true);
     return;
   }
   if (ch > 32) SearchNode(ch);
@@ -119,9 +119,20 @@ void TCustomTreeView::WMKillFocus(TMessage& Message) {
   Invalidate();
 }
 
+void TCustomTreeView::UserExpand(TTreeNode* Node, bool Recurse) {
+  Node->Expand(Recurse);
+  if (detail::IsAlive(this) && Node->TreeView() == this) ShowBranch(Node);
+}
+
+void TCustomTreeView::UserToggle(TTreeNode* Node) {
+  if (Node->Expanded()) Node->Collapse(false);
+  else UserExpand(Node, false);
+}
+
 // ---------------------------------------------------------------- mouse
 
-// A press on a button opens or closes the branch; on a node (its image or
+// A press on a bar belongs to the bars (it scrolls and nothing else). A
+// press on a button opens or closes the branch; on a node (its image or
 // label, or anywhere on the row with RowSelect) selects it. A press on the
 // label of the node that was already selected arms label editing, which
 // starts when no double click follows within the double-click time.
@@ -129,6 +140,8 @@ void TCustomTreeView::WMLButtonDown(TWMMouse& Message) {
   TTreeNode* before = FSelected;
   CancelSlowClick();
   if (!stdctrls::FocusOnClick(this)) return;
+  SyncBars();
+  if (FBars.MouseDown(mbLeft, Message.Pos())) return;
   TWinControl::WMLButtonDown(Message);
   if (!detail::IsAlive(this) || !Enabled()) return;
   TPoint p = Message.Pos();
@@ -136,7 +149,7 @@ void TCustomTreeView::WMLButtonDown(TWMMouse& Message) {
   if (node == nullptr) return;
   THitTests hits = GetHitTestInfoAt(p.X, p.Y);
   if (hits.Contains(htOnButton)) {
-    node->SetExpanded(!node->Expanded());
+    UserToggle(node);
     return;
   }
   if (!hits.Contains(htOnItem) && !FRowSelect) return;
@@ -146,19 +159,37 @@ void TCustomTreeView::WMLButtonDown(TWMMouse& Message) {
     return;
   }
   SelectNode(node, true);
-  if (FAutoExpand && detail::IsAlive(this) && FSelected == node) node->Expand(false);
+  if (FAutoExpand && detail::IsAlive(this) && FSelected == node) UserExpand(node, false);
 }
 
-// A double click on a node opens or closes its branch.
+// A double click on a node opens or closes its branch; on a bar it is a
+// second press there.
 void TCustomTreeView::WMLButtonDblClk(TWMMouse& Message) {
   CancelSlowClick();
+  SyncBars();
+  if (FBars.MouseDown(mbLeft, Message.Pos())) return;
   TWinControl::WMLButtonDblClk(Message);
   if (!detail::IsAlive(this) || !Enabled()) return;
   TPoint p = Message.Pos();
   TTreeNode* node = GetNodeAt(p.X, p.Y);
   THitTests hits = GetHitTestInfoAt(p.X, p.Y);
   if (node == nullptr || !(hits.Contains(htOnItem) || hits.Contains(htOnButton) || FRowSelect)) return;
-  node->SetExpanded(!node->Expanded());
+  UserToggle(node);
+}
+
+void TCustomTreeView::WMMouseMove(TWMMouse& Message) {
+  if (FBars.MouseMove(Message.Pos())) return;
+  TWinControl::WMMouseMove(Message);
+}
+
+void TCustomTreeView::WMLButtonUp(TWMMouse& Message) {
+  if (FBars.MouseUp(mbLeft, Message.Pos())) return;
+  TWinControl::WMLButtonUp(Message);
+}
+
+void TCustomTreeView::WMCancelMode(TMessage& Message) {
+  FBars.CancelMode();
+  TWinControl::WMCancelMode(Message);
 }
 
 void TCustomTreeView::ArmSlowClick() {
@@ -183,24 +214,24 @@ void TCustomTreeView::WndProc(TMessage& Message) {
   TWinControl::WndProc(Message);
 }
 
+// The wheel scrolls the rows (the width when all rows fit), as the bars do.
 bool TCustomTreeView::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
   if (TWinControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
-  int notches = WheelDelta / 120;
-  if (notches == 0) return false;
-  int top = FTopRow - notches * 3;
-  FTopRow = std::max(0, top);
-  ClampTop();
-  if (FEditNode != nullptr) PlaceEditor();
-  Invalidate();
+  SyncBars();
+  FBars.MouseWheel(WheelDelta);
   return true;
 }
 
+// Text widths and heights measured with the old font are stale.
 void TCustomTreeView::CMFontChanged(TMessage& Message) {
   TWinControl::CMFontChanged(Message);
+  ++FMeasureStamp;
+  FTextHeight = 0;
   NodesChanged();
 }
 
 void TCustomTreeView::CMEnabledChanged(TMessage& Message) {
+  FBars.CancelMode();
   TWinControl::CMEnabledChanged(Message);
   if (!Enabled()) CancelSlowClick();
   Invalidate();

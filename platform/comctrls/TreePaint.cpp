@@ -1,5 +1,5 @@
 // TCustomTreeView painting: background and border, then row by row the
-// dotted lines, the +/- button, the image and the label.
+// dotted lines, the +/- button, the image and the label, then the bars.
 //
 // Lines are dotted: a pixel is set where the sum of its client coordinates
 // is even, so lines that meet keep one pattern. For a node of level L:
@@ -43,6 +43,7 @@ void TCustomTreeView::PaintWindow(TCanvas* DC) {
 }
 
 void TCustomTreeView::Paint() {
+  SyncBars();
   TCanvas& C = FCanvas;
   C.Font()->Assign(Font());
   C.Brush()->SetStyle(bsSolid);
@@ -61,6 +62,7 @@ void TCustomTreeView::Paint() {
     PaintRow(C, RowNode(row), row);
   }
   C.SetDeviceClip(saved);
+  FBars.Paint(C);
 }
 
 void TCustomTreeView::PaintRow(TCanvas& C, TTreeNode* Node, int Row) {
@@ -98,7 +100,7 @@ void TCustomTreeView::PaintLines(TCanvas& C, TTreeNode* Node, const TRect& RowRe
 // collapsed node a plus sign.
 void TCustomTreeView::PaintButton(TCanvas& C, TTreeNode* Node, const TRect& RowRect) {
   (void)RowRect;
-  TRect b = ButtonRect(Node, Node->FRow);
+  TRect b = ButtonRect(Node, RowOf(Node));
   C.Brush()->SetStyle(bsSolid);
   C.Brush()->SetColor(clWindow);
   C.FillRect(b);

@@ -20,6 +20,14 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
   SetColor(clWindow);
   SetTabStop(true);
   SetBounds(Left(), Top(), 121, 97);
+  FBars.SetScrollBars(ssBoth);
+  FBars.SetOnScroll([this](TScrollBarKind Kind, TScrollCode Code, int& Pos) {
+    if (Code != scEndScroll) {
+      if (Kind == sbVertical) SetTopRow(Pos);
+      else SetScrollX(Pos);
+    }
+    Pos = Kind == sbVertical ? FTopRow : FScrollX;
+  });
 }
 
 TCustomTreeView::~TCustomTreeView() {
@@ -28,6 +36,7 @@ TCustomTreeView::~TCustomTreeView() {
   FEditNode = nullptr;
   FEdit.reset();  // leaves its parent while the parent still exists
   FSelected = nullptr;
+  FTopNode = nullptr;
   FNodes.reset();
 }
 
@@ -42,13 +51,14 @@ void TCustomTreeView::Invalidate() {
   TWinControl::Invalidate();
 }
 
+// The rows are built again when next needed, so that adding many nodes
+// outside BeginUpdate costs no walk per node.
 void TCustomTreeView::NodesChanged() {
   FRowsValid = false;
   if (FNodes != nullptr && FNodes->Updating()) {
     FPaintPending = true;
     return;
   }
-  ClampTop();
   if (FEditNode != nullptr) PlaceEditor();
   Invalidate();
 }
@@ -255,6 +265,11 @@ bool TCustomTreeView::NodeDeleting(TTreeNode* Node) {
   auto inBranch = [Node](const TTreeNode* n) { return n == Node || (n != nullptr && n->HasAsParent(Node)); };
   if (inBranch(FEditNode)) EndEdit(true);
   if (inBranch(FPressedSelected)) FPressedSelected = nullptr;
+  if (inBranch(FTopNode)) {
+    // The rows below move up into the top row; at the end the last page shows.
+    FTopNode = Node->NextAfterBranch();
+    if (FTopNode == nullptr) FTopNode = Node->GetPrevVisible();
+  }
   if (!inBranch(FSelected)) return false;
   CancelSlowClick();
   TTreeNode* next = Node->GetNextSibling();
@@ -269,7 +284,9 @@ void TCustomTreeView::ClearingNodes() {
   if (FEditNode != nullptr) EndEdit(true);
   FSelected = nullptr;
   FPressedSelected = nullptr;
+  FTopNode = nullptr;
   FTopRow = 0;
+  FScrollX = 0;
 }
 
 // ---------------------------------------------------------------- sorting
@@ -289,6 +306,7 @@ bool TCustomTreeView::CustomSort(TTVCompare SortProc, std::intptr_t Data, bool A
 void TCustomTreeView::SortChildren(TTreeNode* Parent, const TTVCompare& Compare, std::intptr_t Data, bool Recurse) {
   auto& list = FNodes->SiblingList(Parent);
   std::stable_sort(list.begin(), list.end(), [&](const auto& a, const auto& b) { return Compare(a.get(), b.get(), Data) < 0; });
+  TTreeNodes::Renumber(list);
   if (Recurse) {
     for (auto& n : list) SortChildren(n.get(), Compare, Data, true);
   }
@@ -300,13 +318,14 @@ void TCustomTreeView::SortChildren(TTreeNode* Parent, const TTVCompare& Compare,
 void TCustomTreeView::SortedInsert(TTreeNode* Node) {
   if (FSortType != stText && FSortType != stBoth) return;
   auto& list = FNodes->SiblingList(Node->FParent);
-  auto it = std::find_if(list.begin(), list.end(), [&](const auto& n) { return n.get() == Node; });
+  auto it = list.begin() + Node->FIndex;
   std::unique_ptr<TTreeNode> held = std::move(*it);
   list.erase(it);
   auto at = std::upper_bound(list.begin(), list.end(), held, [&](const auto& a, const auto& b) {
     return CompareNodes(a.get(), b.get(), 0) < 0;
   });
   list.insert(at, std::move(held));
+  TTreeNodes::Renumber(list);
   FNodes->StructureChanged();
 }
 

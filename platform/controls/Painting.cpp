@@ -7,6 +7,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/Guards.h"
 #include "platform/controls/Internal.h"
 #include "platform/hosts/Host.h"
 
@@ -96,9 +97,10 @@ void PaintWindowNow(TWinControl* Window) {
   if (!dirty.IsEmpty()) {
     TRect area = dirty.Intersect(Window->ClientRect());
     dirty = TRect();
-    painting = true;
-    detail::PaintTree(Window, buffer->Surface(), {0, 0}, area);
-    painting = false;
+    {
+      TValueGuard inPaint(painting, true);
+      detail::PaintTree(Window, buffer->Surface(), {0, 0}, area);
+    }
     TRect& unpresented = ControlAccess::Unpresented(Window);
     unpresented = detail::UnionRect(unpresented, area);
   }

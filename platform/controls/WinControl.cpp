@@ -5,6 +5,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/Guards.h"
 #include "platform/controls/Internal.h"
 #include "platform/hosts/Host.h"
 
@@ -280,16 +281,10 @@ void TWinControl::AlignChildren() {
       ComponentState().Contains(csDestroying)) {
     return;
   }
-  FRealigning = true;
-  try {
-    TRect r = ClientRect();
-    AdjustClientRect(r);
-    AlignControls(nullptr, r);
-  } catch (...) {
-    FRealigning = false;
-    throw;
-  }
-  FRealigning = false;
+  TValueGuard realigning(FRealigning, true);
+  TRect r = ClientRect();
+  AdjustClientRect(r);
+  AlignControls(nullptr, r);
 }
 
 // Aligned children fill the area from its edges inwards: top, bottom, left,

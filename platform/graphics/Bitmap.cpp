@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Files.h"
 #include "platform/Graphics.h"
 #include "platform/image/Codecs.h"
 
@@ -169,10 +170,13 @@ std::vector<std::uint8_t> TBitmap::Encode(const String& FileName) const {
   return image::EncodeBmp(view, FPixelFormat == pf32bit);
 }
 
+// The file is replaced whole or not at all (platform/Files.h), so a failed
+// save keeps the old picture and a reader never sees half a file.
 void TBitmap::SaveToFile(const String& FileName) {
   const std::vector<std::uint8_t> bytes = Encode(FileName);
-  TFileStream file(FileName, fmCreate);
-  file.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+  TSafeFile file(FileName);
+  file.Put(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  file.Commit();
 }
 
 void TBitmap::SaveToStream(TStream* Stream) {

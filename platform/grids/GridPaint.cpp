@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/Grids.h"
+#include "platform/Guards.h"
 #include "platform/Look.h"
 
 namespace vcl {
@@ -29,15 +30,15 @@ bool Meets(const TRect& A, const TRect& B) {
 void TCustomGrid::PaintWindow(TCanvas* DC) {
   int b = BorderWidth();
   if (b > 0) look::DrawFlatBorder(*DC, Rect(0, 0, Width(), Height()), clWindowFrame);
-  TPoint origin = DC->Origin();
-  TRect clip = DC->DeviceClip();
-  // The cells are drawn in client coordinates, inside the border and left
-  // of (above) the scroll bars.
-  DC->SetOrigin({origin.X + b, origin.Y + b});
-  DC->IntersectClip(ClientRect());
-  if (!DC->DeviceClip().IsEmpty()) TCustomControl::PaintWindow(DC);
-  DC->SetOrigin(origin);
-  DC->SetDeviceClip(clip);
+  {
+    // The cells are drawn in client coordinates, inside the border and left
+    // of (above) the scroll bars.
+    TCanvasClipGuard keep(*DC);
+    TPoint origin = DC->Origin();
+    DC->SetOrigin({origin.X + b, origin.Y + b});
+    DC->IntersectClip(ClientRect());
+    if (!DC->DeviceClip().IsEmpty()) TCustomControl::PaintWindow(DC);
+  }
   SyncBars();
   FBars.Paint(*DC);
 }
@@ -153,9 +154,9 @@ void TCustomGrid::PaintCell(TCanvas& C, int ACol, int ARow, const TRect& Where, 
   C.Font()->Assign(Font());
   C.Pen()->SetMode(pmCopy);
   if (FDefaultDrawing) {
-    bool highlight = State.Contains(gdSelected) &&
-                     (!focused || FOptions.Contains(goDrawFocusSelected) ||
-                      FOptions.Contains(goRowSelect));
+    bool highlight =
+        State.Contains(gdSelected) &&
+        (!focused || FOptions.Contains(goDrawFocusSelected) || FOptions.Contains(goRowSelect));
     if (highlight) C.Font()->SetColor(clHighlightText);
     FillSolid(C, Where, highlight ? clHighlight : Fill);
   }
@@ -178,8 +179,10 @@ void TCustomGrid::PaintFixedEdges(TCanvas& C, const TRect& Where, const TGridDra
     return;
   }
   // One pair of sides only: the same colors on those sides.
-  if (!vert) r.Right += Info.Horz.EffectiveLineWidth;
-  else r.Bottom += Info.Vert.EffectiveLineWidth;
+  if (!vert)
+    r.Right += Info.Horz.EffectiveLineWidth;
+  else
+    r.Bottom += Info.Vert.EffectiveLineWidth;
   if (vert) FillSolid(C, Rect(r.Right - 1, r.Top, r.Right, r.Bottom), clBtnShadow);
   if (horz) FillSolid(C, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), clBtnShadow);
   if (vert) FillSolid(C, Rect(r.Left, r.Top, r.Left + 1, r.Bottom - 1), clBtnHighlight);

@@ -1,5 +1,7 @@
-// JPEG through libjpeg-turbo, with its errors turned into DecodeError.
+// JPEG through libjpeg-turbo, with its errors turned into DecodeError and
+// its memory manager held to the decode's budget.
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <csetjmp>
 #include <cstdlib>
@@ -30,12 +32,99 @@ struct ErrorManager {
 }
 
 // Warnings about damaged data (a premature end, a bad Huffman code) would
-// otherwise give a picture filled with gray: they are errors here.
+// otherwise give a picture filled with gray: they are errors here. Warnings
+// about the header that leave the pixels whole are accepted: an unknown
+// JFIF revision, an unknown Adobe transform code (taken as YCbCr for three
+// components, YCCK for four), stray bytes between markers.
+bool Harmless(int Code) {
+  return Code == JWRN_EXTRANEOUS_DATA || Code == JWRN_JFIF_MAJOR || Code == JWRN_ADOBE_XFORM;
+}
+
 void OnMessage(j_common_ptr Info, int Level) {
-  if (Level >= 0) return;
-  const int code = Info->err->msg_code;
-  if (code == JWRN_EXTRANEOUS_DATA) return;
+  if (Level >= 0 || Harmless(Info->err->msg_code)) return;
   OnErrorExit(Info);
+}
+
+// libjpeg's memory manager with every request counted against the decode's
+// budget before it is passed on; reached through client_data.
+struct BudgetedMemory {
+  MemoryBudget* Budget = nullptr;
+  jpeg_memory_mgr Original{};
+};
+
+BudgetedMemory& Memory(j_common_ptr Info) { return *static_cast<BudgetedMemory*>(Info->client_data); }
+
+std::size_t Times(std::size_t A, std::size_t B) {
+  return B != 0 && A > SIZE_MAX / B ? SIZE_MAX : A * B;
+}
+
+void Charge(j_common_ptr Info, std::size_t Bytes) {
+  if (Memory(Info).Budget->Take(Bytes)) return;
+  auto* err = reinterpret_cast<ErrorManager*>(Info->err);
+  std::snprintf(err->Message, sizeof err->Message, "%s", kOverBudget);
+  std::longjmp(err->Jump, 1);
+}
+
+void* AllocSmall(j_common_ptr Info, int Pool, std::size_t Size) {
+  Charge(Info, Size);
+  return Memory(Info).Original.alloc_small(Info, Pool, Size);
+}
+
+void* AllocLarge(j_common_ptr Info, int Pool, std::size_t Size) {
+  Charge(Info, Size);
+  return Memory(Info).Original.alloc_large(Info, Pool, Size);
+}
+
+JSAMPARRAY AllocSarray(j_common_ptr Info, int Pool, JDIMENSION PerRow, JDIMENSION Rows) {
+  Charge(Info, Times(Rows, PerRow * sizeof(JSAMPLE) + sizeof(JSAMPROW)));
+  return Memory(Info).Original.alloc_sarray(Info, Pool, PerRow, Rows);
+}
+
+JBLOCKARRAY AllocBarray(j_common_ptr Info, int Pool, JDIMENSION PerRow, JDIMENSION Rows) {
+  Charge(Info, Times(Rows, Times(PerRow, sizeof(JBLOCK)) + sizeof(JBLOCKROW)));
+  return Memory(Info).Original.alloc_barray(Info, Pool, PerRow, Rows);
+}
+
+// Whole-image arrays are requested first and allocated all at once later
+// (there is no backing store): they are counted when requested.
+jvirt_sarray_ptr RequestSarray(j_common_ptr Info, int Pool, boolean PreZero, JDIMENSION PerRow,
+                               JDIMENSION Rows, JDIMENSION MaxAccess) {
+  Charge(Info, Times(Rows, PerRow * sizeof(JSAMPLE) + sizeof(JSAMPROW)));
+  return Memory(Info).Original.request_virt_sarray(Info, Pool, PreZero, PerRow, Rows, MaxAccess);
+}
+
+jvirt_barray_ptr RequestBarray(j_common_ptr Info, int Pool, boolean PreZero, JDIMENSION PerRow,
+                               JDIMENSION Rows, JDIMENSION MaxAccess) {
+  Charge(Info, Times(Rows, Times(PerRow, sizeof(JBLOCK)) + sizeof(JBLOCKROW)));
+  return Memory(Info).Original.request_virt_barray(Info, Pool, PreZero, PerRow, Rows, MaxAccess);
+}
+
+void UseBudget(jpeg_decompress_struct& Info, BudgetedMemory& Mem, MemoryBudget& Budget) {
+  Mem.Budget = &Budget;
+  Mem.Original = *Info.mem;
+  Info.client_data = &Mem;
+  Info.mem->alloc_small = AllocSmall;
+  Info.mem->alloc_large = AllocLarge;
+  Info.mem->alloc_sarray = AllocSarray;
+  Info.mem->alloc_barray = AllocBarray;
+  Info.mem->request_virt_sarray = RequestSarray;
+  Info.mem->request_virt_barray = RequestBarray;
+}
+
+// A picture in several scans is kept whole as coefficients until its last
+// scan: 64 coefficients of 2 bytes for each 8 × 8 block of each component,
+// rows and columns of blocks rounded up to the component's sampling factors.
+std::size_t CoefficientStore(jpeg_decompress_struct& Info) {
+  if (!jpeg_has_multiple_scans(&Info)) return 0;
+  std::size_t bytes = 0;
+  for (int i = 0; i < Info.num_components; ++i) {
+    const jpeg_component_info& c = Info.comp_info[i];
+    const auto up = [](std::size_t n, int m) { return (n + m - 1) / m * m; };
+    const std::size_t blocks = Times(up(c.width_in_blocks, c.h_samp_factor),
+                                     up(c.height_in_blocks, c.v_samp_factor));
+    bytes = std::min<std::size_t>(SIZE_MAX / 2, bytes + Times(blocks, sizeof(JBLOCK)));
+  }
+  return bytes;
 }
 
 struct DecompressGuard {
@@ -54,13 +143,10 @@ struct CompressGuard {
   }
 };
 
-// Progressive pictures are held whole in memory while decoding, so their
-// size must be plausible for the data before decoding starts.
-void CheckPlausible(std::int64_t Pixels, std::size_t DataSize) {
-  const std::int64_t bound = std::max<std::int64_t>(std::int64_t{4} << 20,
-                                                    static_cast<std::int64_t>(DataSize) * 1024);
-  if (Pixels > bound) throw DecodeError("image dimensions larger than the data");
-}
+// Huffman coding needs at least two bits for each 8 × 8 block of a
+// component, 256 pixels a byte; the bound leaves room for arithmetic coding
+// and progressive end-of-band runs, which can pack more.
+constexpr std::int64_t kJpegPixelsPerByte = 1024;
 
 void CmykRow(const std::uint8_t* Src, std::uint32_t* Out, int Width, bool Inverted) {
   for (int x = 0; x < Width; ++x, Src += 4) {
@@ -81,6 +167,7 @@ bool IsJpeg(std::span<const std::uint8_t> Data) {
 // setjmp, so nothing local is left indeterminate when libjpeg jumps back.
 struct JpegRead {
   ErrorManager Err;
+  BudgetedMemory Mem;
   DecompressGuard G;
   std::vector<std::uint8_t> Cmyk;
   Image Img;
@@ -92,7 +179,7 @@ struct JpegWrite {
   unsigned long Size = 0;
 };
 
-Image DecodeJpeg(std::span<const std::uint8_t> Data) {
+Image DecodeJpeg(std::span<const std::uint8_t> Data, MemoryBudget& Budget) {
   const auto r = std::make_unique<JpegRead>();
   jpeg_decompress_struct& info = r->G.Info;
   info.err = jpeg_std_error(&r->Err.Pub);
@@ -101,27 +188,32 @@ Image DecodeJpeg(std::span<const std::uint8_t> Data) {
   if (setjmp(r->Err.Jump)) throw DecodeError(r->Err.Message);
   jpeg_create_decompress(&info);
   r->G.Created = true;
+  UseBudget(info, r->Mem, Budget);
+  // Markers other than JFIF and Adobe are skipped unread (none is saved).
   jpeg_mem_src(&info, Data.data(), static_cast<unsigned long>(Data.size()));
   jpeg_read_header(&info, TRUE);
   const std::int64_t w = info.image_width, h = info.image_height;
   CheckSize(w, h);
-  if (jpeg_has_multiple_scans(&info)) CheckPlausible(w * h, Data.size());
+  CheckPlausible(w * h, Data.size(), kJpegPixelsPerByte);
+  Budget.Allow(CoefficientStore(info));
   const bool isCmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   info.out_color_space = isCmyk ? JCS_CMYK : JCS_EXT_BGRX;
   jpeg_start_decompress(&info);
   if (info.output_components != 4) throw DecodeError("unsupported color layout");
+  Budget.TakePixels(w * h);
   Image& img = r->Img;
   img.Width = static_cast<int>(w);
   img.Height = static_cast<int>(h);
-  // Rows are appended as they are decoded, so a short file fails before
-  // its promised size is ever allocated.
-  if (isCmyk) r->Cmyk.resize(static_cast<std::size_t>(w) * 4);
+  img.Pixels.resize(static_cast<std::size_t>(w * h));
+  if (isCmyk) {
+    if (!Budget.Take(static_cast<std::size_t>(w) * 4)) throw DecodeError(kOverBudget);
+    r->Cmyk.resize(static_cast<std::size_t>(w) * 4);
+  }
   while (info.output_scanline < info.output_height) {
-    const std::size_t at = img.Pixels.size();
-    img.Pixels.resize(at + static_cast<std::size_t>(w));
-    JSAMPROW row = isCmyk ? r->Cmyk.data() : reinterpret_cast<JSAMPROW>(&img.Pixels[at]);
+    std::uint32_t* out = &img.Pixels[static_cast<std::size_t>(info.output_scanline) * img.Width];
+    JSAMPROW row = isCmyk ? r->Cmyk.data() : reinterpret_cast<JSAMPROW>(out);
     if (jpeg_read_scanlines(&info, &row, 1) != 1) throw DecodeError("truncated data");
-    if (isCmyk) CmykRow(r->Cmyk.data(), &img.Pixels[at], img.Width, info.saw_Adobe_marker);
+    if (isCmyk) CmykRow(r->Cmyk.data(), out, img.Width, info.saw_Adobe_marker);
   }
   jpeg_finish_decompress(&info);
   for (std::uint32_t& p : img.Pixels) p &= 0x00FFFFFF;

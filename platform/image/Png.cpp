@@ -1,9 +1,13 @@
-// PNG through libpng, with its errors turned into DecodeError.
+// PNG through libpng, with its errors turned into DecodeError and its
+// allocations taken from the decode's memory budget.
 #include <png.h>
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -22,6 +26,7 @@ struct IoState {
   std::size_t Size = 0;
   std::size_t Pos = 0;
   std::vector<std::uint8_t>* Out = nullptr;
+  bool PastUserLimit = false;  // a side beyond kMaxSide, told by a warning
   char Message[160] = "corrupt data";
 };
 
@@ -31,7 +36,10 @@ struct IoState {
   png_longjmp(Png, 1);
 }
 
-void OnWarning(png_structp, png_const_charp) {}
+void OnWarning(png_structp Png, png_const_charp Message) {
+  auto* st = static_cast<IoState*>(png_get_error_ptr(Png));
+  if (std::strstr(Message, "exceeds user limit") != nullptr) st->PastUserLimit = true;
+}
 
 void ReadBytes(png_structp Png, png_bytep Out, png_size_t Count) {
   auto* st = static_cast<IoState*>(png_get_io_ptr(Png));
@@ -47,6 +55,32 @@ void WriteBytes(png_structp Png, png_bytep In, png_size_t Count) {
 
 void Flush(png_structp) {}
 
+// libpng's allocations, taken from the decode's budget. Each block starts
+// with its size, so freeing gives back what was taken.
+constexpr std::size_t kBlockHead = alignof(std::max_align_t);
+
+png_voidp BudgetMalloc(png_structp Png, png_alloc_size_t Size) {
+  auto* budget = static_cast<MemoryBudget*>(png_get_mem_ptr(Png));
+  if (Size > SIZE_MAX - kBlockHead || !budget->Take(Size + kBlockHead)) return nullptr;
+  auto* block = static_cast<unsigned char*>(std::malloc(Size + kBlockHead));
+  if (block == nullptr) {
+    budget->Give(Size + kBlockHead);
+    return nullptr;
+  }
+  const std::size_t size = Size;
+  std::memcpy(block, &size, sizeof size);
+  return block + kBlockHead;
+}
+
+void BudgetFree(png_structp Png, png_voidp Ptr) {
+  if (Ptr == nullptr) return;
+  auto* block = static_cast<unsigned char*>(Ptr) - kBlockHead;
+  std::size_t size = 0;
+  std::memcpy(&size, block, sizeof size);
+  static_cast<MemoryBudget*>(png_get_mem_ptr(Png))->Give(size + kBlockHead);
+  std::free(block);
+}
+
 struct ReadGuard {
   png_structp Png = nullptr;
   png_infop Info = nullptr;
@@ -60,21 +94,35 @@ struct WriteGuard {
 };
 
 // Deflate packs at most about 1032 bytes into one, and a pixel takes at
-// least one bit: a header promising far more pixels than the data could
-// hold is a lie, refused before any large allocation.
-void CheckPlausible(std::int64_t Pixels, std::size_t DataSize) {
-  const std::int64_t bound = std::max<std::int64_t>(std::int64_t{4} << 20,
-                                                    static_cast<std::int64_t>(DataSize) * 8300);
-  if (Pixels > bound) throw DecodeError("image dimensions larger than the data");
+// least one bit.
+constexpr std::int64_t kPngPixelsPerByte = 8300;
+
+// The ancillary chunks the reader has no use for: skipped unread, so
+// whatever length they declare costs no memory. Only tRNS is kept; gamma
+// and color profiles (gAMA, cHRM, sRGB, iCCP) are not applied, pixels are
+// taken as stored.
+constexpr png_byte kIgnoredChunks[] =
+    "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0pHYs\0sBIT\0sCAL\0"
+    "sPLT\0sRGB\0sTER\0tEXt\0tIME\0zTXt\0";
+
+// Limits that keep libpng's own memory small whatever the chunks declare.
+void Limit(png_structp Png) {
+  png_set_keep_unknown_chunks(Png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+  png_set_keep_unknown_chunks(Png, PNG_HANDLE_CHUNK_NEVER, kIgnoredChunks,
+                              static_cast<int>(sizeof kIgnoredChunks / 5));
+  png_set_user_limits(Png, kMaxSide, kMaxSide);
+  png_set_chunk_cache_max(Png, 16);
+  png_set_chunk_malloc_max(Png, kWorkAllowance / 4);
 }
 
 // Sets up the transformations to 8-bit B, G, R, A/filler and reports
-// whether the picture has transparency.
+// whether the picture has transparency. 16-bit channels are rounded to the
+// nearest 8-bit value, V × 255 / 65535.
 bool Normalize(png_structp Png, png_infop Info) {
   const int type = png_get_color_type(Png, Info);
   const bool alpha = (type & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(Png, Info, PNG_INFO_tRNS);
   png_set_expand(Png);
-  png_set_strip_16(Png);
+  png_set_scale_16(Png);
   if (type == PNG_COLOR_TYPE_GRAY || type == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(Png);
   png_set_bgr(Png);
   if (!alpha) png_set_filler(Png, 0, PNG_FILLER_AFTER);
@@ -105,32 +153,48 @@ struct PngWrite {
   std::vector<std::uint8_t> Out;
 };
 
-Image DecodePng(std::span<const std::uint8_t> Data) {
+namespace {
+
+// The message of a failed decode: the size limit's or the budget's when
+// they caused it, libpng's otherwise.
+std::string Failure(const IoState& St, const MemoryBudget& Budget) {
+  if (St.PastUserLimit) {
+    return "image too large (more than " + std::to_string(kMaxSide) + " pixels a side)";
+  }
+  return Budget.Refused() ? kOverBudget : St.Message;
+}
+
+}  // namespace
+
+Image DecodePng(std::span<const std::uint8_t> Data, MemoryBudget& Budget) {
   const auto r = std::make_unique<PngRead>();
   r->St.Data = Data.data();
   r->St.Size = Data.size();
-  r->G.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &r->St, OnError, OnWarning);
-  if (r->G.Png == nullptr) throw DecodeError("out of memory");
+  r->G.Png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, &r->St, OnError, OnWarning, &Budget,
+                                      BudgetMalloc, BudgetFree);
+  if (r->G.Png == nullptr) throw DecodeError(kOverBudget);
   r->G.Info = png_create_info_struct(r->G.Png);
-  if (r->G.Info == nullptr) throw DecodeError("out of memory");
-  if (setjmp(png_jmpbuf(r->G.Png))) throw DecodeError(r->St.Message);
+  if (r->G.Info == nullptr) throw DecodeError(kOverBudget);
+  if (setjmp(png_jmpbuf(r->G.Png))) throw DecodeError(Failure(r->St, Budget));
   png_structp png = r->G.Png;
   png_infop info = r->G.Info;
   png_set_read_fn(png, &r->St, ReadBytes);
-  png_set_chunk_malloc_max(png, 8u << 20);
+  Limit(png);
   png_read_info(png, info);
   const std::int64_t w = png_get_image_width(png, info), h = png_get_image_height(png, info);
   CheckSize(w, h);
-  CheckPlausible(w * h, Data.size());
+  CheckPlausible(w * h, Data.size(), kPngPixelsPerByte);
   const bool alpha = Normalize(png, info);
   if (png_get_rowbytes(png, info) != static_cast<png_size_t>(w) * 4) {
     throw DecodeError("unsupported pixel layout");
   }
+  Budget.TakePixels(w * h);
   Image& img = r->Img;
   img.Width = static_cast<int>(w);
   img.Height = static_cast<int>(h);
   img.Format = alpha ? pf32bit : pf24bit;
   img.Pixels.resize(static_cast<std::size_t>(w * h));
+  if (!Budget.Take(static_cast<std::size_t>(h) * sizeof(png_bytep))) throw DecodeError(kOverBudget);
   r->Rows.resize(static_cast<std::size_t>(h));
   for (std::int64_t y = 0; y < h; ++y) {
     r->Rows[static_cast<std::size_t>(y)] =

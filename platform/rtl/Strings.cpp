@@ -2,22 +2,11 @@
 #include <utility>
 
 #include "platform/Classes.h"
+#include "platform/Guards.h"
 
 namespace vcl {
 
 namespace {
-
-// Calls EndUpdate when it goes out of scope, also on an exception.
-class TUpdateGuard {
- public:
-  explicit TUpdateGuard(TStrings& S) : FStrings(S) { FStrings.BeginUpdate(); }
-  ~TUpdateGuard() { FStrings.EndUpdate(); }
-  TUpdateGuard(const TUpdateGuard&) = delete;
-  TUpdateGuard& operator=(const TUpdateGuard&) = delete;
-
- private:
-  TStrings& FStrings;
-};
 
 std::vector<TStringItem> SplitLines(const String& Value) {
   std::vector<TStringItem> lines;

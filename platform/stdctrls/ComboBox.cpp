@@ -1,12 +1,13 @@
-// TCustomComboBox and its edit field.
+// TCustomComboBox and its edit field; the dropped-down list is in
+// ComboList.cpp.
 #include <algorithm>
 
-#include "platform/Menus.h"
 #include "platform/StdCtrls.h"
 #include "platform/Streaming.h"
 #include "platform/SysUtils.h"
 #include "platform/controls/Internal.h"
 #include "platform/Look.h"
+#include "platform/hosts/Host.h"
 #include "platform/stdctrls/Shared.h"
 
 namespace vcl {
@@ -32,7 +33,14 @@ class TComboEdit : public TCustomEdit {
     TCustomEdit::Change();
     FCombo->EditTextChanged();
   }
+  // A press in the field closes the list first (a handler of that may
+  // free the combo box, and this field with it).
   void WMLButtonDown(TWMMouse& Message) override {
+    TCustomComboBox* combo = FCombo;
+    if (combo->DroppedDown()) {
+      combo->CloseList(false);
+      if (!detail::IsAlive(combo)) return;
+    }
     if (!FCombo->Focused() && FCombo->CanFocus()) {
       FCombo->FClickFocus = true;
       FCombo->SetFocus();
@@ -72,6 +80,9 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
 }
 
 TCustomComboBox::~TCustomComboBox() {
+  if (FDroppedDown) Host().HideDropDown(*FList);
+  FDroppedDown = false;
+  FList.reset();
   FEdit.reset();  // leaves its parent while the parent still exists
 }
 
@@ -89,6 +100,10 @@ void TCustomComboBox::ItemsChanged() {
     FUpdatingText = true;
     FEdit->SetText(String());
     FUpdatingText = false;
+  }
+  if (FDroppedDown) {
+    FList->ItemsChanged();
+    PlaceList();
   }
   Invalidate();
 }
@@ -185,7 +200,18 @@ void TCustomComboBox::SetItemHeight(int Value) {
   if (Value <= 0 || Value == FItemHeight) return;
   FItemHeight = Value;
   if (OwnerDrawn()) SetHeight(Value + 6);
+  if (FDroppedDown) PlaceList();
   Invalidate();
+}
+
+void TCustomComboBox::SetDropDownCount(int Value) {
+  Value = std::max(1, Value);
+  if (Value == FDropDownCount) return;
+  FDropDownCount = Value;
+  if (FDroppedDown) {
+    FList->ItemsChanged();
+    PlaceList();
+  }
 }
 
 TRect TCustomComboBox::ButtonRect() const {
@@ -219,6 +245,10 @@ void TCustomComboBox::CMFontChanged(TMessage& Message) {
 }
 
 void TCustomComboBox::CMEnabledChanged(TMessage& Message) {
+  if (!Enabled() && FDroppedDown) {
+    CloseList(false);
+    if (!detail::IsAlive(this)) return;
+  }
   TWinControl::CMEnabledChanged(Message);
   FEdit->SetEnabled(Enabled());
   Invalidate();
@@ -226,24 +256,31 @@ void TCustomComboBox::CMEnabledChanged(TMessage& Message) {
 
 // ---------------------------------------------------------------- events
 
-void TCustomComboBox::Change() {
-  if (FOnChange) FOnChange(this);
+// Each handler runs from a copy: one that frees the combo box does not run
+// on inside a freed event.
+namespace {
+void Fire(const TNotifyEvent& Event, TObject* Sender) {
+  TNotifyEvent handler = Event;
+  if (handler) handler(Sender);
 }
+}  // namespace
+
+void TCustomComboBox::Change() { Fire(FOnChange, this); }
 
 void TCustomComboBox::Select() {
-  if (FOnSelect) FOnSelect(this);
+  if (FOnSelect) Fire(FOnSelect, this);
   else Change();
 }
 
-void TCustomComboBox::DropDown() {
-  if (FOnDropDown) FOnDropDown(this);
-}
+void TCustomComboBox::DropDown() { Fire(FOnDropDown, this); }
 
-void TCustomComboBox::CloseUp() {
-  if (FOnCloseUp) FOnCloseUp(this);
-}
+void TCustomComboBox::CloseUp() { Fire(FOnCloseUp, this); }
 
 void TCustomComboBox::SelectItemByUser(int Index) {
+  if (Index == FItemIndex) {
+    if (FStyle == csDropDown) FEdit->SelectAll();
+    return;
+  }
   SetItemIndex(Index);
   if (FStyle == csDropDown) FEdit->SelectAll();
   Click();
@@ -253,48 +290,33 @@ void TCustomComboBox::SelectItemByUser(int Index) {
 
 // ---------------------------------------------------------------- the list
 
-std::unique_ptr<TBitmap> TCustomComboBox::RenderItem(int Index, int Width) {
-  auto bmp = std::make_unique<TBitmap>(std::max(1, Width), FItemHeight);
-  TCanvas dc;
-  dc.Attach(bmp->Surface(), {0, 0}, Rect(0, 0, bmp->Width(), bmp->Height()));
-  detail::PaintScope scope(this, FCanvas, dc);
-  TOwnerDrawState state;
-  if (!Enabled()) state << odDisabled;
-  PrepareItemCanvas(FCanvas, state);
-  DrawItem(Index, Rect(0, 0, bmp->Width(), bmp->Height()), state);
-  return bmp;
-}
-
-// The items as a popup menu below the control; the one picked is selected
-// once the menu has closed.
+// The list drops down with the selected item highlighted and returns at
+// once: the pick comes later, from the list or from the keys.
 void TCustomComboBox::ShowList() {
-  if (FDroppedDown) return;
+  if (FDroppedDown || !Enabled()) return;
   DropDown();
-  if (!detail::IsAlive(this)) return;
+  if (!detail::IsAlive(this) || FDroppedDown || !Enabled()) return;
+  if (FList == nullptr) FList = std::make_unique<TComboListBox>(this);
+  FList->Font()->Assign(Font());
+  FList->SetColor(Color());
+  FList->FTopIndex = 0;
+  FList->FItemIndex = -1;
   FDroppedDown = true;
+  PlaceList();
+  FList->SetItemIndex(FItemIndex);
+  FList->Show();
   SetMouseCapture(false);
   Invalidate();
-  int picked = -1;
-  {
-    TPopupMenu menu(nullptr);
-    menu.SetPopupComponent(this);
-    for (int i = 0; i < FItems->Count(); ++i) {
-      auto* item = new TMenuItem(&menu);
-      item->SetCaption(StringReplace(FItems->Strings(i), u"&", u"&&", {rfReplaceAll}));
-      item->SetRadioItem(true);
-      item->SetChecked(i == FItemIndex);
-      if (OwnerDrawn()) {
-        std::unique_ptr<TBitmap> picture = RenderItem(i, Width());
-        item->SetBitmap(picture.get());
-      }
-      item->SetOnClick([&picked, i](TObject*) { picked = i; });
-      menu.Items()->Add(item);
-    }
-    TPoint at = ClientToScreen(Point(0, Height()));
-    menu.Popup(at.X, at.Y);
-  }
-  if (!detail::IsAlive(this)) return;
+  Host().ShowDropDown(*FList, [this] { CloseList(false); });
+}
+
+void TCustomComboBox::CloseList(bool Pick) {
+  if (!FDroppedDown) return;
+  int picked = Pick ? FList->ItemIndex() : -1;
   FDroppedDown = false;
+  FList->CancelPress();
+  Host().HideDropDown(*FList);
+  FList->Hide();
   Invalidate();
   if (picked >= 0 && picked < FItems->Count()) {
     SelectItemByUser(picked);
@@ -303,20 +325,50 @@ void TCustomComboBox::ShowList() {
   CloseUp();
 }
 
+void TCustomComboBox::PlaceList() {
+  TComboListBox& list = *FList;
+  int height = list.RowCount() * list.ItemHeight() + 2;
+  TPoint at = ClientToScreen(Point(0, Height()));
+  TSize screen = Host().ScreenSize();
+  if (screen.cy > 0 && at.Y + height > screen.cy) at.Y = ClientToScreen(Point(0, 0)).Y - height;
+  list.SetBounds(at.X, at.Y, Width(), height);
+}
+
 void TCustomComboBox::SetDroppedDown(bool Value) {
   if (Value) ShowList();
+  else CloseList(false);
 }
 
 // ---------------------------------------------------------------- keys and mouse
 
+// Enter and Escape belong to the list while it is down.
 void TCustomComboBox::WMGetDlgCode(TMessage& Message) {
   Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
   if (FStyle == csDropDown) Message.Result |= DLGC_HASSETSEL;
+  if (FDroppedDown) Message.Result |= DLGC_WANTALLKEYS;
+}
+
+// While the list is down: F4, Alt+Up/Down and Enter pick the highlighted
+// item, Escape closes, the moving keys move the highlight (Home and End
+// stay with a csDropDown edit field).
+bool TCustomComboBox::DroppedKey(std::uint16_t Key, bool Alt) {
+  if (Key == VK_RETURN || (Key == VK_F4 && !Alt) || (Alt && (Key == VK_DOWN || Key == VK_UP))) {
+    CloseList(true);
+    return true;
+  }
+  if (Key == VK_ESCAPE) {
+    CloseList(false);
+    return true;
+  }
+  if (Alt) return false;
+  if (FStyle == csDropDown && (Key == VK_HOME || Key == VK_END)) return false;
+  return FList->MoveHighlight(Key);
 }
 
 // Keys that move the selection or drop the list down.
 bool TCustomComboBox::ListKey(std::uint16_t Key, TShiftState Shift) {
-  bool alt = GetKeyState(VK_MENU) < 0;
+  bool alt = GetKeyState(VK_MENU) < 0 || Shift.Contains(ssAlt);
+  if (FDroppedDown) return DroppedKey(Key, alt);
   if ((Key == VK_F4 && !alt) || (alt && (Key == VK_DOWN || Key == VK_UP))) {
     ShowList();
     return true;
@@ -354,18 +406,27 @@ void TCustomComboBox::WMKeyDown(TWMKey& Message) {
   if (detail::IsAlive(this) && FStyle == csDropDown) FEdit->ForwardKey(Message);
 }
 
-// The next item (after the selected one, wrapping around) whose text
-// starts with the typed character.
-void TCustomComboBox::SearchItem(Char Ch) {
+int TCustomComboBox::NextItemStarting(Char Ch, int From) const {
   int n = FItems->Count();
   for (int k = 1; k <= n; ++k) {
-    int i = (std::max(FItemIndex, -1) + k + n) % n;
+    int i = (std::max(From, -1) + k + n) % n;
     const String s = FItems->Strings(i);
-    if (!s.empty() && UpCase(s[0]) == UpCase(Ch)) {
-      if (i != FItemIndex) SelectItemByUser(i);
-      return;
-    }
+    if (!s.empty() && UpCase(s[0]) == UpCase(Ch)) return i;
   }
+  return -1;
+}
+
+// The next item (after the selected one, wrapping around) whose text
+// starts with the typed character: selected, or highlighted in the list
+// while it is down.
+void TCustomComboBox::SearchItem(Char Ch) {
+  if (FDroppedDown) {
+    int i = NextItemStarting(Ch, FList->ItemIndex());
+    if (i >= 0) FList->SetItemIndex(i);
+    return;
+  }
+  int i = NextItemStarting(Ch, FItemIndex);
+  if (i >= 0) SelectItemByUser(i);
 }
 
 void TCustomComboBox::WMChar(TWMKey& Message) {
@@ -383,14 +444,24 @@ void TCustomComboBox::WMChar(TWMKey& Message) {
 }
 
 // A press takes the focus; on the button (or anywhere in the list
-// styles) it drops the list down.
+// styles) it drops the list down, or closes it when it is down.
 void TCustomComboBox::WMLButtonDown(TWMMouse& Message) {
+  bool wasDown = FDroppedDown;
   FClickFocus = true;
   if (!stdctrls::FocusOnClick(this)) return;
   FClickFocus = false;
   TWinControl::WMLButtonDown(Message);
   if (!detail::IsAlive(this) || !Enabled()) return;
-  if (FStyle != csDropDown || ButtonRect().Contains(Message.Pos())) ShowList();
+  bool onButton = FStyle != csDropDown || ButtonRect().Contains(Message.Pos());
+  if (wasDown) CloseList(false);
+  else if (onButton) ShowList();
+}
+
+// While the list is down the wheel scrolls it.
+bool TCustomComboBox::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  if (TWinControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+  if (!FDroppedDown) return false;
+  return FList->DoMouseWheel(Shift, WheelDelta, MousePos);
 }
 
 void TCustomComboBox::DoEnter() {
@@ -406,6 +477,11 @@ void TCustomComboBox::WMSetFocus(TMessage& Message) {
 
 void TCustomComboBox::WMKillFocus(TMessage& Message) {
   TWinControl::WMKillFocus(Message);
+  if (!detail::IsAlive(this)) return;
+  if (FDroppedDown) {
+    CloseList(false);
+    if (!detail::IsAlive(this)) return;
+  }
   Invalidate();
   FEdit->Invalidate();
 }

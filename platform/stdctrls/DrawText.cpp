@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/Guards.h"
 #include "platform/StdCtrls.h"
 
 namespace vcl {
@@ -111,7 +112,8 @@ int DrawText(HDC DC, const String& Text, int Count, TRect& Rect, UINT Format) {
   if (single && (Format & DT_VCENTER) != 0) y = Rect.Top + (Rect.Height() - lineHeight) / 2;
   if (single && (Format & DT_BOTTOM) != 0) y = Rect.Bottom - lineHeight;
   bool clip = (Format & DT_NOCLIP) == 0;
-  TRect saved = clip ? c.IntersectClip(Rect) : c.DeviceClip();
+  TCanvasClipGuard keep(c);
+  if (clip) c.IntersectClip(Rect);
   for (String line : lines) {
     if ((Format & DT_END_ELLIPSIS) != 0) line = WithEllipsis(c, line, Rect.Width());
     int w = c.TextWidth(line);
@@ -121,7 +123,6 @@ int DrawText(HDC DC, const String& Text, int Count, TRect& Rect, UINT Format) {
     c.TextOut(x, y, line);
     y += lineHeight;
   }
-  if (clip) c.SetDeviceClip(saved);
   return height;
 }
 

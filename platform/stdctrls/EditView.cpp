@@ -8,9 +8,10 @@
 // of the advances before it.
 #include <algorithm>
 
+#include "platform/Guards.h"
+#include "platform/Look.h"
 #include "platform/StdCtrls.h"
 #include "platform/controls/Internal.h"
-#include "platform/stdctrls/Look.h"
 
 namespace vcl {
 
@@ -354,7 +355,7 @@ void TCustomEdit::Paint() {
   FBars.Paint(C);
   TRect area = TextArea();
   if (area.IsEmpty()) return;
-  TRect saved = C.IntersectClip(area);
+  TCanvasClipGuard clip(C, area);
   C.Font()->Assign(Font());
   const String shown = DisplayText();
   const auto& lines = VisualLines();
@@ -370,7 +371,6 @@ void TCustomEdit::Paint() {
     C.TextOut(area.Left, area.Top, FTextHint);
   }
   if (ShowsFocus() && Enabled()) PaintCaret(C);
-  C.SetDeviceClip(saved);
 }
 
 }  // namespace vcl

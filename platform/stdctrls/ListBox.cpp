@@ -1,11 +1,12 @@
 // TCustomListBox.
 #include <algorithm>
 
+#include "platform/Guards.h"
+#include "platform/Look.h"
 #include "platform/StdCtrls.h"
 #include "platform/Streaming.h"
 #include "platform/SysUtils.h"
 #include "platform/controls/Internal.h"
-#include "platform/stdctrls/Look.h"
 #include "platform/stdctrls/Shared.h"
 
 namespace vcl {
@@ -49,8 +50,7 @@ void TCustomListBox::SetStyle(TListBoxStyle Value) {
 }
 
 int TCustomListBox::ItemHeight() {
-  if (FStyle == lbOwnerDrawFixed || FStyle == lbOwnerDrawVariable ||
-      FStyle == lbVirtualOwnerDraw) {
+  if (FStyle == lbOwnerDrawFixed || FStyle == lbOwnerDrawVariable || FStyle == lbVirtualOwnerDraw) {
     return FItemHeight;
   }
   FCanvas.Font()->Assign(Font());
@@ -140,13 +140,28 @@ void TCustomListBox::WMKeyDown(TWMKey& Message) {
   int last = Count() - 1;
   int target = FItemIndex;
   switch (Message.CharCode) {
-    case VK_UP: case VK_LEFT: target = std::max(0, FItemIndex - 1); break;
-    case VK_DOWN: case VK_RIGHT: target = std::min(last, FItemIndex + 1); break;
-    case VK_HOME: target = 0; break;
-    case VK_END: target = last; break;
-    case VK_PRIOR: target = std::max(0, FItemIndex - page); break;
-    case VK_NEXT: target = std::min(last, std::max(0, FItemIndex) + page); break;
-    default: return;
+    case VK_UP:
+    case VK_LEFT:
+      target = std::max(0, FItemIndex - 1);
+      break;
+    case VK_DOWN:
+    case VK_RIGHT:
+      target = std::min(last, FItemIndex + 1);
+      break;
+    case VK_HOME:
+      target = 0;
+      break;
+    case VK_END:
+      target = last;
+      break;
+    case VK_PRIOR:
+      target = std::max(0, FItemIndex - page);
+      break;
+    case VK_NEXT:
+      target = std::min(last, std::max(0, FItemIndex) + page);
+      break;
+    default:
+      return;
   }
   Message.Result = 1;
   SelectByUser(target);
@@ -245,26 +260,29 @@ void TCustomListBox::Paint() {
   C.Brush()->SetStyle(bsSolid);
   C.Brush()->SetColor(Color());
   C.FillRect(ClientRect());
-  if (Ctl3D()) look::DrawSunkenBorder(C, ClientRect());
-  else look::DrawFlatBorder(C, ClientRect(), clWindowFrame);
+  if (Ctl3D())
+    look::DrawSunkenBorder(C, ClientRect());
+  else
+    look::DrawFlatBorder(C, ClientRect(), clWindowFrame);
   TRect area = ListArea();
-  TRect saved = C.IntersectClip(area);
-  int visible = VisibleCount() + 1;
-  for (int i = FTopIndex; i < Count() && i < FTopIndex + visible; ++i) {
-    TOwnerDrawState state;
-    if (i == FItemIndex) state << odSelected;
-    if (i == FItemIndex && Focused()) state << odFocused;
-    if (!Enabled()) state << odDisabled;
-    C.Font()->Assign(Font());
-    C.Brush()->SetStyle(bsSolid);
-    C.Brush()->SetColor(state.Contains(odSelected) ? clHighlight : Color());
-    if (state.Contains(odSelected)) C.Font()->SetColor(clHighlightText);
-    if (!Enabled()) C.Font()->SetColor(clGrayText);
-    TRect r = ItemRect(i);
-    DrawItem(i, r, state);
-    if (state.Contains(odFocused)) look::DrawFocusRect(C, r);
+  {
+    TCanvasClipGuard clip(C, area);
+    int visible = VisibleCount() + 1;
+    for (int i = FTopIndex; i < Count() && i < FTopIndex + visible; ++i) {
+      TOwnerDrawState state;
+      if (i == FItemIndex) state << odSelected;
+      if (i == FItemIndex && Focused()) state << odFocused;
+      if (!Enabled()) state << odDisabled;
+      C.Font()->Assign(Font());
+      C.Brush()->SetStyle(bsSolid);
+      C.Brush()->SetColor(state.Contains(odSelected) ? clHighlight : Color());
+      if (state.Contains(odSelected)) C.Font()->SetColor(clHighlightText);
+      if (!Enabled()) C.Font()->SetColor(clGrayText);
+      TRect r = ItemRect(i);
+      DrawItem(i, r, state);
+      if (state.Contains(odFocused)) look::DrawFocusRect(C, r);
+    }
   }
-  C.SetDeviceClip(saved);
   SyncBars();
   FBars.Paint(C);
 }
@@ -279,8 +297,9 @@ bool RegisterListBoxes() {
   auto list = RegisterClass<TCustomListBox, TWinControl>(u"TCustomListBox");
   stdctrls::WindowColored(list)
       .Property(u"Style", &TCustomListBox::Style, &TCustomListBox::SetStyle, lbStandard)
-      .Property(u"ItemHeight", [](TCustomListBox& l) { return l.ItemHeight(); },
-                &TCustomListBox::SetItemHeight)
+      .Property(
+          u"ItemHeight", [](TCustomListBox& l) { return l.ItemHeight(); },
+          &TCustomListBox::SetItemHeight)
       .Stored([](TCustomListBox& l) { return l.Style() != lbStandard; })
       .Sample([](TCustomListBox& l, int Attempt) {  // only owner-drawn items keep a height
         if (Attempt > 0) return false;

@@ -155,6 +155,14 @@ const TClassInfo* ClassInfoOf(const TPersistent& Object) {
   return best;
 }
 
+bool IsInstanceOfClassOf(const TPersistent& Object, const TPersistent& Dest) {
+  if (typeid(Object) == typeid(Dest)) return true;
+  const TClassInfo* mine = ClassInfoOf(Object);
+  const TClassInfo* theirs = ClassInfoOf(Dest);
+  return mine != nullptr && theirs != nullptr && theirs->Type == typeid(Dest) &&
+         mine->InheritsFrom(*theirs);
+}
+
 std::vector<String> RegisteredClasses() {
   std::vector<String> names;
   for (const auto& c : Registry().Classes) names.push_back(c->Name);

@@ -198,25 +198,11 @@ void TNumIO::Assign(vcl::TPersistent* Source) {
   vcl::TCustomEdit::Assign(Source);
 }
 
-namespace {
-
-// True when Object's class is Class or derives from it, as far as the
-// form-file registry knows the classes.
-bool IsInstanceOfClassOf(const vcl::TPersistent& Object, const vcl::TPersistent& Dest) {
-  if (typeid(Object) == typeid(Dest)) return true;
-  const vcl::TClassInfo* mine = vcl::ClassInfoOf(Object);
-  const vcl::TClassInfo* theirs = vcl::ClassInfoOf(Dest);
-  return mine != nullptr && theirs != nullptr && theirs->Type == typeid(Dest) &&
-         mine->InheritsFrom(*theirs);
-}
-
-}  // namespace
-
 // Only a TNumIO's Assign takes a TNumIO: handing this field to an ancestor
 // class's Assign would come straight back here (endless recursion), so such
 // a destination gets the inherited refusal instead.
 void TNumIO::AssignTo(vcl::TPersistent* Dest) {
-  if (dynamic_cast<TNumIO*>(Dest) != nullptr && IsInstanceOfClassOf(*this, *Dest)) {
+  if (dynamic_cast<TNumIO*>(Dest) != nullptr && vcl::IsInstanceOfClassOf(*this, *Dest)) {
     Dest->Assign(this);
     return;
   }

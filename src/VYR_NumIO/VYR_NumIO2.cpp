@@ -438,25 +438,11 @@ void TNumIO2::Assign(vcl::TPersistent* Source) {
   Redraw();
 }
 
-namespace {
-
-// True when Object's class is Dest's class or derives from it, as far as
-// the form-file registry knows the classes.
-bool IsInstanceOfClassOf(const vcl::TPersistent& Object, const vcl::TPersistent& Dest) {
-  if (typeid(Object) == typeid(Dest)) return true;
-  const vcl::TClassInfo* mine = vcl::ClassInfoOf(Object);
-  const vcl::TClassInfo* theirs = vcl::ClassInfoOf(Dest);
-  return mine != nullptr && theirs != nullptr && theirs->Type == typeid(Dest) &&
-         mine->InheritsFrom(*theirs);
-}
-
-}  // namespace
-
 // Only a TNumIO2's Assign takes a TNumIO2; any other destination gets the
 // framework's refusal (handing it to an ancestor's Assign would come back
 // here without end).
 void TNumIO2::AssignTo(vcl::TPersistent* Dest) {
-  if (dynamic_cast<TNumIO2*>(Dest) != nullptr && IsInstanceOfClassOf(*this, *Dest)) {
+  if (dynamic_cast<TNumIO2*>(Dest) != nullptr && vcl::IsInstanceOfClassOf(*this, *Dest)) {
     Dest->Assign(this);
     return;
   }

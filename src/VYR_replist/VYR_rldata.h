@@ -16,6 +16,11 @@
 #include "companion/basepack/VYR_vyrbase.h"
 #include "platform/Classes.h"
 
+namespace vcl {
+class TByteSink;
+class TByteSource;
+}  // namespace vcl
+
 namespace vyr {
 
 // Raised by TRLData.
@@ -87,10 +92,6 @@ int ReadIntFromText(std::u16string_view Text, int Pos);
 
 struct TRLContent;
 class TReportListView;
-namespace rlio {
-class TByteSink;
-class TByteSource;
-}  // namespace rlio
 
 // The report data store. Cells are addressed (column, row) with data
 // columns 1..NrOfColumns and data rows 1..NrOfRows as currently shown;
@@ -271,9 +272,9 @@ class TRLData : public vcl::TComponent {
   void ConnectTable(TStringArray& Table, const TStringArray* Previous);
   void TakeContent(TRLContent& Content, const vcl::String& DataID);
   void KeepRows(const std::vector<bool>& Keep);
-  void WriteXml(rlio::TByteSink& Sink, bool CreateHeader, const vcl::String& DataID,
+  void WriteXml(vcl::TByteSink& Sink, bool CreateHeader, const vcl::String& DataID,
                 const vcl::String& Who);
-  bool ReadXml(rlio::TByteSource& Source, const vcl::String& DataID, const vcl::String& Who);
+  bool ReadXml(vcl::TByteSource& Source, const vcl::String& DataID, const vcl::String& Who);
   [[noreturn]] void HeapError() const;
 
   vcl::String FComment;

@@ -1,14 +1,11 @@
 // The store's exchanges besides report XML: clipboard text, HTML table
 // export, CSV export and import, and reading the lines of a text file.
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "VYR_replist/VYR_rldata.h"
+#include "VYR_replist/internal/VYR_rlcsv.h"
 #include "VYR_replist/internal/VYR_rlio.h"
 #include "companion/basepack/VYR_stringl.h"
 #include "platform/Clipbrd.h"
@@ -116,7 +113,7 @@ char* PutAscii(char* P, std::string_view S) {
 
 // Text for HTML (at most 6 bytes per unit): markup characters as
 // references, line breaks as <br>.
-void HtmlText(rlio::TTextOut& Out, std::u16string_view S) {
+void HtmlText(vcl::TTextWriter& Out, std::u16string_view S) {
   char* p = Out.Room(S.size() * 6);
   for (std::size_t i = 0; i < S.size(); ++i) {
     switch (S[i]) {
@@ -132,7 +129,7 @@ void HtmlText(rlio::TTextOut& Out, std::u16string_view S) {
       case u'\n': p = PutAscii(p, "<br>"); break;
       default: {
         const std::size_t n = (S[i] >= 0xD800 && S[i] <= 0xDBFF && i + 1 < S.size()) ? 2 : 1;
-        p = rlio::EncodeUtf8(p, S.substr(i, n));
+        p = vcl::EncodeUtf8(p, S.substr(i, n));
         i += n - 1;
       }
     }
@@ -141,7 +138,7 @@ void HtmlText(rlio::TTextOut& Out, std::u16string_view S) {
 }
 
 // ' class="Name"' when Name is not empty.
-void ClassAttr(rlio::TTextOut& Out, const vcl::String& Name) {
+void ClassAttr(vcl::TTextWriter& Out, const vcl::String& Name) {
   if (Name.empty()) return;
   Out.Ascii(" class=\"");
   HtmlText(Out, Name);
@@ -153,7 +150,7 @@ void ClassAttr(rlio::TTextOut& Out, const vcl::String& Name) {
 namespace {
 
 // The page up to the table's start tag.
-void HtmlHead(rlio::TTextOut& Out, const vcl::String& Title, const vcl::String& TableClass, int Border,
+void HtmlHead(vcl::TTextWriter& Out, const vcl::String& Title, const vcl::String& TableClass, int Border,
               int CellSpacing, int Cellpadding) {
   Out.Ascii("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>");
   HtmlText(Out, Title);
@@ -169,7 +166,7 @@ void HtmlHead(rlio::TTextOut& Out, const vcl::String& Title, const vcl::String& 
 }
 
 // One table cell: <Tag class="Class">Text</Tag>.
-void HtmlCell(rlio::TTextOut& Out, const char* Tag, const vcl::String& Class, const vcl::String& Text) {
+void HtmlCell(vcl::TTextWriter& Out, const char* Tag, const vcl::String& Class, const vcl::String& Text) {
   Out.Ascii("<");
   Out.Ascii(Tag);
   ClassAttr(Out, Class);
@@ -201,148 +198,84 @@ void TRLData::ExportHTMLTable(const vcl::String& FName, int LoC, int LoR, int Hi
                               const vcl::String& CellClass, const vcl::String& TableClass) {
   const std::vector<int> cols = HtmlColumns(ColumnSelection, Clamp(LoC, HiC, 0, FNrOfCols));
   const TSpan rows = Clamp(LoR, HiR, 1, FNrOfRows);
-  rlio::TSafeFile file(FName, rlio::ComponentPrefix(*this));
-  rlio::TTextOut out(file);
-  HtmlHead(out, FCommonHeader, TableClass, Border, CellSpacing, Cellpadding);
-  if (IncludeHeader) {
-    out.Ascii("<tr>");
-    for (int c : cols) HtmlCell(out, "th", HeadClass, GetColName(c));
-    out.Ascii("</tr>\n");
-  }
-  rlio::TProgress progress(this, FOnPercentDone,
-                           std::int64_t{rows.Count()} * std::max<std::int64_t>(std::ssize(cols), 1));
-  vcl::String text;
-  for (int r = rows.First; r <= rows.Last; ++r) {
-    out.Ascii("<tr>");
-    for (int c : cols) {
-      text = GetElem(c, r);
-      BeforeHTMLExport(text, c, r);
-      HtmlCell(out, "td", CellClass, text);
-      progress.Tick();
+  rlio::StoreIO(rlio::ComponentPrefix(*this), [&] {
+    vcl::TSafeFile file(FName);
+    vcl::TTextWriter out(file);
+    HtmlHead(out, FCommonHeader, TableClass, Border, CellSpacing, Cellpadding);
+    if (IncludeHeader) {
+      out.Ascii("<tr>");
+      for (int c : cols) HtmlCell(out, "th", HeadClass, GetColName(c));
+      out.Ascii("</tr>\n");
     }
-    out.Ascii("</tr>\n");
-  }
-  out.Ascii("</table>\n</body>\n</html>\n");
-  out.Flush();
-  file.Commit();
-  progress.Done();
+    rlio::TProgress progress(this, FOnPercentDone,
+                             std::int64_t{rows.Count()} * std::max<std::int64_t>(std::ssize(cols), 1));
+    vcl::String text;
+    for (int r = rows.First; r <= rows.Last; ++r) {
+      out.Ascii("<tr>");
+      for (int c : cols) {
+        text = GetElem(c, r);
+        BeforeHTMLExport(text, c, r);
+        HtmlCell(out, "td", CellClass, text);
+        progress.Tick();
+      }
+      out.Ascii("</tr>\n");
+    }
+    out.Ascii("</table>\n</body>\n</html>\n");
+    out.Flush();
+    file.Commit();
+    progress.Done();
+  });
 }
 
 // ---------------------------------------------------------------- CSV out
-
-namespace {
-
-// How fields are written for one delimiter. A field is quoted (inner
-// quotes doubled) when it holds the delimiter, a quote or a line break, or
-// starts with U+FEFF (which a reader would take for a byte order mark at
-// the start of the file).
-class TCsvWriter {
- public:
-  explicit TCsvWriter(char16_t Delimiter) : FDelim(Delimiter) {
-    for (char16_t c = 0; c < 128; ++c) FPlain[c] = c != Delimiter && c != u'"' && c != u'\n' && c != u'\r';
-  }
-
-  // One record; a record of one empty field is written as "" so that it is
-  // not read back as a blank line.
-  void Record(rlio::TTextOut& Out, const std::vector<std::u16string_view>& Fields) const {
-    for (std::size_t i = 0; i < Fields.size(); ++i) {
-      const std::u16string_view s = Fields[i];
-      char* p = Out.Room(s.size() * 6 + 4);
-      if (i > 0) *p++ = static_cast<char>(FDelim);
-      if (Fields.size() == 1 && s.empty()) p = PutAscii(p, "\"\"");
-      Out.Advance(Field(p, s));
-    }
-    Out.Ascii("\r\n");
-  }
-
-  // At most 6 bytes per unit plus 2.
-  char* Field(char* P, std::u16string_view S) const {
-    // Plain ASCII texts, the usual case, are copied in one pass.
-    const std::size_t n = CopyPlain(P, S);
-    return n == S.size() ? P + n : Special(P, S);
-  }
-
- private:
-  // Copies the leading run of plain ASCII units (no delimiter, quote or line
-  // break) to P, eight at a time where the processor allows; returns its
-  // length.
-  std::size_t CopyPlain(char* P, std::u16string_view S) const {
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
-    const __m128i delim = _mm_set1_epi16(static_cast<short>(FDelim));
-    const __m128i quote = _mm_set1_epi16(u'"');
-    const __m128i lf = _mm_set1_epi16(u'\n');
-    const __m128i cr = _mm_set1_epi16(u'\r');
-    for (; i + 8 <= S.size(); i += 8) {
-      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(S.data() + i));
-      const __m128i ascii = _mm_cmpeq_epi16(_mm_and_si128(v, high), _mm_setzero_si128());
-      const __m128i special = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, delim), _mm_cmpeq_epi16(v, quote)),
-                                           _mm_or_si128(_mm_cmpeq_epi16(v, lf), _mm_cmpeq_epi16(v, cr)));
-      if (_mm_movemask_epi8(_mm_andnot_si128(special, ascii)) != 0xFFFF) break;
-      _mm_storel_epi64(reinterpret_cast<__m128i*>(P + i), _mm_packus_epi16(v, v));
-    }
-#endif
-    for (; i < S.size(); ++i) {
-      const char16_t c = S[i];
-      if (c >= 128 || !FPlain[c]) break;
-      P[i] = static_cast<char>(c);
-    }
-    return i;
-  }
-
-  char* Special(char* P, std::u16string_view S) const {
-    bool quote = !S.empty() && S[0] == 0xFEFF;
-    for (std::size_t i = 0; i < S.size() && !quote; ++i) quote = S[i] < 128 && !FPlain[S[i]];
-    if (!quote) return rlio::EncodeUtf8(P, S);
-    *P++ = '"';
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= S.size(); ++i) {
-      if (i < S.size() && S[i] != u'"') continue;
-      P = rlio::EncodeUtf8(P, S.substr(start, i - start));
-      if (i < S.size()) P = PutAscii(P, "\"\"");
-      start = i + 1;
-    }
-    *P++ = '"';
-    return P;
-  }
-
-  char16_t FDelim;
-  bool FPlain[128];
-};
-
-}  // namespace
 
 int TRLData::ExportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders,
                        bool IncludeCommonHeader, int FirstCol, int FirstRow, int LastCol, int LastRow) {
   const TSpan cols = Clamp(FirstCol, LastCol, 0, FNrOfCols);
   const TSpan rows = cols.Count() == 0 ? TSpan{1, 0} : Clamp(FirstRow, LastRow, 1, FNrOfRows);
-  const TCsvWriter csv(CSVDelimiterChar(Delimiter));
-  rlio::TSafeFile file(FName, rlio::ComponentPrefix(*this));
-  rlio::TTextOut out(file);
-  if (IncludeCommonHeader) csv.Record(out, {FCommonHeader});
   std::vector<vcl::String> names;
-  std::vector<std::u16string_view> fields;
-  std::vector<bool> check;
-  for (int c = cols.First; c <= cols.Last; ++c) {
-    names.push_back(GetColName(c));
-    check.push_back(IsCheckCol(c));
-  }
-  if (IncludeColHeaders && cols.Count() > 0) csv.Record(out, {names.begin(), names.end()});
-  rlio::TProgress progress(this, FOnPercentDone, rows.Count());
-  fields.resize(static_cast<std::size_t>(cols.Count()));
-  for (int r = rows.First; r <= rows.Last; ++r) {
-    for (int c = cols.First; c <= cols.Last; ++c) {
-      const auto i = static_cast<std::size_t>(c - cols.First);
-      fields[i] = Visible(Strings->StringView(c, r), check[i]);
+  for (int c = cols.First; c <= cols.Last; ++c) names.push_back(GetColName(c));
+  const rlio::TCsvWriter csv(CSVDelimiterChar(Delimiter));
+  // Records are written in blocks of rows: the block's cells are looked up
+  // column by column, and one check of the buffer's room (for cells of the
+  // table's greatest length) covers the whole block.
+  constexpr std::size_t kBlock = 64;
+  const std::size_t width = names.size();
+  std::vector<std::u16string_view> block(std::max<std::size_t>(width, 1) * kBlock);
+  auto write = [&](vcl::TTextWriter& Out, std::size_t Stride, std::size_t Count) {
+    const std::size_t record = rlio::TCsvWriter::Bound(width * StringArrayMaxLen, width);
+    Out.Advance(csv.Records(Out.Room(Count * record), block.data(), width, Stride, Count));
+  };
+  return rlio::StoreIO(rlio::ComponentPrefix(*this), [&] {
+    vcl::TSafeFile file(FName);
+    vcl::TTextWriter out(file);
+    if (IncludeCommonHeader) {
+      const std::u16string_view title = FCommonHeader;
+      out.Advance(csv.Record(out.Room(rlio::TCsvWriter::Bound(title.size(), 1)), &title, 1));
     }
-    csv.Record(out, fields);
-    progress.Tick();
-  }
-  out.Flush();
-  file.Commit();
-  progress.Done();
-  return rows.Count();
+    if (IncludeColHeaders && width > 0) {
+      for (std::size_t i = 0; i < width; ++i) block[i] = names[i];  // names are short texts too
+      write(out, 1, 1);
+    }
+    rlio::TProgress progress(this, FOnPercentDone, rows.Count());
+    for (int first = rows.First; first <= rows.Last; first += static_cast<int>(kBlock)) {
+      const auto count = static_cast<std::size_t>(std::min<int>(kBlock, rows.Last - first + 1));
+      for (std::size_t i = 0; i < width; ++i) {
+        std::u16string_view* views = block.data() + i * kBlock;
+        const int col = cols.First + static_cast<int>(i);
+        Strings->StringViews(col, first, static_cast<int>(count), views);
+        if (IsCheckCol(col)) {
+          for (std::size_t k = 0; k < count; ++k) views[k] = Visible(views[k], true);
+        }
+      }
+      write(out, kBlock, count);
+      for (std::size_t k = 0; k < count; ++k) progress.Tick();
+    }
+    out.Flush();
+    file.Commit();
+    progress.Done();
+    return rows.Count();
+  });
 }
 
 // ---------------------------------------------------------------- CSV in
@@ -419,7 +352,7 @@ bool TCsvScanner::Next(std::vector<TCsvField>& Fields, const vcl::String& Who) {
 
 // The text of a field, cut to MaxUnits.
 std::size_t DecodeField(const TCsvField& F, char16_t* Out, std::size_t MaxUnits, std::string& Scratch) {
-  if (!F.Quoted || F.Raw.find('"') == std::string_view::npos) return rlio::DecodeUtf8(F.Raw, Out, MaxUnits);
+  if (!F.Quoted || F.Raw.find('"') == std::string_view::npos) return vcl::DecodeUtf8(F.Raw, Out, MaxUnits);
   Scratch.clear();
   bool inQuotes = true;
   for (std::size_t i = 0; i < F.Raw.size(); ++i) {
@@ -432,7 +365,7 @@ std::size_t DecodeField(const TCsvField& F, char16_t* Out, std::size_t MaxUnits,
       inQuotes = !inQuotes;
     }
   }
-  return rlio::DecodeUtf8(Scratch, Out, MaxUnits);
+  return vcl::DecodeUtf8(Scratch, Out, MaxUnits);
 }
 
 }  // namespace
@@ -482,8 +415,8 @@ void CsvStore(std::string_view Text, char Delimiter, bool Names, const vcl::Stri
 
 int TRLData::ImportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders) {
   const vcl::String who = rlio::ComponentPrefix(*this) + u"CSV file " + rlio::Quoted(FName) + u": ";
-  const std::string bytes = rlio::ReadFileBytes(FName, rlio::ComponentPrefix(*this));
-  const std::string_view text = rlio::StripBom(bytes);
+  const std::string bytes = rlio::StoreIO(rlio::ComponentPrefix(*this), [&] { return vcl::ReadFileBytes(FName); });
+  const std::string_view text = vcl::StripBom(bytes);
   const char delim = static_cast<char>(CSVDelimiterChar(Delimiter));
   const auto [records, widest] = CsvSize(text, delim, who);
   const int rows = std::max(0, records - (IncludeColHeaders ? 1 : 0));
@@ -500,8 +433,8 @@ int TRLData::ImportCSV(const vcl::String& FName, TCSVDelimiters Delimiter, bool 
 
 int TRLData::LoadLinesFromFile(int Column, int FirstRow, const vcl::String& FName) {
   if (Column < 0 || Column > FNrOfCols || FirstRow < 1) return 0;
-  const std::string bytes = rlio::ReadFileBytes(FName, rlio::ComponentPrefix(*this));
-  const std::vector<std::string_view> lines = rlio::SplitLines(rlio::StripBom(bytes));
+  const std::string bytes = rlio::StoreIO(rlio::ComponentPrefix(*this), [&] { return vcl::ReadFileBytes(FName); });
+  const std::vector<std::string_view> lines = vcl::SplitLines(vcl::StripBom(bytes));
   if (lines.empty()) return 0;
   const std::int64_t last = std::int64_t{FirstRow} + static_cast<std::int64_t>(lines.size()) - 1;
   if (last > INT32_MAX || (std::int64_t{FNrOfCols} + 1) * (last + 1) > FMaxReadCells) {
@@ -514,7 +447,7 @@ int TRLData::LoadLinesFromFile(int Column, int FirstRow, const vcl::String& FNam
   rlio::TProgress progress(this, FOnPercentDone, static_cast<std::int64_t>(lines.size()));
   char16_t buf[RLCellMaxLen];
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::size_t n = rlio::DecodeUtf8(lines[i], buf, RLCellMaxLen);
+    const std::size_t n = vcl::DecodeUtf8(lines[i], buf, RLCellMaxLen);
     SetElem(Column, FirstRow + static_cast<int>(i), vcl::String(buf, n));
     progress.Tick();
   }

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "foundation/VYR_errors.h"
+#include "platform/Guards.h"
 
 namespace vyr {
 
@@ -525,8 +526,8 @@ void TReportListView::Assign(vcl::TPersistent* Source) {
     vcl::TCustomDrawGrid::Assign(Source);
     return;
   }
-  bool suppress = FSuppressPaint;
-  FSuppressPaint = true;
+  const bool suppress = FSuppressPaint;
+  vcl::TValueGuard quiet(FSuppressPaint, true);  // also when the copy fails
   FAutoAdvance = src->FAutoAdvance;
   FLastMousePosX = src->FLastMousePosX;
   FLastMousePosY = src->FLastMousePosY;
@@ -583,7 +584,7 @@ void TReportListView::Assign(vcl::TPersistent* Source) {
   // A source without a window is suppressed only because it has none yet;
   // copying that would leave this view blank for good.
   const bool wanted = src->HandleAllocated() ? src->FSuppressPaint : suppress;
-  FSuppressPaint = suppress;
+  quiet.Restore();
   SetSuppressPaint(wanted);
   RepaintNow();
 }

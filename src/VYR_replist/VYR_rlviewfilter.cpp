@@ -18,6 +18,7 @@
 
 #include "VYR_replist/VYR_rlview.h"
 #include "foundation/VYR_errors.h"
+#include "platform/Guards.h"
 
 namespace vyr {
 
@@ -96,26 +97,35 @@ int TReportListView::FilterAndSort(const vcl::String& FilterExp,
   for (const vcl::String& alternative : SplitAt(exp, u'|')) any.push_back(SplitAt(alternative, u'&'));
 
   SetEditorMode(false);
-  const bool suppress = FSuppressPaint;
-  SetSuppressPaint(true);
-  TRowTexts texts(*this, FilterColumns, IgnoreCase);
   int found = 0;
-  for (int r = 1; r <= NrOfRows(); ++r) {
-    texts.Load(r);
-    bool match = exp.empty() || (FilterMode == fmSimple && texts.Contains(exp)) ||
-                 (FilterMode == fmBoolean && MatchesBoolean(texts, any)) ||
-                 (FilterMode == fmGrep && texts.Search(grep));
-    if (FOnBeforeFilter) {
-      bool decided = match;
-      TLogicOp combine = loNOP;
-      FOnBeforeFilter(this, r, decided, combine);
-      match = combine == loNOP ? decided : CombineLogic(combine, decided, match);
+  {
+    vcl::TPaintSuppressGuard quiet(*this);
+    // Every row is decided before any changes, so a handler that throws
+    // leaves the rows' enabled states as they were.
+    TRowTexts texts(*this, FilterColumns, IgnoreCase);
+    std::vector<bool> matches;
+    for (int r = 1; r <= NrOfRows(); ++r) {
+      texts.Load(r);
+      bool match = exp.empty() || (FilterMode == fmSimple && texts.Contains(exp)) ||
+                   (FilterMode == fmBoolean && MatchesBoolean(texts, any)) ||
+                   (FilterMode == fmGrep && texts.Search(grep));
+      if (FOnBeforeFilter) {
+        bool decided = match;
+        TLogicOp combine = loNOP;
+        FOnBeforeFilter(this, r, decided, combine);
+        match = combine == loNOP ? decided : CombineLogic(combine, decided, match);
+      }
+      matches.push_back(match);
     }
-    SetRowBit(r, RLRowDisabled, !match);
-    found += match ? 1 : 0;
+    // A handler may have removed rows meanwhile.
+    const int rows = std::min(NrOfRows(), static_cast<int>(matches.size()));
+    for (int r = 1; r <= rows; ++r) {
+      const bool match = matches[static_cast<std::size_t>(r - 1)];
+      SetRowBit(r, RLRowDisabled, !match);
+      found += match ? 1 : 0;
+    }
+    SortEnabledState(SortColumn, -1, Ascending);
   }
-  SortEnabledState(SortColumn, -1, Ascending);
-  SetSuppressPaint(suppress);
   SelectedChanged();
   return found;
 }

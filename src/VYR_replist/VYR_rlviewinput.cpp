@@ -7,6 +7,7 @@
 
 #include "VYR_replist/VYR_rlview.h"
 #include "platform/Forms.h"
+#include "platform/Guards.h"
 #include "platform/Winapi.h"
 
 namespace vyr {
@@ -74,11 +75,11 @@ void TReportListView::SetEditText(int ACol, int ARow, const vcl::String& Value) 
 void TReportListView::KeyDown(std::uint16_t& Key, vcl::TShiftState Shift) {
   vcl::TCustomDrawGrid::KeyDown(Key, Shift);
   if (!IsCursorKey(Key)) return;
-  const bool suppress = FSuppressPaint;
-  SetSuppressPaint(true);
-  ClearRowSelection();
-  SetRowBit(Row() - FixedRows() + 1, RLRowSelected, true);
-  SetSuppressPaint(suppress);
+  {
+    vcl::TPaintSuppressGuard quiet(*this);
+    ClearRowSelection();
+    SetRowBit(Row() - FixedRows() + 1, RLRowSelected, true);
+  }
   if (FOnCursorKeyAction) FOnCursorKeyAction(this, Key);
   SelectedChanged();
 }
@@ -128,8 +129,7 @@ void TReportListView::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift
     SortByHeaderClick(cell.X, p.X);
     return;
   }
-  const bool suppress = FSuppressPaint;
-  SetSuppressPaint(true);
+  vcl::TPaintSuppressGuard quiet(*this);
   const int col = DataColumn(cell.X), row = cell.Y - FixedRows() + 1;
   vcl::TGridOptions options = Options();
   if (ColumnEditable(col) && RowEnabled(row)) options << vcl::goEditing;
@@ -137,15 +137,13 @@ void TReportListView::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift
   SetOptions(options);
   ToggleCheckByClick(cell.X, cell.Y, p.X);
   SelectRowsByClick(Shift);
-  SetSuppressPaint(suppress);
 }
 
 // The record shown in the current row stays current after the sort.
 void TReportListView::SortByHeaderClick(int GridCol, int X) {
   const vcl::TRect r = CellRect(GridCol, ColumnHeaderRow());
   if (!FSortEnabled || X - r.Left <= kBorderGrip || r.Right - X <= kBorderGrip) return;
-  const vcl::TCursor cursor = vcl::Screen->Cursor();
-  vcl::Screen->SetCursor(vcl::crHourGlass);
+  vcl::TScreenCursorGuard busy(vcl::crHourGlass);
   TStringArray& table = *FRLData->Strings;
   const int current = Row() - FixedRows() + 1;
   const int record = ValidRow(current) ? table.GetSortOrder(current) : 0;
@@ -156,7 +154,6 @@ void TReportListView::SortByHeaderClick(int GridCol, int X) {
     SetRow(r + FixedRows() - 1);
     break;
   }
-  vcl::Screen->SetCursor(cursor);
 }
 
 // OnBeforeCheckedChange may change the new state; OnCheckedChange gets its
@@ -213,10 +210,10 @@ void TReportListView::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, 
   const bool beyondCols = !lastCol.IsEmpty() && p.X >= lastCol.Right;
   const bool belowRows = Button == vcl::mbLeft && !lastRow.IsEmpty() && p.Y >= lastRow.Bottom;
   if (!beyondCols && !belowRows) return;
-  const bool suppress = FSuppressPaint;
-  SetSuppressPaint(true);
-  ClearRowSelection();
-  SetSuppressPaint(suppress);
+  {
+    vcl::TPaintSuppressGuard quiet(*this);
+    ClearRowSelection();
+  }
   SelectedChanged();
 }
 

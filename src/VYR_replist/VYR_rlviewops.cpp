@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "VYR_replist/VYR_rlview.h"
+#include "platform/Guards.h"
 
 namespace vyr {
 
@@ -70,13 +71,11 @@ void TReportListView::ExpandColWidth(int ColIx, int RightMargin) {
 
 void TReportListView::FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon,
                                       int MaxWidth, int RightMargin) {
-  bool suppress = FSuppressPaint;
-  SetSuppressPaint(true);
+  vcl::TPaintSuppressGuard quiet(*this);
   for (int k = 1; k <= NrOfColumns(); ++k) {
     if (k != ExpandColumn) AutoColWidth(k, IncludeHeader, Addon, MaxWidth);
   }
   ExpandColWidth(ExpandColumn, RightMargin);
-  SetSuppressPaint(suppress);
 }
 
 // ---------------------------------------------------------------- sorting
@@ -97,18 +96,11 @@ void TReportListView::UnSort() {
 // size and repaints, also when the operation fails half-way.
 template <class F>
 auto TReportListView::ExchangeAndSync(F&& Operation) {
-  auto follow = [this] {
+  vcl::TScopeGuard follow([this] {
     SyncWithStore();
     RepaintNow();
-  };
-  try {
-    auto result = Operation();
-    follow();
-    return result;
-  } catch (...) {
-    follow();
-    throw;
-  }
+  });
+  return Operation();
 }
 
 void TReportListView::CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow,

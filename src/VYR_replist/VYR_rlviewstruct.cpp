@@ -5,27 +5,13 @@
 #include <algorithm>
 
 #include "VYR_replist/VYR_rlview.h"
+#include "platform/Guards.h"
 
 namespace vyr {
 
-namespace {
-
-// Painting held back for a bulk change, resumed (with one repaint) at the end.
-class TPaintPause {
- public:
-  explicit TPaintPause(TReportListView& View) : FView(View), FWas(View.SuppressPaint()) {
-    FView.SetSuppressPaint(true);
-  }
-  ~TPaintPause() { FView.SetSuppressPaint(FWas); }
-  TPaintPause(const TPaintPause&) = delete;
-  TPaintPause& operator=(const TPaintPause&) = delete;
-
- private:
-  TReportListView& FView;
-  bool FWas;
-};
-
-}  // namespace
+// Painting is held back for a bulk change and resumed (with one repaint) at
+// the end by a vcl::TPaintSuppressGuard.
+using TPaintPause = vcl::TPaintSuppressGuard<TReportListView>;
 
 // ---------------------------------------------------------------- selection and enabling
 

@@ -395,7 +395,7 @@ void TReportParser::StoreCell() {
     FOut.Table->SetString(col, FRow, Text(RLCellMaxLen));
   } else {
     char16_t buf[RLCellMaxLen];
-    const std::size_t n = rlio::DecodeUtf8(FText, buf, RLCellMaxLen);
+    const std::size_t n = vcl::DecodeUtf8(FText, buf, RLCellMaxLen);
     FOut.Table->SetString(col, FRow, std::u16string_view(buf, n));
   }
   if (FProgress) FProgress->Tick();
@@ -443,7 +443,7 @@ struct TReadRequest {
 };
 
 // Puts the source behind the report's end tag and the line end after it.
-void SkipLineEnd(rlio::TByteSource& Source, std::int64_t End) {
+void SkipLineEnd(vcl::TByteSource& Source, std::int64_t End) {
   Source.Reposition(End);
   char next[2] = {0, 0};
   const std::size_t n = Source.Read(next, 2);
@@ -455,45 +455,37 @@ void SkipLineEnd(rlio::TByteSource& Source, std::int64_t End) {
 // Reads the first report with the wanted id from Source into Out; false
 // when there is none. The source is left behind the report, or where it
 // was when there is none or reading fails.
-bool ReadReport(rlio::TByteSource& Source, const TReadRequest& Req, TRLContent& Out, vcl::String& Id) {
-  try {
-    rlio::TLineReader lines(Source);
-    const vcl::String wanted = FoldedId(Req.DataID);
-    std::string_view line;
-    std::optional<std::size_t> at;
-    while (!at && lines.Next(line)) at = MatchRootLine(line, wanted);
-    if (!at) {
-      Source.Reposition(0);
-      return false;
-    }
-    const std::int64_t start = lines.LineOffset() + static_cast<std::int64_t>(*at);
-    TReportParser parser(Out, Req.Who, lines.LineNumber(), Req.MaxCells, Req.Sender, Req.Progress);
-    bool done = parser.Feed(lines.From(*at), false);
-    std::unique_ptr<char[]> chunk(new char[1 << 16]);
-    while (!done) {
-      const std::size_t n = Source.Read(chunk.get(), 1 << 16);
-      done = parser.Feed(std::string_view(chunk.get(), n), n == 0);
-    }
-    SkipLineEnd(Source, start + parser.EndOffset());
-    // A report replaces the document texts too, also when it has none.
-    if (!Out.CommonHeader) Out.CommonHeader.emplace();
-    if (!Out.Comment) Out.Comment.emplace();
-    Id = parser.Id();
-    parser.Done();
-    return true;
-  } catch (...) {
-    Source.Reposition(0);
-    throw;
+bool ReadReport(vcl::TByteSource& Source, const TReadRequest& Req, TRLContent& Out, vcl::String& Id) {
+  vcl::TScopeGuard rewind([&] { Source.Reposition(0); });
+  vcl::TLineReader lines(Source);
+  const vcl::String wanted = FoldedId(Req.DataID);
+  std::string_view line;
+  std::optional<std::size_t> at;
+  while (!at && lines.Next(line)) at = MatchRootLine(line, wanted);
+  if (!at) return false;
+  const std::int64_t start = lines.LineOffset() + static_cast<std::int64_t>(*at);
+  TReportParser parser(Out, Req.Who, lines.LineNumber(), Req.MaxCells, Req.Sender, Req.Progress);
+  bool done = parser.Feed(lines.From(*at), false);
+  std::unique_ptr<char[]> chunk(new char[1 << 16]);
+  while (!done) {
+    const std::size_t n = Source.Read(chunk.get(), 1 << 16);
+    done = parser.Feed(std::string_view(chunk.get(), n), n == 0);
   }
+  SkipLineEnd(Source, start + parser.EndOffset());
+  // A report replaces the document texts too, also when it has none.
+  if (!Out.CommonHeader) Out.CommonHeader.emplace();
+  if (!Out.Comment) Out.Comment.emplace();
+  Id = parser.Id();
+  parser.Done();
+  rewind.Dismiss();
+  return true;
 }
-
-using TFileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 }  // namespace
 
 // ---------------------------------------------------------------- TRLData
 
-bool TRLData::ReadXml(rlio::TByteSource& Source, const vcl::String& DataID, const vcl::String& Who) {
+bool TRLData::ReadXml(vcl::TByteSource& Source, const vcl::String& DataID, const vcl::String& Who) {
   TRLContent content;
   vcl::String id;
   if (!ReadReport(Source, {DataID, Who, FMaxReadCells, this, FOnPercentDone}, content, id)) return false;
@@ -503,35 +495,41 @@ bool TRLData::ReadXml(rlio::TByteSource& Source, const vcl::String& DataID, cons
 
 bool TRLData::ReadFromXMLStream(vcl::TStream* InStream, const vcl::String& DataID) {
   const vcl::String who = rlio::ComponentPrefix(*this) + u"report stream: ";
-  rlio::TStreamSource source(InStream, who);
-  return ReadXml(source, DataID, who);
+  return rlio::StoreIO(who, [&] {
+    vcl::TStreamSource source(InStream);
+    return ReadXml(source, DataID, who);
+  });
 }
 
 bool TRLData::ReadFromXMLString(const vcl::String& InString, const vcl::String& DataID) {
   const std::string bytes = vcl::ToUTF8(InString);
-  rlio::TMemorySource source(bytes);
+  vcl::TMemorySource source(bytes);
   return ReadXml(source, DataID, rlio::ComponentPrefix(*this) + u"report text: ");
 }
 
 bool TRLData::ReadFromOpenXMLFile(std::FILE* InFile, const vcl::String& DataID) {
   const vcl::String who = rlio::ComponentPrefix(*this) + u"report file: ";
-  rlio::TFileSource source(InFile, who);
-  return ReadXml(source, DataID, who);
+  return rlio::StoreIO(who, [&] {
+    vcl::TFileSource source(InFile, vcl::String());
+    return ReadXml(source, DataID, who);
+  });
 }
 
 bool TRLData::LoadFromXMLFile(const vcl::String& FName, const vcl::String& DataID) {
   const vcl::String prefix = rlio::ComponentPrefix(*this);
-  TFileHandle file(rlio::OpenForReading(FName, prefix), &std::fclose);
+  vcl::TFilePtr file = rlio::StoreIO(prefix, [&] { return vcl::OpenForReading(FName); });
   const vcl::String who = prefix + u"report file " + rlio::Quoted(FName) + u": ";
-  rlio::TFileSource source(file.get(), who);
-  return ReadXml(source, DataID, who);
+  return rlio::StoreIO(who, [&] {
+    vcl::TFileSource source(file.get(), vcl::String());
+    return ReadXml(source, DataID, who);
+  });
 }
 
 // ---------------------------------------------------------------- validity
 
 namespace {
 
-bool FindRootLine(rlio::TLineReader& Lines, const vcl::String& DataID) {
+bool FindRootLine(vcl::TLineReader& Lines, const vcl::String& DataID) {
   const vcl::String wanted = FoldedId(DataID);
   std::string_view line;
   while (Lines.Next(line))
@@ -543,24 +541,24 @@ bool FindRootLine(rlio::TLineReader& Lines, const vcl::String& DataID) {
 
 bool CheckIfValidReplist(const vcl::String& FName, const vcl::String& DataID) {
   const std::string path = vcl::ToUTF8(FName);
-  TFileHandle file(path.empty() ? nullptr : std::fopen(path.c_str(), "rb"), &std::fclose);
+  vcl::TFilePtr file(path.empty() ? nullptr : std::fopen(path.c_str(), "rb"));
   if (!file) {
     throw vcl::EInOutError(u"Cannot open file " + rlio::Quoted(FName) + u": " +
-                           rlio::ErrorText(path.empty() ? ENOENT : errno));
+                           vcl::SysErrorMessage(path.empty() ? ENOENT : errno));
   }
   try {
-    rlio::TFileSource source(file.get(), vcl::String());
-    rlio::TLineReader lines(source);
+    vcl::TFileSource source(file.get(), vcl::String());
+    vcl::TLineReader lines(source);
     return FindRootLine(lines, DataID);
-  } catch (const EVYRError& e) {
+  } catch (const vcl::EStreamError& e) {
     throw vcl::EInOutError(u"Cannot read file " + rlio::Quoted(FName) + u": " + e.Message());
   }
 }
 
 bool CheckIfValidReplist(vcl::TStream* InStream, const vcl::String& DataID) {
   if (InStream == nullptr) return false;
-  rlio::TStreamSource source(InStream, u"Report stream: ");
-  rlio::TLineReader lines(source);
+  vcl::TStreamSource source(InStream);
+  vcl::TLineReader lines(source);
   const bool found = FindRootLine(lines, DataID);
   source.Reposition(lines.AfterLine());
   return found;

@@ -38,7 +38,7 @@ TRepListXmlTag RepListXmlTagOf(std::u16string_view TagText) {
 
 namespace {
 
-using rlio::TTextOut;
+using TTextOut = vcl::TTextWriter;
 
 // True when every character of S can stand in an XML document.
 bool XmlCanCarry(std::u16string_view S) {
@@ -93,7 +93,7 @@ char* Escape(char* P, std::u16string_view S, bool InAttribute) {
       }
     } else {
       const std::size_t n = (c >= 0xD800 && c <= 0xDBFF) ? 2 : 1;
-      P = rlio::EncodeUtf8(P, S.substr(i, n));
+      P = vcl::EncodeUtf8(P, S.substr(i, n));
       i += n - 1;
     }
   }
@@ -174,7 +174,7 @@ void WriteReport(TTextOut& Out, TRLData& D, bool CreateHeader, const vcl::String
 
 }  // namespace
 
-void TRLData::WriteXml(rlio::TByteSink& Sink, bool CreateHeader, const vcl::String& DataID,
+void TRLData::WriteXml(vcl::TByteSink& Sink, bool CreateHeader, const vcl::String& DataID,
                        const vcl::String& Who) {
   TTextOut out(Sink);
   WriteReport(out, *this, CreateHeader, DataID.empty() ? FDataID : DataID, Who);
@@ -183,22 +183,28 @@ void TRLData::WriteXml(rlio::TByteSink& Sink, bool CreateHeader, const vcl::Stri
 void TRLData::WriteToXMLStream(vcl::TStream* OutStream, bool CreateHeader, const vcl::String& DataID) {
   const vcl::String who = rlio::ComponentPrefix(*this);
   if (OutStream == nullptr) throw EVYRRLDataError(who + u"no stream to write the report to");
-  rlio::TStreamSink sink(OutStream, who);
-  WriteXml(sink, CreateHeader, DataID, who);
+  rlio::StoreIO(who, [&] {
+    vcl::TStreamSink sink(OutStream);
+    WriteXml(sink, CreateHeader, DataID, who);
+  });
 }
 
 void TRLData::WriteToOpenXMLFile(std::FILE* OutFile, bool CreateHeader, const vcl::String& DataID) {
   const vcl::String who = rlio::ComponentPrefix(*this);
   if (OutFile == nullptr) throw EVYRRLDataError(who + u"no open file to write the report to");
-  rlio::TFileSink sink(OutFile, who);
-  WriteXml(sink, CreateHeader, DataID, who);
+  rlio::StoreIO(who, [&] {
+    vcl::TFileSink sink(OutFile, vcl::String());
+    WriteXml(sink, CreateHeader, DataID, who);
+  });
 }
 
 void TRLData::SaveAsXMLFile(const vcl::String& FName, const vcl::String& DataID) {
   const vcl::String who = rlio::ComponentPrefix(*this);
-  rlio::TSafeFile file(FName, who);
-  WriteXml(file, true, DataID, who + u"report file " + rlio::Quoted(FName) + u": ");
-  file.Commit();
+  rlio::StoreIO(who, [&] {
+    vcl::TSafeFile file(FName);
+    WriteXml(file, true, DataID, who + u"report file " + rlio::Quoted(FName) + u": ");
+    file.Commit();
+  });
 }
 
 }  // namespace vyr

@@ -746,3 +746,27 @@ TEST(LogicOp, Combinations) {
   EXPECT_TRUE(CombineLogic(loXOR, true, false));
   EXPECT_FALSE(CombineLogic(loXOR, true, true));
 }
+
+// ---------------------------------------------------------------- block views
+
+// StringViews hands out what StringView gives cell by cell, in the shown
+// order, for any block of rows, also partly or wholly outside the table.
+TEST(StringArrayViews, ABlockEqualsTheCellsOneByOne) {
+  TStringArray t(2, 1);
+  FillColumn(t, 1, {u"pear", u"fig", u"", u"apple", u"kiwi"});
+  t.Sort(1, -1, true);
+  struct Case {
+    int Col, First, Count;
+  };
+  const Case cases[] = {{1, 1, 5}, {1, 2, 2}, {1, -2, 4}, {1, 4, 6}, {1, 6, 3},
+                        {0, 1, 5}, {2, 0, 7}, {3, 1, 2}, {-1, 1, 2}, {1, 3, 0}};
+  for (const Case& c : cases) {
+    std::vector<std::u16string_view> got(static_cast<std::size_t>(c.Count) + 1, u"guard");
+    t.StringViews(c.Col, c.First, c.Count, got.data());
+    for (int k = 0; k < c.Count; ++k) {
+      EXPECT_EQ(got[static_cast<std::size_t>(k)], t.StringView(c.Col, c.First + k))
+          << "column " << c.Col << " row " << c.First + k;
+    }
+    EXPECT_EQ(got.back(), u"guard");  // nothing written beyond Count
+  }
+}

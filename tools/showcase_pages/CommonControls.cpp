@@ -11,44 +11,29 @@ using namespace vcl;
 namespace {
 
 // Holds the page's controls for its handlers; owned (and freed) by the form.
-class TCommonPage : public TComponent {
+class TCommonPage : public showcase::TPageHolder {
  public:
-  explicit TCommonPage(showcase::TPageContext& P) : TComponent(P.Owner), FOwner(P.Owner), FPage(P.Page), FSay(P.Say) {
+  explicit TCommonPage(showcase::TPageContext& P) : TPageHolder(P) {
     BuildPickers();
     BuildTree();
   }
 
  private:
-  template <class T>
-  T* Make(int X, int Y, int W, int H) {
-    auto* c = new T(FOwner);
-    c->SetParent(FPage);
-    c->SetBounds(X, Y, W, H);
-    return c;
-  }
-  void MakeLabel(const String& Caption, int X, int Y) {
-    auto* label = new TLabel(FOwner);
-    label->SetParent(FPage);
-    label->SetLeft(X);
-    label->SetTop(Y);
-    label->SetCaption(Caption);
-  }
-
   // A fixed date keeps the page's picture the same from day to day.
   void BuildPickers() {
     TDateTime when = EncodeDateTime(2024, 8, 28, 14, 30, 0, 0);
-    MakeLabel(u"Date (F4 or the button shows the calendar):", 12, 14);
+    Caption(u"Date (F4 or the button shows the calendar):", 12, 14);
     auto* date = Make<TDateTimePicker>(12, 32, 186, 21);
     date->SetDateTime(when);
     date->SetOnChange([this, date](TObject*) { FSay(u"Date: " + date->DisplayText()); });
 
-    MakeLabel(u"Time (arrows, digits, a/p):", 12, 66);
+    Caption(u"Time (arrows, digits, a/p):", 12, 66);
     auto* time = Make<TDateTimePicker>(12, 84, 186, 21);
     time->SetKind(dtkTime);
     time->SetDateTime(when);
     time->SetOnChange([this, time](TObject*) { FSay(u"Time: " + time->DisplayText()); });
 
-    MakeLabel(u"Own format, check box, this year only:", 12, 118);
+    Caption(u"Own format, check box, this year only:", 12, 118);
     auto* own = Make<TDateTimePicker>(12, 136, 230, 21);
     own->SetFormat(u"dddd, d MMMM yyyy");
     own->SetShowCheckbox(true);
@@ -59,7 +44,7 @@ class TCommonPage : public TComponent {
       FSay(own->Checked() ? u"Own format: " + own->DisplayText() : String(u"Own format: no date"));
     });
 
-    MakeLabel(u"Long date, up/down arrows:", 12, 170);
+    Caption(u"Long date, up/down arrows:", 12, 170);
     auto* updown = Make<TDateTimePicker>(12, 188, 230, 21);
     updown->SetDateFormat(dfLong);
     updown->SetDateMode(dmUpDown);
@@ -69,12 +54,13 @@ class TCommonPage : public TComponent {
   // Folders of a small made-up disk: every folder promises children and
   // gets them when it is first opened (its Data marks it loaded).
   void BuildTree() {
-    MakeLabel(u"Tree (F2 or a slow click renames; + - * expand):", 300, 14);
+    Caption(u"Tree (F2 or a slow click renames; + - * expand):", 300, 14);
     FTree = Make<TTreeView>(300, 32, 300, 360);
     FTree->SetHideSelection(false);
     FTree->SetOnExpanding([this](TObject*, TTreeNode* Node, bool&) { Load(Node); });
     FTree->SetOnChange([this](TObject*, TTreeNode* Node) {
-      if (Node != nullptr) FSay(u"Selected: " + Node->Text() + u" (level " + IntToStr(Node->Level()) + u")");
+      if (Node != nullptr)
+        FSay(u"Selected: " + Node->Text() + u" (level " + IntToStr(Node->Level()) + u")");
     });
     FTree->SetOnEdited([this](TObject*, TTreeNode*, String& S) { FSay(u"Renamed to " + S); });
     FTree->Items()->BeginUpdate();
@@ -100,9 +86,6 @@ class TCommonPage : public TComponent {
     }
   }
 
-  TComponent* FOwner;
-  TWinControl* FPage;
-  std::function<void(const String&)> FSay;
   TTreeView* FTree = nullptr;
 };
 

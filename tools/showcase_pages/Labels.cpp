@@ -17,14 +17,14 @@ using namespace vcl;
 namespace {
 
 const std::array<const char16_t*, 15> DisplayNames{
-    u"dtFloat", u"dtFixP", u"dtExp", u"dtHex", u"dtZeroInt", u"dtInt", u"dtDateTime", u"dtState",
-    u"dtBin", u"dtOct", u"dtDeg", u"dtDegMin", u"dtDegMinSec", u"dtEEng", u"dtEEngNoDP"};
+    u"dtFloat", u"dtFixP",     u"dtExp",       u"dtHex",  u"dtZeroInt",
+    u"dtInt",   u"dtDateTime", u"dtState",     u"dtBin",  u"dtOct",
+    u"dtDeg",   u"dtDegMin",   u"dtDegMinSec", u"dtEEng", u"dtEEngNoDP"};
 
 // Holds the page's controls and its clock; owned (and freed) by the form.
-class TLabelsPage : public TComponent {
+class TLabelsPage : public showcase::TPageHolder {
  public:
-  explicit TLabelsPage(showcase::TPageContext& P)
-      : TComponent(P.Owner), FOwner(P.Owner), FPage(P.Page), FSay(P.Say) {
+  explicit TLabelsPage(showcase::TPageContext& P) : TPageHolder(P) {
     Caption(u"Numeric labels (click one to change its display type)", 12, 8);
     BuildNumbers();
     Caption(u"Seven-segment displays", 470, 8);
@@ -47,21 +47,6 @@ class TLabelsPage : public TComponent {
   }
 
  private:
-  template <class T>
-  T* Make(int X, int Y, int W, int H) {
-    auto* c = new T(FOwner);
-    c->SetParent(FPage);
-    c->SetBounds(X, Y, W, H);
-    return c;
-  }
-  void Caption(const String& Text, int X, int Y) {
-    auto* label = new TLabel(FOwner);
-    label->SetParent(FPage);
-    label->SetLeft(X);
-    label->SetTop(Y);
-    label->SetCaption(Text);
-  }
-
   vyr::TNumLab* Number(int Row, const String& Left, const String& Right, vyr::TDisplay Type,
                        double Value) {
     auto* n = Make<vyr::TNumLab>(12, 28 + Row * 32, 330, 28);
@@ -144,8 +129,9 @@ class TLabelsPage : public TComponent {
   void BuildRaster() {
     auto* scroller = Make<vyr::TRasterLab>(12, 320, 1056, 10);
     scroller->SetAutoHeight(true);
-    scroller->SetText(u"vyrguipack: dot-matrix text scrolls through the label and comes back "
-                      u"from the right ... 0123456789 °C ÄÖÜ äöü");
+    scroller->SetText(
+        u"vyrguipack: dot-matrix text scrolls through the label and comes back "
+        u"from the right ... 0123456789 °C ÄÖÜ äöü");
     scroller->SetScrollInterval(40);
     scroller->SetScrollIncrement(2);
     scroller->SetScrollMode(vyr::rdsmLeft);
@@ -168,9 +154,6 @@ class TLabelsPage : public TComponent {
 
   void Tick() { FClock->SetCaption(FormatDateTime(u"hh:nn:ss", Now())); }
 
-  TComponent* FOwner;
-  TWinControl* FPage;
-  std::function<void(const String&)> FSay;
   vyr::TSevenSeg* FClock = nullptr;
   HWND FClockWindow = nullptr;
 };

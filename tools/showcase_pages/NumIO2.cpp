@@ -15,10 +15,9 @@ using namespace vcl;
 namespace {
 
 // Holds the page's controls for its handlers; owned (and freed) by the form.
-class TNumIO2Page : public TComponent {
+class TNumIO2Page : public showcase::TPageHolder {
  public:
-  explicit TNumIO2Page(showcase::TPageContext& P)
-      : TComponent(P.Owner), FOwner(P.Owner), FPage(P.Page), FSay(P.Say) {
+  explicit TNumIO2Page(showcase::TPageContext& P) : TPageHolder(P) {
     Caption(u"With buttons and gauges (drag on a gauge, hold Shift+4 for $)", 12, 8);
     BuildMeasures();
     Caption(u"Formats", 380, 8);
@@ -28,14 +27,6 @@ class TNumIO2Page : public TComponent {
   }
 
  private:
-  void Caption(const String& Text, int X, int Y) {
-    auto* label = new TLabel(FOwner);
-    label->SetParent(FPage);
-    label->SetLeft(X);
-    label->SetTop(Y);
-    label->SetCaption(Text);
-  }
-
   // A field reporting its changes and gauge moves under its caption.
   vyr::TNumIO2* Make(const String& Name, int X, int Y, int W, int H, vyr::TInFormat Format) {
     auto* n = new vyr::TNumIO2(FOwner);
@@ -155,10 +146,6 @@ class TNumIO2Page : public TComponent {
       n->SetValue(250.0 * (i + 1));
     }
   }
-
-  TComponent* FOwner;
-  TWinControl* FPage;
-  std::function<void(const String&)> FSay;
 };
 
 void BuildNumIO2(showcase::TPageContext& P) { new TNumIO2Page(P); }

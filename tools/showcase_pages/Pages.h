@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/Controls.h"
+#include "platform/StdCtrls.h"
 #include "platform/Types.h"
 
 namespace showcase {
@@ -42,6 +43,41 @@ struct TPageEntry {
   TBuildPage Build;
 };
 
+// The base of a page that keeps state for its handlers: a component owned
+// (and freed) by the form, with the helpers that place controls on the page.
+class TPageHolder : public vcl::TComponent {
+ public:
+  explicit TPageHolder(TPageContext& P)
+      : TComponent(P.Owner), FOwner(P.Owner), FPage(P.Page), FSay(P.Say) {}
+
+ protected:
+  // A control of class T owned by the form, on Parent (the page by default).
+  template <class T>
+  T* Make(int X, int Y, int W, int H) {
+    return MakeOn<T>(FPage, X, Y, W, H);
+  }
+  template <class T>
+  T* MakeOn(vcl::TWinControl* Parent, int X, int Y, int W, int H) {
+    auto* c = new T(FOwner);
+    c->SetParent(Parent);
+    c->SetBounds(X, Y, W, H);
+    return c;
+  }
+  // A label with Text at X, Y on the page.
+  vcl::TLabel* Caption(const vcl::String& Text, int X, int Y) {
+    auto* label = new vcl::TLabel(FOwner);
+    label->SetParent(FPage);
+    label->SetLeft(X);
+    label->SetTop(Y);
+    label->SetCaption(Text);
+    return label;
+  }
+
+  vcl::TComponent* FOwner;
+  vcl::TWinControl* FPage;
+  std::function<void(const vcl::String&)> FSay;
+};
+
 // Records a page; the returned value only serves the registration macro.
 bool RegisterPage(int Order, const char16_t* Title, const char* Slug, TBuildPage Build);
 // Every registered page, sorted by Order.
@@ -49,7 +85,7 @@ std::vector<TPageEntry> Pages();
 
 }  // namespace showcase
 
-#define SHOWCASE_PAGE(Order, Title, Slug, Fn) \
-  namespace {                                  \
+#define SHOWCASE_PAGE(Order, Title, Slug, Fn)                                     \
+  namespace {                                                                     \
   const bool showcase_page_##Fn = showcase::RegisterPage(Order, Title, Slug, Fn); \
   }

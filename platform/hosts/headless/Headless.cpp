@@ -54,7 +54,22 @@ void THeadlessHost::DropDownMenu(TMainMenu& Menu, int Index) {
   handler(*Menu.Items()->Items(Index));
 }
 
+void THeadlessHost::ShowDropDown(TWinControl& Popup, std::function<void()> Dismiss) {
+  for (auto& d : FDropDowns) {
+    if (d.Control == &Popup) {
+      d.Dismiss = std::move(Dismiss);
+      return;
+    }
+  }
+  FDropDowns.push_back({&Popup, std::move(Dismiss)});
+}
+
+void THeadlessHost::HideDropDown(TWinControl& Popup) {
+  std::erase_if(FDropDowns, [&](const TDropDown& d) { return d.Control == &Popup; });
+}
+
 void THeadlessHost::Reset() {
+  FDropDowns.clear();
   FModalHandler = nullptr;
   FPopupHandler = nullptr;
   FColorDialogHandler = nullptr;
@@ -330,6 +345,19 @@ std::unique_ptr<TBitmap> Snapshot(TControl* Ctl) {
   canvas->FillRect(Rect(0, 0, out->Width(), out->Height()));
   detail::PaintTree(Ctl, out->Surface(), {0, 0}, Rect(0, 0, out->Width(), out->Height()));
   return out;
+}
+
+TWinControl* ShownDropDown() {
+  auto& list = Self().FDropDowns;
+  std::erase_if(list, [](const THeadlessHost::TDropDown& d) { return !detail::IsAlive(d.Control); });
+  return list.empty() ? nullptr : list.back().Control;
+}
+
+void PressOutsideDropDown() {
+  if (ShownDropDown() == nullptr) return;
+  auto dismiss = Self().FDropDowns.back().Dismiss;  // the call hides the drop-down
+  if (dismiss) dismiss();
+  Settle();
 }
 
 void Reset() {

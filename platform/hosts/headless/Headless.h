@@ -91,6 +91,15 @@ void SetFileDialogHandler(std::function<bool(TOpenDialog&)> Handler);
 // the entry's items.
 void SetMenuBarHandler(std::function<void(TMenuItem&)> Handler);
 
+// ---- drop-downs (a combo box's list, a date-time picker's calendar):
+// windows without parent that stay in memory; input goes to them as to
+// any control (headless::Click on the list picks an item).
+// The innermost drop-down shown and not hidden since (nullptr: none).
+TWinControl* ShownDropDown();
+// A press outside the innermost drop-down: it is dismissed, as a press
+// anywhere else on the screen dismisses it, and the press goes nowhere.
+void PressOutsideDropDown();
+
 // ---- observation and control
 // Makes SetTimer refuse (return 0) while set.
 void SetTimersRefused(bool Refused);
@@ -105,9 +114,10 @@ TCursor CurrentCursor();
 // control without parent is painted alone onto its own color.
 std::unique_ptr<TBitmap> Snapshot(TControl* Ctl);
 inline std::unique_ptr<TBitmap> Snapshot(TControl& Ctl) { return Snapshot(&Ctl); }
-// Clears the handlers, the beep count, the recorded exceptions, the timer
-// refusal, the clipboard and the input state (pressed keys, capture, hover,
-// click pairing). The clock keeps running forward.
+// Clears the handlers, the shown drop-downs, the beep count, the recorded
+// exceptions, the timer refusal, the clipboard and the input state
+// (pressed keys, capture, hover, click pairing). The clock keeps running
+// forward.
 void Reset();
 
 }  // namespace vcl::headless

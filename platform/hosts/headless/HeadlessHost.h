@@ -31,6 +31,10 @@ class THeadlessHost : public THost {
   bool ExecuteColorDialog(TColorDialog& Dialog) override;
   bool ExecuteFileDialog(TOpenDialog& Dialog) override;
   void DropDownMenu(TMainMenu& Menu, int Index) override;
+  // Drop-downs stay in-memory windows; the host only keeps them in order
+  // so that a test can find the innermost one and dismiss it.
+  void ShowDropDown(TWinControl& Popup, std::function<void()> Dismiss) override;
+  void HideDropDown(TWinControl& Popup) override;
 
   void SetCursor(TCursor Cursor) override { FCursor = Cursor; }
   bool HasClipboardText() override { return FClipboard.has_value(); }
@@ -53,6 +57,11 @@ class THeadlessHost : public THost {
   std::function<void(TMenuItem&)> FMenuBarHandler;
   int FBeeps = 0;
   std::vector<String> FExceptions;
+  struct TDropDown {
+    TWinControl* Control;
+    std::function<void()> Dismiss;
+  };
+  std::vector<TDropDown> FDropDowns;  // innermost last
   TCursor FCursor = crDefault;
 
   void Reset();

@@ -12,6 +12,7 @@
 #include <ctime>
 
 #include "platform/Dialogs.h"
+#include "platform/Guards.h"
 #include "platform/hosts/x11/X11ColorDialog.h"
 #include "platform/hosts/x11/X11ErrorTrap.h"
 #include "platform/hosts/x11/X11Keys.h"
@@ -292,15 +293,8 @@ bool TX11Host::ProcessUntil(const std::function<bool()>& Done, int TimeoutMs) {
 
 int TX11Host::RunModal(TCustomForm& Form) {
   FModal.push_back(&Form);
-  int result = mrCancel;
-  try {
-    result = RunModalLoop(Form);
-  } catch (...) {
-    std::erase(FModal, &Form);
-    throw;
-  }
-  std::erase(FModal, &Form);
-  return result;
+  TScopeGuard leave([&] { std::erase(FModal, &Form); });
+  return RunModalLoop(Form);
 }
 
 bool TX11Host::BlockedByModal(const TFormWindow& W) const {

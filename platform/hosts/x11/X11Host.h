@@ -150,7 +150,10 @@ class TX11Popups {
   DropDown* FindDropDown(::Window W);
   bool HandleDropDown(XEvent& E);
   void PressOnDropDown(TWinControl* Control, const XButtonEvent& E);
-  void Grab(::Window W, bool Keyboard);
+  // Grabs the pointer (and the keyboard) for W, trying again for a while
+  // when the server refuses because W is not viewable yet or another client
+  // holds a grab (a loaded machine maps windows late); true when held.
+  bool Grab(::Window W, bool Keyboard);
   void Ungrab();
 
   TX11Host& FHost;

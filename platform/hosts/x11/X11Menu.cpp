@@ -69,16 +69,12 @@ TX11Popups::MenuRun::~MenuRun() {
 
 bool TX11Popups::MenuRun::Start() {
   if (!OpenLevel(FRoot, FAt, nullptr)) return false;
-  Display* d = FHost.Dpy();
   ::Window first = FLevels[0]->Id;
   // A grab needs a viewable window: wait until the first level is mapped.
   XEvent e;
   FHost.WaitForEvent(e, [&](const XEvent& x) { return x.type == MapNotify && x.xmap.window == first; }, 1000);
   Show(*FLevels[0]);
-  unsigned mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
-  FGrabbed = XGrabPointer(d, first, True, mask, GrabModeAsync, GrabModeAsync, 0, FHost.CurrentCursor(),
-                          CurrentTime) == GrabSuccess;
-  if (FGrabbed) XGrabKeyboard(d, first, True, GrabModeAsync, GrabModeAsync, CurrentTime);
+  FGrabbed = FHost.Popups().Grab(first, true);
   FOpen = true;
   return true;
 }

@@ -9,9 +9,11 @@
 #include "platform/hosts/x11/X11Host.h"
 
 #include <X11/Xatom.h>
+#include <poll.h>
 
 #include <algorithm>
 
+#include "platform/Guards.h"
 #include "platform/controls/Internal.h"
 #include "platform/hosts/x11/X11Keys.h"
 #include "platform/hosts/x11/X11Menu.h"
@@ -42,11 +44,20 @@ TX11Popups::~TX11Popups() {
   for (auto& d : FDropDowns) XDestroyWindow(FHost.Dpy(), d->Id);
 }
 
-void TX11Popups::Grab(::Window W, bool Keyboard) {
+bool TX11Popups::Grab(::Window W, bool Keyboard) {
   Display* d = FHost.Dpy();
   unsigned mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
-  XGrabPointer(d, W, True, mask, GrabModeAsync, GrabModeAsync, 0, FHost.CurrentCursor(), CurrentTime);
-  if (Keyboard) XGrabKeyboard(d, W, True, GrabModeAsync, GrabModeAsync, CurrentTime);
+  constexpr int kTries = 200, kPauseMs = 10;  // two seconds at most
+  bool pointer = false, keys = !Keyboard;
+  for (int i = 0; i < kTries && !(pointer && keys); ++i) {
+    if (i > 0) poll(nullptr, 0, kPauseMs);
+    if (!pointer)
+      pointer = XGrabPointer(d, W, True, mask, GrabModeAsync, GrabModeAsync, 0, FHost.CurrentCursor(),
+                             CurrentTime) == GrabSuccess;
+    if (pointer && !keys) keys = XGrabKeyboard(d, W, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
+  }
+  if (pointer && !keys) XUngrabPointer(d, CurrentTime);
+  return pointer && keys;
 }
 
 void TX11Popups::Ungrab() {
@@ -194,16 +205,10 @@ void TX11Popups::RunItems(TMenuItem* Root, TPopupAlignment Alignment, int X, int
   {
     MenuRun run(FHost, Root, Alignment, {X, Y});
     if (!run.Start()) return;
-    FMenu = &run;
+    TValueGuard current(FMenu, &run);
     TApplication& app = TApplication::Instance();
-    try {
-      while (run.IsOpen() && !app.Terminated() && app.HandleMessageOrStop()) {
-      }
-    } catch (...) {
-      FMenu = nullptr;
-      throw;
+    while (run.IsOpen() && !app.Terminated() && app.HandleMessageOrStop()) {
     }
-    FMenu = nullptr;
     chosen = run.Chosen();
   }  // the menu's windows and grabs go here
   if (!FDropDowns.empty()) Grab(FDropDowns.back()->Id, false);

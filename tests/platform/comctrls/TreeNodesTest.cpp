@@ -2,7 +2,9 @@
 // walking, deleting, moving and sorting.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "ComCtrlsTestSupport.h"
 
@@ -154,6 +156,50 @@ TEST_F(NodesTest, AssignCopiesTheNodes) {
     EXPECT_EQ(other.Items()->Item(i)->Level(), nodes->Item(i)->Level());
   }
   EXPECT_EQ(other.Items()->Item(2)->ImageIndex(), 4);
+}
+
+// Every node's Index and sibling links agree with its place in its
+// parent's list, whatever changed the lists (positions are kept, not
+// searched for).
+TEST_F(NodesTest, SiblingPositionsFollowEveryChange) {
+  BuildSample();
+  auto check = [&](const std::string& Where) {
+    for (int i = 0; i < nodes->Count(); ++i) {
+      TTreeNode* n = nodes->Item(i);
+      TTreeNode* p = n->Parent();
+      std::vector<TTreeNode*> list;
+      if (p != nullptr) {
+        for (int k = 0; k < p->Count(); ++k) list.push_back(p->Item(k));
+      } else {
+        for (TTreeNode* r = nodes->GetFirstNode(); r != nullptr; r = r->GetNextSibling()) list.push_back(r);
+      }
+      auto at = std::find(list.begin(), list.end(), n) - list.begin();
+      ASSERT_LT(static_cast<std::size_t>(at), list.size()) << Where;
+      EXPECT_EQ(n->Index(), at) << Where << " " << U8(n->Text());
+      EXPECT_EQ(n->GetPrevSibling(), at > 0 ? list[static_cast<std::size_t>(at - 1)] : nullptr) << Where;
+      EXPECT_EQ(n->GetNextSibling(), static_cast<std::size_t>(at) + 1 < list.size() ? list[static_cast<std::size_t>(at + 1)] : nullptr)
+          << Where;
+    }
+  };
+  const struct {
+    std::function<void()> Change;
+    const char* What;
+  } steps[] = {
+      {[&] { nodes->AddFirst(b, u"first"); }, "added first"},
+      {[&] { nodes->Insert(b, u"before b"); }, "inserted in the middle"},
+      {[&] { nodes->AddChildFirst(a, u"a0"); }, "child first"},
+      {[&] { a1->Delete(); }, "deleted in the middle"},
+      {[&] { a2->MoveTo(b, naInsert); }, "moved among the roots"},
+      {[&] { tree->AlphaSort(true); }, "sorted"},
+      {[&] { tree->SetSortType(stText); nodes->AddChild(c, u"b0"); }, "sorted insert"},
+      {[&] { c1->SetText(u"a"); }, "renamed into place"},
+      {[&] { nodes->Item(0)->Delete(); }, "first deleted"},
+  };
+  check("built");
+  for (const auto& s : steps) {
+    s.Change();
+    check(s.What);
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/Clipbrd.h"
 #include "platform/Dialogs.h"
 #include "platform/Menus.h"
+#include "platform/Streaming.h"
 
 namespace vcltest {
 namespace {
@@ -265,6 +266,24 @@ TEST_F(FormsTest, TheColorDialogTakesTheHandlersColorOnlyWhenAccepted) {
   });
   EXPECT_TRUE(dialog.Execute());
   EXPECT_EQ(dialog.Color(), clGreen);
+}
+
+TEST_F(FormsTest, ColorDialogsAreReadAndWrittenWithTheirForm) {
+  TForm form(nullptr);
+  form.SetName(u"Form1");
+  auto* dialog = new TColorDialog(&form);
+  dialog->SetName(u"ColorDialog1");
+  String fresh = WriteComponentToText(dialog);
+  EXPECT_EQ(fresh.find(u"Color ="), String::npos);
+  EXPECT_EQ(fresh.find(u"Options ="), String::npos);
+  dialog->SetColor(clTeal);
+  dialog->SetOptions({cdFullOpen, cdAnyColor});
+  std::unique_ptr<TComponent> back(ReadComponentFromText(WriteComponentToText(&form)));
+  auto* copy = dynamic_cast<TColorDialog*>(back->FindComponent(u"ColorDialog1"));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->Color(), clTeal);
+  EXPECT_TRUE(copy->Options().Contains(cdAnyColor));
+  EXPECT_FALSE(copy->Options().Contains(cdSolidColor));
 }
 
 TEST_F(FormsTest, APopupHandlerMayClickAnItem) {

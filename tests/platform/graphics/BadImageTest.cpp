@@ -2,6 +2,7 @@
 // file and the problem, and leaves the bitmap exactly as it was.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 #include "ImageTestSupport.h"
@@ -23,7 +24,7 @@ std::string Saved(const char* Ext) {
   for (int y = 0; y < 12; ++y) {
     for (int x = 0; x < 20; ++x) b.Canvas()->SetPixels(x, y, RGB(x * 12, y * 20, 77));
   }
-  const String path = TempPath(std::string("good.") + Ext);
+  const String path = OwnTempPath(std::string("good.") + Ext);
   b.SaveToFile(path);
   return ReadFile(path);
 }
@@ -36,6 +37,73 @@ std::string BmpClaiming(std::int32_t W, std::int32_t H, int Bits = 24, std::uint
   s.Compression = Compression;
   s.Rows = {{1, 2, 3, 4}};
   return MakeBmp(s);
+}
+
+// A run-length BMP of W × H pixels (4 or 8 bits) with the given codes.
+std::string RleBmp(int W, int H, int Bits, const std::string& Codes, bool TopDown = false) {
+  BmpSpec s;
+  s.Width = W;
+  s.Height = H;
+  s.Bits = Bits;
+  s.Compression = Bits == 8 ? 1 : 2;
+  s.TopDown = TopDown;
+  s.Palette = {0x000000, 0xFFFFFF};
+  s.RawData = Codes;
+  return MakeBmp(s);
+}
+
+std::string BmpWithHeader(std::uint32_t Size, int Planes = 1, std::uint32_t Compression = 0) {
+  BmpSpec s;
+  s.InfoSize = Size;
+  s.Planes = Planes;
+  s.Compression = Compression;
+  s.Bits = Compression == 3 ? 32 : 24;
+  s.Rows = {{1, 2, 3, 4}};
+  return MakeBmp(s);
+}
+
+std::string Codes(std::initializer_list<int> Bytes) {
+  std::string s;
+  for (int b : Bytes) s += static_cast<char>(b);
+  return s;
+}
+
+// Files the readers' rules refuse: run-length codes that leave the bitmap
+// or stop early, header sizes and plane counts that do not exist, chunks
+// that declare more than the file holds, damaged JPEG data.
+void AddReaderRuleCases(std::vector<BadCase>& V) {
+  const std::string run = "run past the bitmap", cut = "truncated run-length", delta = "delta past";
+  const std::vector<BadCase> rle = {
+      {"rle8 run past the row", RleBmp(4, 2, 8, Codes({3, 1, 2, 1})), run},
+      {"rle4 run past the row", RleBmp(5, 1, 4, Codes({6, 0x12})), run},
+      {"rle8 absolute run past the row", RleBmp(4, 1, 8, Codes({2, 1, 0, 3, 1, 1, 1, 0})), run},
+      {"rle8 run above the top row", RleBmp(2, 1, 8, Codes({0, 0, 1, 1})), run},
+      {"rle8 delta past the right edge", RleBmp(4, 2, 8, Codes({2, 1, 0, 2, 3, 0})), delta},
+      {"rle8 delta past the top", RleBmp(4, 2, 8, Codes({0, 2, 0, 2})), delta},
+      {"rle8 cut inside a code", RleBmp(4, 2, 8, Codes({4, 1, 0})), cut},
+      {"rle4 cut inside an absolute run", RleBmp(8, 1, 4, Codes({0, 8, 0x12, 0x34})), cut},
+      {"rle8 cut inside a delta", RleBmp(4, 2, 8, Codes({0, 2, 1})), cut},
+      {"rle8 rows left without end of bitmap", RleBmp(4, 2, 8, Codes({4, 1, 0, 0})), cut},
+      {"rle4 no data at all", RleBmp(4, 2, 4, ""), cut},
+      {"rle8 top-down", RleBmp(2, 2, 8, Codes({0, 1}), true), "top-down"},
+      {"rle8 with 4 bits", [] { BmpSpec s; s.Bits = 4; s.Compression = 1; s.RawData = Codes({0, 1}); return MakeBmp(s); }(), "bit depth"},
+  };
+  V.insert(V.end(), rle.begin(), rle.end());
+  for (std::uint32_t size : {0u, 11u, 20u, 39u, 41u, 44u, 100u, 128u, 4096u}) {
+    V.push_back({"bmp header size " + std::to_string(size), BmpWithHeader(size), "header size"});
+  }
+  for (int planes : {0, 2, 65535}) {
+    V.push_back({"bmp planes " + std::to_string(planes), BmpWithHeader(40, planes), "planes"});
+  }
+  // In a 64-byte header, 3 is one-dimensional Huffman coding, not bit fields.
+  V.push_back({"bmp os/2 compression 3", BmpWithHeader(64, 1, 3), "compression"});
+  std::string bomb = PngHeader(16, 1);
+  PutBig(bomb, 0x71000000, 4);
+  bomb += "zTXt";
+  bomb.resize(432, 'z');
+  V.push_back({"png text chunk bomb", bomb, "truncated"});
+  const std::string flat = FlatJpeg(64, 64, false);
+  V.push_back({"jpeg scan cut short", flat.substr(0, flat.size() - 12) + "\xFF\xD9", "JPEG"});
 }
 
 std::vector<BadCase> Cases() {
@@ -53,7 +121,7 @@ std::vector<BadCase> Cases() {
       {"bmp negative width", BmpClaiming(-4, 4), "dimensions"},
       {"bmp most negative height", BmpClaiming(4, INT32_MIN), "too large"},
       {"bmp odd depth", BmpClaiming(1, 1, 7), "depth"},
-      {"bmp run-length", BmpClaiming(1, 1, 8, 1), "compression"},
+      {"bmp embedded jpeg", BmpClaiming(1, 1, 8, 4), "compression"},
       {"png truncated", png.substr(0, png.size() - 30), "PNG"},
       {"png header only", png.substr(0, 33), "PNG"},
       {"png huge", PngHeader(40000, 40000) + png.substr(33), "too large"},
@@ -75,23 +143,34 @@ std::vector<BadCase> Cases() {
   sp[46] = 0;  // palette count 0 means all 256 entries: cut the file inside them
   sp.resize(14 + 40 + 100);
   v.push_back({"bmp truncated palette", sp, "palette"});
+  AddReaderRuleCases(v);
   return v;
 }
 
-// A bitmap with recognisable content to compare against after a failure.
+// A bitmap with recognisable content to compare against after a failure:
+// every pixel different, alpha bytes set, settings away from the defaults.
 std::unique_ptr<TBitmap> Marked() {
-  auto b = MakeBitmap(3, 2, clRed);
-  b->Canvas()->SetPixels(1, 1, clBlue);
+  auto b = std::make_unique<TBitmap>(3, 2);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 3; ++x) b->ScanLine(y)[x] = 0x11000000u * (x + 1) + 0x00102030u * (y + 2) + x;
+  }
   b->SetPixelFormat(pf8bit);
+  b->SetTransparentColor(clFuchsia);
+  b->SetTransparent(true);
   return b;
 }
 
+// A failed load leaves the bitmap byte for byte as Marked() made it.
 void ExpectUnchanged(TBitmap& B, const std::string& Name) {
-  EXPECT_EQ(B.Width(), 3) << Name;
-  EXPECT_EQ(B.Height(), 2) << Name;
+  const auto want = Marked();
+  ASSERT_EQ(B.Width(), 3) << Name;
+  ASSERT_EQ(B.Height(), 2) << Name;
+  for (int y = 0; y < 2; ++y) {
+    EXPECT_EQ(std::memcmp(B.ScanLine(y), want->ScanLine(y), 3 * sizeof(std::uint32_t)), 0) << Name << " row " << y;
+  }
   EXPECT_EQ(B.PixelFormat(), pf8bit) << Name;
-  EXPECT_EQ(CountColor(B, clRed), 5) << Name;
-  EXPECT_EQ(B.Canvas()->Pixels(1, 1), clBlue) << Name;
+  EXPECT_EQ(B.TransparentColor(), clFuchsia) << Name;
+  EXPECT_TRUE(B.Transparent()) << Name;
 }
 
 }  // namespace

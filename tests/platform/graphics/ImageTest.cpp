@@ -343,18 +343,26 @@ TEST(Resources, UnknownNameRaisesAndKeepsTheBitmap) {
 
 // ---------------------------------------------------------------- fuzz seeds
 
-TEST(SeedFiles, EverySeedOfTheImageReadersLoads) {
+TEST(SeedFiles, EverySeedOfTheImageReadersLoadsOrIsRefusedAsNamed) {
+  // Seeds named "refused-..." are regression seeds of hostile files.
   namespace fs = std::filesystem;
-  int files = 0;
+  int files = 0, refused = 0;
   for (const char* dir : {"bmp", "png", "jpeg"}) {
     for (const auto& entry : fs::directory_iterator(fs::path(VYR_SOURCE_DIR) / "fuzz/corpus" / dir)) {
       TBitmap b;
-      EXPECT_NO_THROW(b.LoadFromFile(FromUTF8(entry.path().string()))) << entry.path();
+      const String path = FromUTF8(entry.path().string());
+      if (entry.path().filename().string().starts_with("refused-")) {
+        EXPECT_THROW(b.LoadFromFile(path), EInvalidGraphic) << entry.path();
+        ++refused;
+        continue;
+      }
+      EXPECT_NO_THROW(b.LoadFromFile(path)) << entry.path();
       EXPECT_FALSE(b.Empty()) << entry.path();
       ++files;
     }
   }
-  EXPECT_GE(files, 10);
+  EXPECT_GE(files, 20);
+  EXPECT_GE(refused, 1);
 }
 
 TEST(SeedFiles, PngColorTypesAreExpanded) {

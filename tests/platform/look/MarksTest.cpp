@@ -110,15 +110,16 @@ class EngravedTextTest : public LookTest {
     Bigger();
     return shape;
   }
-  void ExpectEngraved(const std::vector<bool>& Shape) {
+  void ExpectEngraved(const std::vector<bool>& Shape, TColor Highlight = clBtnHighlight,
+                      TColor Shadow = clBtnShadow) {
     int lit = 0;
     for (int y = 0; y < 48; ++y) {
       for (int x = 0; x < 48; ++x) {
         auto in = [&](int px, int py) {
           return px >= 0 && py >= 0 && Shape[static_cast<std::size_t>(py * 48 + px)];
         };
-        TColor want = in(x, y) ? Sys(clBtnShadow) : in(x - 1, y - 1) ? Sys(clBtnHighlight) : kPaper;
-        lit += want == Sys(clBtnHighlight) ? 1 : 0;
+        TColor want = in(x, y) ? Sys(Shadow) : in(x - 1, y - 1) ? Sys(Highlight) : kPaper;
+        lit += want == Sys(Highlight) ? 1 : 0;
         ASSERT_EQ(At(x, y), want) << x << "," << y;
       }
     }
@@ -139,6 +140,18 @@ TEST_F(EngravedTextTest, TheHighlightShowsOnePixelRightAndDownOfTheShadow) {
   EXPECT_EQ(C().Font()->Color(), clRed);
   EXPECT_EQ(C().Brush()->Color(), clYellow);
   EXPECT_EQ(C().Brush()->Style(), bsSolid);
+}
+
+TEST_F(EngravedTextTest, TheCallersColorsTakeThePlaceOfTheSystemColors) {
+  auto shape = Shape([&] {
+    C().Font()->SetColor(clBtnShadow);
+    C().Brush()->SetStyle(bsClear);
+    C().TextOut(4, 6, u"Ag");
+  });
+  C().Font()->SetColor(clRed);
+  DrawEngravedText(C(), 4, 6, u"Ag", clWhite, clGray);
+  ExpectEngraved(shape, clWhite, clGray);
+  EXPECT_EQ(C().Font()->Color(), clRed);
 }
 
 TEST_F(EngravedTextTest, TheRectangleFormPlacesTheTextLikeDrawText) {

@@ -1,7 +1,7 @@
 // Combo boxes and list boxes: selection by keys, mouse and the drop-down
-// list (a popup on the headless host), the events that follow, the edit
-// field of csDropDown, owner drawing, form files.
-#include "platform/Menus.h"
+// list (an in-memory window on the headless host, clicked as any control),
+// the events that follow, the edit field of csDropDown, owner drawing,
+// form files. The list's scrolling and keys: ComboDropDownTest.cpp.
 #include "platform/StdCtrls.h"
 #include "StdTestSupport.h"
 
@@ -19,19 +19,26 @@ class ComboTest : public HeadlessFormTest {
     combo->SetOnDropDown([this](TObject*) { log += "drop "; });
     combo->SetOnCloseUp([this](TObject*) { log += "close "; });
   }
-  // Drops the list down with a click on the button and picks item Pick.
+  // Drops the list down with a click on the button and clicks item Pick
+  // in it (a press outside when Pick is -1).
   void PickFromList(int Pick) {
-    headless::SetPopupHandler([this, Pick](TPopupMenu& m, int x, int y) {
-      menuCount = m.Items()->Count();
-      at = Point(x, y);
-      if (Pick >= 0) m.Items()->Items(Pick)->Click();
-    });
     TRect b = combo->ButtonRect();
     headless::Click(combo, b.Left + 3, b.Top + 3);
+    TComboListBox* list = combo->DropDownList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(headless::ShownDropDown(), list);
+    listCount = list->Count();
+    at = list->BoundsRect().TopLeft();
+    if (Pick < 0) {
+      headless::PressOutsideDropDown();
+      return;
+    }
+    TRect r = list->ItemRect(Pick);
+    headless::Click(list, r.Left + 5, (r.Top + r.Bottom) / 2);
   }
   TComboBox* combo = nullptr;
   std::string log;
-  int menuCount = -1;
+  int listCount = -1;
   TPoint at;
 };
 
@@ -48,16 +55,21 @@ TEST_F(ComboTest, Defaults) {
 TEST_F(ComboTest, PickingFromTheDroppedListSelectsAndReports) {
   combo->SetStyle(csDropDownList);
   PickFromList(2);
-  EXPECT_EQ(menuCount, 4);
+  EXPECT_EQ(listCount, 4);
   EXPECT_EQ(at, combo->ClientToScreen(Point(0, combo->Height())));
   EXPECT_EQ(combo->ItemIndex(), 2);
   EXPECT_EQ(combo->Text(), u"blue");
   EXPECT_EQ(log, "drop click change close ");
   EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->DropDownList(), nullptr);
+  EXPECT_EQ(headless::ShownDropDown(), nullptr);
   log.clear();
   PickFromList(-1);  // closed without a choice
   EXPECT_EQ(log, "drop close ");
   EXPECT_EQ(combo->ItemIndex(), 2);
+  log.clear();
+  PickFromList(2);  // the item already selected: no change to report
+  EXPECT_EQ(log, "drop close ");
 }
 
 TEST_F(ComboTest, OnSelectReplacesOnChangeForSelections) {
@@ -81,10 +93,13 @@ TEST_F(ComboTest, KeysMoveTheSelectionInTheListStyles) {
   headless::Type(combo, u"g");
   EXPECT_EQ(combo->Text(), u"green");
   EXPECT_EQ(log, "click change click change click change click change click change ");
-  headless::SetPopupHandler([this](TPopupMenu&, int, int) { log += "shown "; });
   log.clear();
   headless::KeyDown(combo, VK_F4);
-  EXPECT_EQ(log, "drop shown close ");
+  EXPECT_EQ(log, "drop ");
+  EXPECT_TRUE(combo->DroppedDown());
+  headless::KeyDown(combo, VK_ESCAPE);
+  EXPECT_EQ(log, "drop close ");
+  EXPECT_FALSE(combo->DroppedDown());
 }
 
 TEST_F(ComboTest, CodeSetsSelectionAndTextWithoutEvents) {
@@ -159,13 +174,14 @@ TEST_F(ComboTest, OwnerDrawnItemsDrawInTheFaceAndInTheList) {
   ASSERT_FALSE(c->States.empty());
   EXPECT_TRUE(c->States.back().Contains(odComboBoxEdit));
   EXPECT_EQ(c->Rects.back(), r);
-  TColor listColor = 0;
-  headless::SetPopupHandler([&](TPopupMenu& m, int, int) {
-    TBitmap* picture = m.Items()->Items(0)->Bitmap();
-    listColor = picture->Canvas()->Pixels(3, 3);
-  });
   headless::KeyDown(c, VK_F4);
-  EXPECT_EQ(listColor, clRed);
+  TComboListBox* list = c->DropDownList();
+  ASSERT_NE(list, nullptr);
+  auto listShot = headless::Snapshot(list);
+  TRect first = list->ItemRect(0);
+  EXPECT_EQ(PixelAt(listShot, first.Left + 3, first.Top + 3), clRed);
+  EXPECT_EQ(c->Rects.back(), list->ItemRect(1));  // in the list's coordinates
+  EXPECT_TRUE(c->States.back().Contains(odSelected));  // the selected item is highlighted
 }
 
 TEST_F(ComboTest, OnDrawItemServesOwnerDrawingWithoutASubclass) {

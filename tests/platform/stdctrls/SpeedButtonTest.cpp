@@ -1,6 +1,7 @@
 // The speed button: its up and down looks, clicks on release inside,
 // groups of exclusive buttons, the flat look and glyphs.
 #include "platform/Buttons.h"
+#include "platform/ExtCtrls.h"
 #include "StdTestSupport.h"
 
 namespace stdtest {
@@ -102,6 +103,18 @@ TEST_F(SpeedButtonTest, AGroupKeepsAtMostOneButtonDown) {
   b1->SetDown(true);
   EXPECT_EQ(b1->State(), bsExclusive);
   EXPECT_EQ(PixelAt(headless::Snapshot(b1), 0, 0), Shown(cl3DDkShadow));
+}
+
+// Another kind of control sends the group's notice with itself as sender;
+// the speed buttons of that group index leave it alone.
+TEST_F(SpeedButtonTest, GroupNoticesFromOtherControlsAreIgnored) {
+  for (auto* b : {b1, b2}) b->SetGroupIndex(1);
+  b1->SetDown(true);
+  auto* other = Make<TPaintBox>(120, 10);
+  TMessage m{CM_BUTTONPRESSED, 1, reinterpret_cast<LPARAM>(static_cast<TControl*>(other)), 0};
+  form->Broadcast(m);
+  EXPECT_TRUE(b1->Down());
+  EXPECT_FALSE(b1->AllowAllUp());
 }
 
 TEST_F(SpeedButtonTest, FlatButtonsShowAFrameOnlyWhenHoveredOrDown) {

@@ -88,11 +88,23 @@ const TNotCopied kNotCopied[] = {
     {u"TRotLab", u"Transparent", "a setting of the label underneath"},
     {u"TRotLab", u"Color", "a setting of the label underneath"},
     {u"TRotLab", u"ParentColor", "a setting of the label underneath"},
+    {u"TOnOffBut", u"GroupIndex", "the place among its siblings stays with each button"},
+    {u"TOnOffBut", u"AllowAllOff", "the place among its siblings stays with each button"},
+    {u"TOnOffBut", u"Mode", "the place among its siblings stays with each button"},
+    {u"TProgBar", u"AutoInc", "Assign copies the look and value, not the timer settings"},
+    {u"TProgBar", u"AutoIncStep", "Assign copies the look and value, not the timer settings"},
+    {u"TProgBar", u"StartInterval", "Assign copies the look and value, not the timer settings"},
+    {u"TProgBar", u"RepeatInterval", "Assign copies the look and value, not the timer settings"},
+    {u"TThumbnails", u"SlideSelectMode", "how each strip is used: the selection is its own"},
+    {u"TThumbnails", u"ColorMark", "how each strip is used: its markers are its own"},
 };
 
 // Value properties whose setters keep every sample out, and why.
 const TNotCopied kNoSample[] = {
     {u"TWinControl", u"TabOrder", "a position among siblings: a control without parent has none"},
+    {u"TMeter", u"BackGroundImg", "a picture file's name: a file that does not exist clears it"},
+    {u"TMeter", u"AnchorImage", "a picture file's name: a file that does not exist clears it"},
+    {u"TProgBar", u"BackGroundImg", "a picture file name: only the name of a file that loads is kept"},
 };
 
 template <std::size_t N>

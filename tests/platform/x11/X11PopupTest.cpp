@@ -244,6 +244,54 @@ TEST_F(X11PopupTest, DropDownShowsItsControlAndClosesOnAPressOutside) {
   EXPECT_TRUE(x11test::WaitFor([&] { return Pad->Presses == 1; }));
 }
 
+// A combo box's list on the screen: a click on the button drops it down
+// in its own window, the pointer over an item highlights it, the wheel
+// scrolls it, a click picks; a click on the button again closes it.
+TEST_F(X11PopupTest, ComboBoxListDropsDownScrollsAndPicks) {
+  auto* combo = new TComboBox(Form.get());
+  combo->SetParent(Form.get());
+  combo->SetBounds(150, 20, 140, 21);
+  combo->SetStyle(csDropDownList);
+  for (int i = 0; i < 30; ++i) combo->Items()->Add(u"item " + IntToStr(i));
+  std::string log;
+  combo->SetOnChange([&](TObject*) { log += "change "; });
+  combo->SetOnCloseUp([&](TObject*) { log += "close "; });
+  TRect b = combo->ButtonRect();
+  TPoint button = OnForm(combo->Left() + b.Left + 4, combo->Top() + b.Top + 4);
+  User().Click(button.X, button.Y);
+  ASSERT_TRUE(x11test::WaitFor([&] { return combo->DroppedDown(); }));
+  TComboListBox* list = combo->DropDownList();
+  ASSERT_NE(list, nullptr);
+  // The list window stands below the combo box.
+  TPoint below = OnForm(combo->Left(), combo->Top() + combo->Height());
+  EXPECT_EQ(list->BoundsRect().TopLeft(), below);
+  TRect third = list->ItemRect(2);
+  User().MoveTo(below.X + third.Left + 10, below.Y + third.Top + 3);
+  ASSERT_TRUE(x11test::WaitFor([&] { return list->ItemIndex() == 2; }));
+  // Highlighted on the screen: the host puts what the list paints.
+  ASSERT_TRUE(x11test::WaitFor([&] {
+    XImage* img = XGetImage(User().Dpy(), DefaultRootWindow(User().Dpy()), below.X + third.Right - 3,
+                            below.Y + third.Top + 1, 1, 1, AllPlanes, ZPixmap);
+    unsigned long pixel = img != nullptr ? XGetPixel(img, 0, 0) : 0;
+    if (img != nullptr) XDestroyImage(img);
+    return pixel == 0x0078D7;
+  }));
+  User().Click(below.X + third.Left + 10, below.Y + third.Top + 3, 5);  // the wheel, down a notch
+  ASSERT_TRUE(x11test::WaitFor([&] { return list->TopIndex() == 3; }));
+  TRect r = list->ItemRect(6);
+  User().Click(below.X + r.Left + 10, below.Y + r.Top + 3);
+  ASSERT_TRUE(x11test::WaitFor([&] { return !combo->DroppedDown(); }));
+  EXPECT_EQ(combo->ItemIndex(), 6);
+  EXPECT_EQ(log, "change close ");
+  // Dropped again, a click on the button closes it without a choice.
+  User().Click(button.X, button.Y);
+  ASSERT_TRUE(x11test::WaitFor([&] { return combo->DroppedDown(); }));
+  User().Click(button.X, button.Y);
+  ASSERT_TRUE(x11test::WaitFor([&] { return !combo->DroppedDown(); }));
+  EXPECT_EQ(combo->ItemIndex(), 6);
+  EXPECT_EQ(log, "change close close ");
+}
+
 // ---------------------------------------------------------------- modal forms
 
 TEST_F(X11PopupTest, ShowModalRunsItsLoopAndBlocksTheOtherForms) {
