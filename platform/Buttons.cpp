@@ -8,6 +8,24 @@
 
 namespace vcl {
 
+TGlyphPlacement PlaceGlyphAndText(const TRect& Area, TSize Glyph, TSize Text, TButtonLayout Layout,
+                                  int Margin, int Spacing) {
+  bool horizontal = Layout == blGlyphLeft || Layout == blGlyphRight;
+  bool hasGlyph = Glyph.cx > 0 && Glyph.cy > 0, hasText = Text.cx > 0 && Text.cy > 0;
+  int gap = hasGlyph && hasText ? Spacing : 0;
+  int along = horizontal ? Glyph.cx + gap + Text.cx : Glyph.cy + gap + Text.cy;
+  int room = horizontal ? Area.Width() : Area.Height();
+  int start = Margin >= 0 ? Margin : (room - along) / 2;
+  bool glyphFirst = Layout == blGlyphLeft || Layout == blGlyphTop;
+  int glyphAt = glyphFirst ? start : start + along - (horizontal ? Glyph.cx : Glyph.cy);
+  int textAt = glyphFirst ? start + along - (horizontal ? Text.cx : Text.cy) : start;
+  auto place = [&](TSize S, int At) {
+    return horizontal ? Point(Area.Left + At, Area.Top + (Area.Height() - S.cy) / 2)
+                      : Point(Area.Left + (Area.Width() - S.cx) / 2, Area.Top + At);
+  };
+  return {place(Glyph, glyphAt), place(Text, textAt)};
+}
+
 TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) {
   // The button clicks itself on release; the plain click of TControl is off.
   SetControlStyle(TControlStyle{csCaptureMouse, csDoubleClicks, csSetCaption, csOpaque});
@@ -243,31 +261,17 @@ void TSpeedButton::PaintContent(TCanvas& C, const TRect& Area, bool Pressed) {
   C.Font()->Assign(Font());
   TSize text = Caption().empty() ? TSize() : C.TextExtent(Caption());
   TSize pic = glyph ? TSize(glyph->Width(), glyph->Height()) : TSize();
-  bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
-  int gap = glyph && !Caption().empty() ? FSpacing : 0;
-  int along = horizontal ? pic.cx + gap + text.cx : pic.cy + gap + text.cy;
-  int room = horizontal ? Area.Width() : Area.Height();
-  int start = FMargin >= 0 ? FMargin : (room - along) / 2;
-  bool glyphFirst = FLayout == blGlyphLeft || FLayout == blGlyphTop;
-  int glyphAt = glyphFirst ? start : start + along - (horizontal ? pic.cx : pic.cy);
-  int textAt = glyphFirst ? start + along - (horizontal ? text.cx : text.cy) : start;
-  int shift = Pressed ? 1 : 0;
-  auto place = [&](TSize s, int at) {
-    return horizontal ? Point(Area.Left + at + shift, Area.Top + (Area.Height() - s.cy) / 2 + shift)
-                      : Point(Area.Left + (Area.Width() - s.cx) / 2 + shift, Area.Top + at + shift);
-  };
-  if (glyph) {
-    TPoint p = place(pic, glyphAt);
-    C.Draw(p.X, p.Y, glyph.get());
-  }
+  TRect area = Area;
+  if (Pressed) area.Offset(1, 1);
+  TGlyphPlacement at = PlaceGlyphAndText(area, pic, text, FLayout, FMargin, FSpacing);
+  if (glyph) C.Draw(at.Glyph.X, at.Glyph.Y, glyph.get());
   if (Caption().empty()) return;
-  TPoint p = place(text, textAt);
   if (!Enabled()) {
-    look::DrawEngravedText(C, p.X, p.Y, Caption());
+    look::DrawEngravedText(C, at.Text.X, at.Text.Y, Caption());
     return;
   }
   C.Brush()->SetStyle(bsClear);
-  C.TextOut(p.X, p.Y, Caption());
+  C.TextOut(at.Text.X, at.Text.Y, Caption());
 }
 
 void TSpeedButton::Paint() {

@@ -71,6 +71,10 @@ class TComponent : public TPersistent {
   virtual void SetName(const String& NewName);
   std::intptr_t Tag() const { return FTag; }
   void SetTag(std::intptr_t Value) { FTag = Value; }
+  // Where a designer showed a component that is not a control: Left in the
+  // low 16 bits, Top in the high 16 bits (form files store Left and Top).
+  std::int32_t DesignInfo() const { return FDesignInfo; }
+  void SetDesignInfo(std::int32_t Value) { FDesignInfo = Value; }
 
   TComponentState ComponentState() const { return FComponentState; }
   void SetDesigning(bool Value);
@@ -111,6 +115,7 @@ class TComponent : public TPersistent {
 
   TComponent* FOwner = nullptr;
   String FName;
+  std::int32_t FDesignInfo = 0;
   std::intptr_t FTag = 0;
   TComponentState FComponentState;
   std::vector<TComponent*> FComponents;

@@ -1,23 +1,29 @@
 // Common controls: the date-time picker with its drop-down month calendar,
-// and the tree view.
+// the tree view, the page control, the status bar and the track bar.
 //
 //   TWinControl
 //   ├─ TDateTimePicker   a date or a time edited field by field
 //   ├─ TMonthCalendar    one month of days to pick from (the picker's drop-down)
-//   └─ TCustomTreeView   TTreeView: TTreeNodes of TTreeNode, lines, buttons,
-//                         images, label editing, scroll bars
+//   ├─ TCustomTreeView   TTreeView: TTreeNodes of TTreeNode, lines, buttons,
+//   │                     images, label editing, scroll bars
+//   ├─ TPageControl      pages (TTabSheet) under a row of tabs
+//   ├─ TStatusBar        panels (TStatusPanels of TStatusPanel) along the bottom
+//   └─ TTrackBar         a thumb on a channel with tick marks
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "platform/Classes.h"
+#include "platform/Collections.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
 #include "platform/ImgList.h"
 #include "platform/ScrollBar.h"
+#include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
 namespace vcl {
@@ -764,6 +770,392 @@ class ETreeViewError : public Exception {
 class TTreeView : public TCustomTreeView {
  public:
   explicit TTreeView(TComponent* AOwner) : TCustomTreeView(AOwner) {}
+};
+
+// ================================================================ page control
+
+enum TTabPosition : std::uint8_t { tpTop, tpBottom, tpLeft, tpRight };
+enum TTabStyle : std::uint8_t { tsTabs, tsButtons, tsFlatButtons };
+using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)>;
+
+class TPageControl;
+namespace scrollbar {
+class TRepeatTimer;
+}  // namespace scrollbar
+
+// The tabs of a page control in a row: Widths from Left, Height high at
+// Top; the Active tab (-1: none) is 2 pixels larger on its sides and on the
+// side away from the pages, so that it overlaps its neighbours and stands
+// out. Pure geometry, shared by painting and hit testing.
+std::vector<TRect> LayoutTabs(const std::vector<int>& Widths, int Left, int Top, int Height,
+                              int Active, bool Bottom);
+
+// A page of a TPageControl: placing it on a page control (Parent or
+// PageControl) adds it as the last page; the page control sizes it to its
+// display area and shows it while it is the active page. Its Caption is
+// the tab's text. Form files store no bounds or visibility for it (the
+// page control decides them).
+class TTabSheet : public TCustomControl {
+ public:
+  explicit TTabSheet(TComponent* AOwner);
+  ~TTabSheet() override;
+
+  TPageControl* PageControl() const { return FPageControl; }
+  void SetPageControl(TPageControl* Value);
+  // Position among the pages (-1 without a page control); setting it moves the page.
+  int PageIndex() const;
+  void SetPageIndex(int Value);
+  // Position among the visible tabs (-1 when the tab is hidden).
+  int TabIndex() const;
+  bool TabVisible() const { return FTabVisible; }
+  void SetTabVisible(bool Value);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int Value);
+  void SetParent(TWinControl* AParent) override;
+
+  TNotifyEvent OnShow() const { return FOnShow; }
+  void SetOnShow(TNotifyEvent Value) { FOnShow = std::move(Value); }
+  TNotifyEvent OnHide() const { return FOnHide; }
+  void SetOnHide(TNotifyEvent Value) { FOnHide = std::move(Value); }
+
+ protected:
+  void Paint() override;
+  void CMTextChanged(TMessage& Message) override;
+  void CMVisibleChanged(TMessage& Message) override;
+
+ private:
+  friend class TPageControl;
+  TPageControl* FPageControl = nullptr;
+  bool FTabVisible = true;
+  int FImageIndex = -1;
+  TNotifyEvent FOnShow, FOnHide;
+};
+
+// Pages on top of each other with a tab for each (TTabSheet children), 289
+// × 193: the tabs along the top edge (tpBottom: the bottom edge; tpLeft and
+// tpRight are kept for form files and shown at the top), the active page
+// inside a raised frame. Clicking a tab, Left/Right/Home/End while the
+// page control has the focus, and Ctrl+Tab / Ctrl+Shift+Tab (or
+// Ctrl+PageDown / Ctrl+PageUp) anywhere inside it change the page: first
+// OnChanging (which may refuse), then the change, then OnChange. Setting
+// ActivePage or ActivePageIndex by code fires neither. Tab widths follow
+// the captions (plus an image from Images) unless TabWidth is set; the
+// tabs' height follows the font unless TabHeight is set.
+class TPageControl : public TCustomControl {
+ public:
+  explicit TPageControl(TComponent* AOwner);
+  ~TPageControl() override;
+
+  int PageCount() const { return static_cast<int>(FPages.size()); }
+  TTabSheet* Pages(int Index) const;
+  TTabSheet* ActivePage() const { return FActivePage; }
+  // A page of another page control raises EInvalidOperation.
+  void SetActivePage(TTabSheet* Value);
+  int ActivePageIndex() const;
+  void SetActivePageIndex(int Value);
+  // The active page's position among the visible tabs (-1: none).
+  int TabIndex() const;
+  void SetTabIndex(int Value);
+  TTabPosition TabPosition() const { return FTabPosition; }
+  void SetTabPosition(TTabPosition Value);
+  TTabStyle Style() const { return FStyle; }
+  void SetStyle(TTabStyle Value);
+  int TabHeight() const { return FTabHeight; }
+  void SetTabHeight(int Value);
+  int TabWidth() const { return FTabWidth; }
+  void SetTabWidth(int Value);
+  bool HotTrack() const { return FHotTrack; }
+  void SetHotTrack(bool Value) { FHotTrack = Value; }
+  bool MultiLine() const { return FMultiLine; }
+  void SetMultiLine(bool Value) { FMultiLine = Value; }
+  bool RaggedRight() const { return FRaggedRight; }
+  void SetRaggedRight(bool Value) { FRaggedRight = Value; }
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+
+  // The next (previous) page after Current, wrapping; with CheckTabVisible
+  // pages with hidden tabs are passed over. nullptr when there is none.
+  TTabSheet* FindNextPage(TTabSheet* Current, bool GoForward, bool CheckTabVisible) const;
+  // Moves to the next page as the user does (OnChanging, OnChange).
+  void SelectNextPage(bool GoForward, bool CheckTabVisible = true);
+
+  // ---- geometry
+  // The visible tabs' rectangles, in tab order (TabIndex).
+  std::vector<TRect> TabRects() const;
+  // The visible tab at a client point, or -1.
+  int IndexOfTabAt(int X, int Y) const;
+  // The raised frame around the pages, and the area a page fills.
+  TRect FrameRect() const;
+  TRect DisplayRect() const;
+
+  TNotifyEvent OnChange() const { return FOnChange; }
+  void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
+  TTabChangingEvent OnChanging() const { return FOnChanging; }
+  void SetOnChanging(TTabChangingEvent Value) { FOnChanging = std::move(Value); }
+
+  void Loaded() override;
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
+  void WMGetDlgCode(TMessage& Message) override;
+  void CMDialogKey(TWMKey& Message) override;
+  void SizeChanged(int DeltaWidth, int DeltaHeight) override;
+  void CMFontChanged(TMessage& Message) override;
+  void WMSetFocus(TMessage& Message) override;
+  void WMKillFocus(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  friend class TTabSheet;
+  void InsertPage(TTabSheet* Page);
+  void RemovePage(TTabSheet* Page);
+  void MovePage(TTabSheet* Page, int Index);
+  // The user's change: OnChanging may refuse; true when the page changed.
+  bool ChangeActivePage(TTabSheet* Page);
+  void ShowPage(TTabSheet* Page);
+  void PlacePages();
+  std::vector<TTabSheet*> VisibleTabs() const;
+  int TabRowHeight() const;
+  void PaintTab(TCanvas& C, TTabSheet* Page, const TRect& R, bool Active);
+
+  std::vector<TTabSheet*> FPages;
+  TTabSheet* FActivePage = nullptr;
+  TTabPosition FTabPosition = tpTop;
+  TTabStyle FStyle = tsTabs;
+  int FTabHeight = 0;
+  int FTabWidth = 0;
+  bool FHotTrack = false;
+  bool FMultiLine = false;
+  bool FRaggedRight = false;
+  TCustomImageList* FImages = nullptr;
+  TNotifyEvent FOnChange;
+  TTabChangingEvent FOnChanging;
+};
+
+// ================================================================ status bar
+
+enum TStatusPanelStyle : std::uint8_t { psText, psOwnerDraw };
+enum TStatusPanelBevel : std::uint8_t { pbNone, pbLowered, pbRaised };
+
+class TStatusBar;
+
+// One panel of a status bar: its text, width (50), alignment and bevel.
+class TStatusPanel : public TCollectionItem {
+ public:
+  TStatusPanel() = default;
+  const String& Text() const { return FText; }
+  void SetText(const String& Value);
+  int Width() const { return FWidth; }
+  void SetWidth(int Value);
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment Value);
+  TStatusPanelBevel Bevel() const { return FBevel; }
+  void SetBevel(TStatusPanelBevel Value);
+  TStatusPanelStyle Style() const { return FStyle; }
+  void SetStyle(TStatusPanelStyle Value);
+  void Assign(TPersistent* Source) override;
+  String DisplayName() const override { return FText.empty() ? TCollectionItem::DisplayName() : FText; }
+
+ private:
+  String FText;
+  int FWidth = 50;
+  TAlignment FAlignment = taLeftJustify;
+  TStatusPanelBevel FBevel = pbLowered;
+  TStatusPanelStyle FStyle = psText;
+};
+
+class TStatusPanels : public TCollection {
+ public:
+  explicit TStatusPanels(TStatusBar* StatusBar);
+  TStatusPanel* Items(int Index) const { return static_cast<TStatusPanel*>(TCollection::Items(Index)); }
+  TStatusPanel* Add() { return static_cast<TStatusPanel*>(TCollection::Add()); }
+  TStatusBar* StatusBar() const { return FStatusBar; }
+
+ protected:
+  void Update(TCollectionItem* Item) override;
+
+ private:
+  TStatusBar* FStatusBar;
+};
+
+// Where the panels of a status bar go: panel i starts where the one before
+// it ended (the first at 0) and is Widths[i] wide less a 2-pixel gap, from
+// y = 2 to the bottom; the last one reaches to BarWidth - GripWidth.
+std::vector<TRect> StatusPanelRects(const std::vector<int>& Widths, int BarWidth, int BarHeight,
+                                    int GripWidth);
+
+using TDrawPanelEvent =
+    std::function<void(TStatusBar* StatusBar, TStatusPanel* Panel, const TRect& Rect)>;
+
+// A bar of panels along the bottom of a form (aligned alBottom, 19 high,
+// clBtnFace): each panel's text in its bevel (StatusPanelRects), owner-
+// drawn panels through OnDrawPanel, or one SimpleText across the bar while
+// SimplePanel; the size grip in the corner with SizeGrip when the form can
+// be resized.
+class TStatusBar : public TCustomControl {
+ public:
+  explicit TStatusBar(TComponent* AOwner);
+  ~TStatusBar() override;
+
+  TStatusPanels* Panels() { return FPanels.get(); }
+  void SetPanels(TStatusPanels* Value) { FPanels->Assign(Value); }
+  bool SimplePanel() const { return FSimplePanel; }
+  void SetSimplePanel(bool Value);
+  const String& SimpleText() const { return FSimpleText; }
+  void SetSimpleText(const String& Value);
+  bool SizeGrip() const { return FSizeGrip; }
+  void SetSizeGrip(bool Value);
+  bool AutoHint() const { return FAutoHint; }
+  void SetAutoHint(bool Value) { FAutoHint = Value; }
+  // Whether the grip shows now: SizeGrip, and the form can be resized.
+  bool GripShown() const;
+  // Panel Index's rectangle (empty outside the panels).
+  TRect PanelRect(int Index) const;
+
+  TDrawPanelEvent OnDrawPanel() const { return FOnDrawPanel; }
+  void SetOnDrawPanel(TDrawPanelEvent Value) { FOnDrawPanel = std::move(Value); }
+  TNotifyEvent OnHint() const { return FOnHint; }
+  void SetOnHint(TNotifyEvent Value) { FOnHint = std::move(Value); }
+
+ protected:
+  void Paint() override;
+  virtual void DrawPanel(TStatusPanel* Panel, const TRect& Rect);
+
+ private:
+  std::unique_ptr<TStatusPanels> FPanels;
+  bool FSimplePanel = false;
+  String FSimpleText;
+  bool FSizeGrip = true;
+  bool FAutoHint = false;
+  TDrawPanelEvent FOnDrawPanel;
+  TNotifyEvent FOnHint;
+};
+
+// ================================================================ track bar
+
+enum TTrackBarOrientation : std::uint8_t { trHorizontal, trVertical };
+enum TTickMark : std::uint8_t { tmBottomRight, tmTopLeft, tmBoth };
+enum TTickStyle : std::uint8_t { tsNone, tsAuto, tsManual };
+
+// The parts of a track bar, from its size and settings; pure, shared by
+// painting, hit testing and dragging. Along is the axis of the values
+// (x for a horizontal bar), Across the other. The values Min..Max map
+// linearly (rounded to the nearest) onto First..Last along the bar; First
+// and Last lie 8 pixels plus half a thumb inside the ends. The thumb is
+// ThumbLength across and ThumbLength / 2 + 1 along, centred on its value,
+// 8 pixels from the edge the tick marks leave free (centred with tmBoth);
+// the channel runs from 8 to the far end less 8, 4 pixels thick through
+// the middle of the thumb.
+struct TTrackBarLayout {
+  int First = 0;
+  int Last = 0;
+  TRect Channel;
+  TRect Thumb;
+  int ThumbAcross = 0;   // where the thumb starts across the bar
+  int ThumbAlong = 0;    // the thumb's extent along the bar
+};
+TTrackBarLayout LayoutTrackBar(int Width, int Height, TTrackBarOrientation Orientation,
+                               TTickMark TickMarks, int ThumbLength, int Min, int Max,
+                               int Position);
+// The pixel along the bar of a value, and the value nearest to a pixel
+// (clamped to Min..Max).
+int TrackBarPixelOf(const TTrackBarLayout& Layout, int Min, int Max, int Value);
+int TrackBarValueAt(const TTrackBarLayout& Layout, int Min, int Max, int Along);
+
+// A slider, 150 × 45: a thumb on a sunken channel with tick marks. The
+// thumb follows a drag; a press on the channel pages towards the mouse
+// (PageSize) at once and again while held (the scroll bar's rhythm), until
+// the thumb reaches it; arrows move by LineSize, PageUp/PageDown by
+// PageSize, Home/End to Min/Max; the wheel moves by LineSize per line.
+// Every change of Position, by the user or by code (not while loading),
+// fires OnChange. Min and Max keep Min <= Max (while loading they wait for
+// each other); Position stays within them.
+class TTrackBar : public TWinControl {
+ public:
+  explicit TTrackBar(TComponent* AOwner);
+  ~TTrackBar() override;
+
+  int Min() const { return FMin; }
+  void SetMin(int Value);
+  int Max() const { return FMax; }
+  void SetMax(int Value);
+  int Position() const { return FPosition; }
+  void SetPosition(int Value);
+  int Frequency() const { return FFrequency; }
+  void SetFrequency(int Value);
+  int LineSize() const { return FLineSize; }
+  void SetLineSize(int Value) { FLineSize = std::max(1, Value); }
+  int PageSize() const { return FPageSize; }
+  void SetPageSize(int Value) { FPageSize = std::max(1, Value); }
+  // Changing the orientation swaps Width and Height (not while loading).
+  TTrackBarOrientation Orientation() const { return FOrientation; }
+  void SetOrientation(TTrackBarOrientation Value);
+  TTickMark TickMarks() const { return FTickMarks; }
+  void SetTickMarks(TTickMark Value);
+  TTickStyle TickStyle() const { return FTickStyle; }
+  void SetTickStyle(TTickStyle Value);
+  int ThumbLength() const { return FThumbLength; }
+  void SetThumbLength(int Value);
+  int SelStart() const { return FSelStart; }
+  void SetSelStart(int Value);
+  int SelEnd() const { return FSelEnd; }
+  void SetSelEnd(int Value);
+  bool ShowSelRange() const { return FShowSelRange; }
+  void SetShowSelRange(bool Value);
+  bool SliderVisible() const { return FSliderVisible; }
+  void SetSliderVisible(bool Value);
+  // Ticks of tsManual (Min and Max always have one).
+  void SetTick(int Value);
+  void ClearTicks();
+
+  TTrackBarLayout Layout() const;
+  TNotifyEvent OnChange() const { return FOnChange; }
+  void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
+  void Loaded() override;
+
+ protected:
+  virtual void Changed();
+  void PaintWindow(TCanvas* DC) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+  void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
+  void WMGetDlgCode(TMessage& Message) override;
+  void WMSetFocus(TMessage& Message) override;
+  void WMKillFocus(TMessage& Message) override;
+  void CMEnabledChanged(TMessage& Message) override;
+
+ private:
+  int Along(int X, int Y) const { return FOrientation == trHorizontal ? X : Y; }
+  std::vector<int> TickValues() const;
+  void PaintTicks(TCanvas& C, const TTrackBarLayout& L);
+  void PageTowardsMouse();
+  void StopPaging();
+
+  int FMin = 0;
+  int FMax = 10;
+  int FPosition = 0;
+  int FFrequency = 1;
+  int FLineSize = 1;
+  int FPageSize = 2;
+  TTrackBarOrientation FOrientation = trHorizontal;
+  TTickMark FTickMarks = tmBottomRight;
+  TTickStyle FTickStyle = tsAuto;
+  int FThumbLength = 20;
+  int FSelStart = 0;
+  int FSelEnd = 0;
+  bool FShowSelRange = true;
+  bool FSliderVisible = true;
+  std::vector<int> FTicks;
+  bool FDragging = false;
+  int FDragOffset = 0;
+  int FPageTarget = 0;  // where the held mouse is, along the bar
+  std::unique_ptr<scrollbar::TRepeatTimer> FRepeat;  // paging while the channel is held
+  TCanvas FCanvas;
+  TNotifyEvent FOnChange;
 };
 
 }  // namespace vcl

@@ -367,6 +367,10 @@ class TControl : public TComponent {
   void SetExplicitWidth(int Value) { FExplicitBounds.Right = Value; }
   int ExplicitHeight() const { return FExplicitBounds.Bottom; }
   void SetExplicitHeight(int Value) { FExplicitBounds.Bottom = Value; }
+  // The client size a designer saw when it last placed the control's
+  // anchored children, as form files carry it (DesignSize); kept, not applied.
+  TPoint DesignSize() const { return FDesignSize; }
+  void SetDesignSize(TPoint Value) { FDesignSize = Value; }
 
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
@@ -563,6 +567,7 @@ class TControl : public TComponent {
   TMargins FMargins;
   bool FAlignWithMargins = false;
   TRect FExplicitBounds;  // Left, Top, Width, Height
+  TPoint FDesignSize;
   TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   TControlState FControlState;
   TWndMethod FWindowProc;

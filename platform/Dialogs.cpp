@@ -11,6 +11,11 @@ namespace vcl {
 
 // ---------------------------------------------------------------- TColorDialog
 
+TColorDialog::TColorDialog(TComponent* AOwner)
+    : TCommonDialog(AOwner), FCustomColors(std::make_unique<TStringList>()) {}
+
+TColorDialog::~TColorDialog() = default;
+
 bool TColorDialog::Execute() {
   TColor before = FColor;
   DoShow();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "platform/Classes.h"
 #include "platform/Controls.h"
@@ -35,11 +37,16 @@ using TColorDialogOptions = Set<TColorDialogOption>;
 
 class TColorDialog : public TCommonDialog {
  public:
-  explicit TColorDialog(TComponent* AOwner) : TCommonDialog(AOwner) {}
+  explicit TColorDialog(TComponent* AOwner);
+  ~TColorDialog() override;
   TColor Color() const { return FColor; }
   void SetColor(TColor Value) { FColor = Value; }
   TColorDialogOptions Options() const { return FOptions; }
   void SetOptions(TColorDialogOptions Value) { FOptions = Value; }
+  // The custom colors as "ColorA=RRGGBB" lines (kept for form files and
+  // the application; the dialogs here offer their own palette).
+  TStrings* CustomColors() { return FCustomColors.get(); }
+  void SetCustomColors(TStrings* Value) { FCustomColors->Assign(Value); }
   // Shows the dialog starting at Color; true when the user accepted a
   // color (then in Color), false when cancelled (Color unchanged).
   bool Execute() override;
@@ -48,6 +55,102 @@ class TColorDialog : public TCommonDialog {
  private:
   TColor FColor = clBlack;
   TColorDialogOptions FOptions;
+  std::unique_ptr<TStringList> FCustomColors;
+};
+
+// ---------------------------------------------------------------- file dialogs
+
+enum TOpenOption : std::uint8_t {
+  ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeDir, ofShowHelp, ofNoValidate,
+  ofAllowMultiSelect, ofExtensionDifferent, ofPathMustExist, ofFileMustExist, ofCreatePrompt,
+  ofShareAware, ofNoReadOnlyReturn, ofNoTestFileCreate, ofNoNetworkButton, ofNoLongNames,
+  ofOldStyleDialog, ofNoDereferenceLinks, ofEnableIncludeNotify, ofEnableSizing,
+  ofDontAddToRecent, ofForceShowHidden
+};
+using TOpenOptions = Set<TOpenOption>;
+
+// One entry of a filter: "Text files (*.txt)|*.txt;*.text" gives the
+// description and the patterns.
+struct TFileFilter {
+  String Description;
+  std::vector<String> Patterns;
+};
+// The entries of a filter text ("description|patterns|description|...").
+std::vector<TFileFilter> ParseFileFilter(const String& Filter);
+// Whether a file name (without folder) matches a pattern of '*' (any run)
+// and '?' (any one character), ignoring case.
+bool MatchesFileMask(const String& Name, const String& Mask);
+
+// The file dialog for opening: shows the folder InitialDir (the current
+// folder when empty), the files matching the filter entry FilterIndex
+// (from 1), and gives FileName (a full path) and Files (every chosen file,
+// several with ofAllowMultiSelect). On acceptance a name without an
+// extension gets DefaultExt, and OnCanClose may still refuse (Execute then
+// returns false). Cancelling leaves FileName and Files as they were.
+class TOpenDialog : public TCommonDialog {
+ public:
+  explicit TOpenDialog(TComponent* AOwner);
+  ~TOpenDialog() override;
+
+  const String& FileName() const { return FFileName; }
+  void SetFileName(const String& Value) { FFileName = Value; }
+  TStrings* Files() { return FFiles.get(); }
+  const String& Filter() const { return FFilter; }
+  void SetFilter(const String& Value) { FFilter = Value; }
+  int FilterIndex() const { return FFilterIndex; }
+  void SetFilterIndex(int Value) { FFilterIndex = Value; }
+  const String& InitialDir() const { return FInitialDir; }
+  void SetInitialDir(const String& Value) { FInitialDir = Value; }
+  // Without a leading dot ("txt").
+  const String& DefaultExt() const { return FDefaultExt; }
+  void SetDefaultExt(const String& Value) { FDefaultExt = Value; }
+  // The window's caption; "Open" (or "Save As") when empty.
+  const String& Title() const { return FTitle; }
+  void SetTitle(const String& Value) { FTitle = Value; }
+  TOpenOptions Options() const { return FOptions; }
+  void SetOptions(TOpenOptions Value) { FOptions = Value; }
+  // A save dialog (TSaveDialog) asks for a name that need not exist.
+  virtual bool IsSave() const { return false; }
+  // The caption shown: Title, or the dialog's own.
+  String ShownTitle() const;
+
+  bool Execute() override;
+  using TCommonDialog::Execute;
+
+  TCloseQueryEvent OnCanClose() const { return FOnCanClose; }
+  void SetOnCanClose(TCloseQueryEvent Value) { FOnCanClose = std::move(Value); }
+  TNotifyEvent OnTypeChange() const { return FOnTypeChange; }
+  void SetOnTypeChange(TNotifyEvent Value) { FOnTypeChange = std::move(Value); }
+  // Fires OnTypeChange (the dialogs call it when the filter entry changes).
+  void DoTypeChange() { if (FOnTypeChange) FOnTypeChange(this); }
+
+ private:
+  String FFileName;
+  std::unique_ptr<TStringList> FFiles;
+  String FFilter;
+  int FFilterIndex = 1;
+  String FInitialDir;
+  String FDefaultExt;
+  String FTitle;
+  TOpenOptions FOptions{ofHideReadOnly, ofEnableSizing};
+  TCloseQueryEvent FOnCanClose;
+  TNotifyEvent FOnTypeChange;
+};
+
+// The file dialog made of the platform's own controls, shown modally: a
+// list of the folder's sub-folders ("../" goes up) and of the files the
+// chosen filter entry matches, a name field (controls named FileList,
+// FileNameEdit, FilterCombo, OkButton, CancelButton). Clicking a file
+// names it; double-clicking a folder enters it, a file accepts it; a
+// folder typed is entered. Sets FileName on acceptance; true then. Hosts
+// with a screen show it from TOpenDialog::Execute.
+bool RunFileDialogForm(TOpenDialog& Dialog);
+
+// The file dialog for saving: a name typed that does not exist is fine.
+class TSaveDialog : public TOpenDialog {
+ public:
+  explicit TSaveDialog(TComponent* AOwner) : TOpenDialog(AOwner) {}
+  bool IsSave() const override { return true; }
 };
 
 enum TMsgDlgType : std::uint8_t { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };

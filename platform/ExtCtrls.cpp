@@ -324,8 +324,11 @@ bool RegisterExtControls() {
                 &TCustomPanel::SetVerticalAlignment, taVerticalCenter);
   RegisterClass<TPanel, TCustomPanel>(u"TPanel");
   RegisterClass<TShape, TGraphicControl>(u"TShape")
+      .Nested(u"Brush", [](TShape& s) { return s.Brush(); })
+      .Nested(u"Pen", [](TShape& s) { return s.Pen(); })
       .Property(u"Shape", &TShape::Shape, &TShape::SetShape, stRectangle);
-  RegisterClass<TPaintBox, TGraphicControl>(u"TPaintBox").Event(u"OnPaint");
+  RegisterClass<TPaintBox, TGraphicControl>(u"TPaintBox")
+      .Event(u"OnPaint", &TPaintBox::OnPaint, &TPaintBox::SetOnPaint);
   RegisterClass<TImage, TGraphicControl>(u"TImage")
       .Property(u"AutoSize", &TImage::AutoSize, &TImage::SetAutoSize, false)
       .Property(u"Center", &TImage::Center, &TImage::SetCenter, false)

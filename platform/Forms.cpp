@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Guards.h"
+#include "platform/Menus.h"
 #include "platform/controls/Internal.h"
 #include "platform/hosts/Host.h"
 
@@ -49,6 +50,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
+  DoDestroy();
   Destroying();
   TScreen::Instance().RemoveForm(this);
   std::erase(ModalForms(), this);
@@ -96,6 +98,7 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation != opRemove) return;
   if (AComponent == FActiveControl) FActiveControl = nullptr;
   if (AComponent == FFocusedControl) FFocusedControl = nullptr;
+  if (FMenu != nullptr && AComponent == FMenu) SetMenu(nullptr);
 }
 
 // ---------------------------------------------------------------- showing

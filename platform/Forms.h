@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Controls.h"
+#include "platform/ScrollBar.h"
 
 namespace vcl {
 
@@ -29,6 +30,7 @@ enum TFormStateItem : std::uint8_t {
 using TFormState = Set<TFormStateItem>;
 
 class TCustomForm;
+class TMainMenu;
 void FocusControlDirectly(TWinControl* Control);
 // The modal loop of a host with real input: handles messages until the
 // form's ModalResult is set and CloseModal accepts it.
@@ -50,6 +52,8 @@ class TCustomForm : public TWinControl {
   void SetBorderIcons(TBorderIcons Value) { FBorderIcons = Value; }
   TPosition Position() const { return FPosition; }
   void SetPosition(TPosition Value) { FPosition = Value; }
+  // Kept for form files: forms here are always normal top-level windows
+  // shown as the window manager places them.
   TFormStyle FormStyle() const { return FFormStyle; }
   void SetFormStyle(TFormStyle Value) { FFormStyle = Value; }
   TWindowState WindowState() const { return FWindowState; }
@@ -93,6 +97,56 @@ class TCustomForm : public TWinControl {
 
   TCanvas* Canvas();
 
+  // ---- the main menu: its items' shortcuts work on the form, Alt and a
+  // letter marked with '&' drops a top item down; the host shows the bar
+  // (X11: a menu bar above the client area).
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* Value);
+  // Acts on a key the form's menu answers (an item's shortcut, Alt and an
+  // accelerator letter); true when it did. Keys reach it before the
+  // focused control sees them.
+  virtual bool IsShortCut(std::uint16_t Key, TShiftState Shift);
+
+  // ---- resolution: a form file records the pixels per inch it was
+  // designed at; with Scaled, loading a form designed at another
+  // resolution scales it to the screen's (ScaleBy(Screen, PixelsPerInch)),
+  // after which PixelsPerInch is the screen's.
+  int PixelsPerInch() const { return FPixelsPerInch; }
+  void SetPixelsPerInch(int Value);
+  bool Scaled() const { return FScaled; }
+  void SetScaled(bool Value) { FScaled = Value; }
+  // Scales positions, sizes and font heights of the form (its client
+  // area) and every control on it by M / D (MulDiv, halves away from zero).
+  void ScaleBy(int M, int D);
+
+  // ---- kept for form files as they were read (and written back)
+  // The height of the form font's text when the form was designed.
+  int TextHeight() const { return FTextHeight; }
+  void SetTextHeight(int Value) { FTextHeight = Value; }
+  bool OldCreateOrder() const { return FOldCreateOrder; }
+  void SetOldCreateOrder(bool Value);
+  bool AutoScroll() const { return FAutoScroll; }
+  void SetAutoScroll(bool Value) { FAutoScroll = Value; }
+  // The other dialect's version stamp (LCLVersion).
+  const String& LCLVersion() const { return FLCLVersion; }
+  void SetLCLVersion(const String& Value) { FLCLVersion = Value; }
+  // Whether PixelsPerInch (OldCreateOrder) is written: once a file or the
+  // application has set it.
+  bool PixelsPerInchStored() const { return FPixelsPerInchSet; }
+  bool OldCreateOrderStored() const { return FOldCreateOrderSet; }
+
+  // Fires OnCreate: a form read from a file does so once the whole file is
+  // loaded (the reader calls it); a form made by code may call it itself.
+  virtual void DoCreate();
+  // Fires OnDestroy once. The form's destructor calls it; a class derived
+  // from the form whose handlers use its own members calls it first thing
+  // in its own destructor, while those members still exist.
+  virtual void DoDestroy();
+
+  TNotifyEvent OnCreate() const { return FOnCreate; }
+  void SetOnCreate(TNotifyEvent Value) { FOnCreate = std::move(Value); }
+  TNotifyEvent OnDestroy() const { return FOnDestroy; }
+  void SetOnDestroy(TNotifyEvent Value) { FOnDestroy = std::move(Value); }
   TNotifyEvent OnShow() const { return FOnShow; }
   void SetOnShow(TNotifyEvent Value) { FOnShow = std::move(Value); }
   TNotifyEvent OnHide() const { return FOnHide; }
@@ -110,6 +164,7 @@ class TCustomForm : public TWinControl {
 
   void SetText(const String& Value) override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void Loaded() override;
 
  protected:
   virtual void Paint();
@@ -140,6 +195,16 @@ class TCustomForm : public TWinControl {
   TFormStyle FFormStyle = fsNormal;
   TWindowState FWindowState = wsNormal;
   TFormState FFormState;
+  TMainMenu* FMenu = nullptr;
+  int FPixelsPerInch = 96;
+  bool FPixelsPerInchSet = false;
+  bool FScaled = true;
+  int FTextHeight = 0;
+  bool FOldCreateOrder = false;
+  bool FOldCreateOrderSet = false;
+  bool FAutoScroll = true;
+  bool FDestroyFired = false;
+  String FLCLVersion;
   bool FKeyPreview = false;
   bool FActive = false;
   bool FHostWindow = false;
@@ -147,7 +212,7 @@ class TCustomForm : public TWinControl {
   TWinControl* FFocusedControl = nullptr;
   TModalResult FModalResult = mrNone;
   TCanvas FCanvas;
-  TNotifyEvent FOnShow, FOnHide, FOnPaint, FOnActivate, FOnDeactivate;
+  TNotifyEvent FOnShow, FOnHide, FOnPaint, FOnActivate, FOnDeactivate, FOnCreate, FOnDestroy;
   TCloseEvent FOnClose;
   TCloseQueryEvent FOnCloseQuery;
 };
@@ -156,6 +221,51 @@ class TForm : public TCustomForm {
  public:
   explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
   static TForm* CreateNew(TComponent* AOwner) { return new TForm(AOwner); }
+};
+
+// ---------------------------------------------------------------- TScrollBox
+
+// A box (185 × 41) that scrolls the controls on it: when they reach past
+// its client area (with AutoScroll) it shows the scroll bars of the look
+// module, and scrolling moves every child by the distance scrolled, as the
+// framework does, so a child's Left and Top are where it shows now. The
+// content's extent is where the children reach with the scroll position
+// taken back out. BorderStyle bsSingle draws the sunken border.
+class TScrollBox : public TCustomControl {
+ public:
+  explicit TScrollBox(TComponent* AOwner);
+  ~TScrollBox() override;
+
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
+  bool AutoScroll() const { return FAutoScroll; }
+  void SetAutoScroll(bool Value);
+  // The scroll position in pixels (0 at the top-left of the content).
+  TPoint ScrollPos() const { return FScrollPos; }
+  // Scrolls to Pos, limited to the content; children move with it.
+  void ScrollTo(TPoint Pos);
+  // Scrolls as little as needed for Control (a child) to show whole.
+  void ScrollInView(TControl* Control);
+  // The extent of the content (the children at scroll position 0).
+  TSize ContentExtent() const;
+  // Inside the border and the shown scroll bars.
+  TRect ClientRect() const override;
+  const TWindowScrollBars& WindowScrollBars() const { return FBars; }
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+
+ private:
+  TRect InsideBorder() const;
+  void SyncBars();
+  TWindowScrollBars FBars{this};
+  TBorderStyle FBorderStyle = bsSingle;
+  bool FAutoScroll = true;
+  TPoint FScrollPos;
 };
 
 // ---------------------------------------------------------------- application

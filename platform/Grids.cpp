@@ -94,11 +94,13 @@ void TCustomGrid::Initialize() {
 }
 
 void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount) {
+  int oldCols = ColCount(), oldRows = RowCount();
   FCols.SetCount(NewColCount);
   FRows.SetCount(NewRowCount);
   if (!FTabStops.empty()) FTabStops.resize(static_cast<std::size_t>(NewColCount), true);
   ClampCurrent();
   ClampTopLeft();
+  if (oldCols != ColCount() || oldRows != RowCount()) ColRowCountChanged(oldCols, oldRows);
   UpdateEdit();
   Invalidate();
 }

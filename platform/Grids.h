@@ -7,6 +7,8 @@
 //      └─ TCustomDrawGrid cells drawn by OnDrawCell; events for selection,
 //         │               scrolling and editing
 //         └─ TDrawGrid    the same with every property published
+//            └─ TStringGrid  a text and an object in every cell, edited
+//                            in place
 //   TCustomEdit
 //   └─ TInplaceEdit       the editor shown over the current cell
 //      └─ TInplaceEditList  with an ellipsis button or a drop-down pick list
@@ -24,6 +26,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Classes.h"
@@ -258,6 +261,8 @@ class TCustomGrid : public TCustomControl {
   virtual void TopLeftChanged();
   virtual void ColWidthsChanged();
   virtual void RowHeightsChanged();
+  // ColCount or RowCount changed (the new counts are in place).
+  virtual void ColRowCountChanged(int /*OldColCount*/, int /*OldRowCount*/) {}
   // The text the editor starts with, and the text it gives back.
   virtual String GetEditText(int ACol, int ARow);
   virtual void SetEditText(int ACol, int ARow, const String& Value);
@@ -440,6 +445,84 @@ class TCustomDrawGrid : public TCustomGrid {
 class TDrawGrid : public TCustomDrawGrid {
  public:
   explicit TDrawGrid(TComponent* AOwner) : TCustomDrawGrid(AOwner) {}
+};
+
+// ---------------------------------------------------------------- TStringGrid
+
+class TStringGrid;
+
+// A column or a row of a string grid as a list (TStringGrid::Cols, Rows):
+// reading and writing goes to the cells. Its Count is the grid's RowCount
+// (ColCount); Clear empties the cells; Add fills the first empty cell;
+// Insert and Delete, which would move cells between lines, raise
+// EInvalidGridOperation, as does a whole text with more items than cells.
+class TStringGridStrings : public TStrings {
+ public:
+  TStringGridStrings(TStringGrid& Grid, bool IsCol, int Index)
+      : FGrid(Grid), FIsCol(IsCol), FIndex(Index) {}
+  int Count() const override;
+  String Strings(int Index) const override;
+  void SetStrings(int Index, const String& S) override;
+  TObject* Objects(int Index) const override;
+  void SetObjects(int Index, TObject* AObject) override;
+  int Add(const String& S) override;
+  void Insert(int Index, const String& S) override;
+  void Delete(int Index) override;
+  void Clear() override;
+
+ protected:
+  void ReplaceItems(std::vector<TStringItem> Items) override;
+
+ private:
+  TGridCoord At(int Index) const;
+  TStringGrid& FGrid;
+  bool FIsCol;
+  int FIndex;
+};
+
+// A grid that keeps a text (and an application's object, not owned) in
+// each cell and draws the text (2 pixels in from the cell's top-left
+// corner) before OnDrawCell. The in-place editor edits Cells: it starts
+// with the cell's text (OnGetEditText may change it) and stores what it
+// gives back (then OnSetEditText fires). Cells are kept sparsely, so only
+// cells that hold something cost memory; shrinking ColCount or RowCount
+// drops the cells left outside. An index outside the grid raises
+// EInvalidGridOperation "Grid index out of range".
+class TStringGrid : public TDrawGrid {
+ public:
+  explicit TStringGrid(TComponent* AOwner);
+  ~TStringGrid() override;
+
+  String Cells(int ACol, int ARow) const;
+  void SetCells(int ACol, int ARow, const String& Value);
+  TObject* Objects(int ACol, int ARow) const;
+  void SetObjects(int ACol, int ARow, TObject* Value);
+  // The column (row) as a live list of its cells; the list belongs to the grid.
+  TStrings* Cols(int Index);
+  void SetCols(int Index, TStrings* Value);
+  TStrings* Rows(int Index);
+  void SetRows(int Index, TStrings* Value);
+
+ protected:
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  String GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const String& Value) override;
+  void ColRowCountChanged(int OldColCount, int OldRowCount) override;
+
+ private:
+  struct TCell {
+    String Text;
+    TObject* Object = nullptr;
+  };
+  static std::uint64_t Key(int ACol, int ARow) {
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(ARow)) << 32 |
+           static_cast<std::uint32_t>(ACol);
+  }
+  void CheckIndex(int ACol, int ARow) const;
+  TStrings* Line(bool IsCol, int Index);
+  void PutCell(int ACol, int ARow, const String* Text, const TObject* const* Object);
+  std::unordered_map<std::uint64_t, TCell> FCells;
+  std::unordered_map<std::uint64_t, std::unique_ptr<TStringGridStrings>> FLines;
 };
 
 // ---------------------------------------------------------------- in-place editors

@@ -44,6 +44,13 @@ class TCustomImageList : public TComponent {
   TNotifyEvent OnChange() const { return FOnChange; }
   void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
 
+  // The pictures as form files store them (Bitmap = {...}): the image list
+  // stream of the common controls (platform/comctrls/ImageListData.cpp).
+  // ReadData takes the size and every picture from the stream and raises
+  // EReadError for data it cannot use, leaving the list as it was.
+  void ReadData(TStream& Stream);
+  void WriteData(TStream& Stream) const;
+
  protected:
   virtual void Change();
 

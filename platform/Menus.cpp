@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ImgList.h"
 #include "platform/hosts/Host.h"
 
 namespace vcl {
@@ -174,7 +175,19 @@ void TMenuItem::Click() {
 
 TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FItems(std::make_unique<TMenuItem>(nullptr)) {}
 
-TMenu::~TMenu() = default;
+TMenu::~TMenu() { SetImages(nullptr); }
+
+void TMenu::SetImages(TCustomImageList* Value) {
+  if (FImages == Value) return;
+  if (FImages != nullptr) FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (FImages != nullptr) FImages->FreeNotification(this);
+}
+
+void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
+}
 
 TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
 

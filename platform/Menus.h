@@ -14,6 +14,8 @@
 namespace vcl {
 
 class TMenu;
+class TCustomForm;
+class TCustomImageList;
 
 // A key with shift flags, as menu shortcuts store it.
 using TShortCut = std::uint16_t;
@@ -106,9 +108,14 @@ class TMenu : public TComponent {
   ~TMenu() override;
   // The root item; the menu's entries are its sub-items.
   TMenuItem* Items() const { return FItems.get(); }
+  // The pictures the items' ImageIndex picks from (nullptr: none).
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   std::unique_ptr<TMenuItem> FItems;
+  TCustomImageList* FImages = nullptr;
 };
 
 class TPopupMenu : public TMenu {
@@ -143,5 +150,59 @@ class TPopupMenu : public TMenu {
   TComponent* FPopupComponent = nullptr;
   TNotifyEvent FOnPopup;
 };
+
+// ---------------------------------------------------------------- TMainMenu
+
+// The menu of a form's menu bar (TCustomForm::SetMenu): its items are the
+// bar's entries, their sub-items the menus that drop down. The form hands
+// it the keys: an item's ShortCut clicks it (DispatchShortCut), Alt and a
+// letter marked with '&' in an entry drops that entry down (DropDown). The
+// host shows the bar (X11: a strip above the client area that the mouse,
+// F10 and Alt+letter open; headless: DropDown calls the menu-bar handler
+// of platform/hosts/headless/Headless.h).
+class TMainMenu : public TMenu {
+ public:
+  explicit TMainMenu(TComponent* AOwner);
+  ~TMainMenu() override;
+
+  // Clicks the enabled, visible item (at any depth under an enabled,
+  // visible entry) whose ShortCut is this one; false when there is none.
+  bool DispatchShortCut(TShortCut Key);
+  // The visible, enabled entry whose caption marks Letter with '&'
+  // (case-insensitive), or -1.
+  int AcceleratorIndex(char16_t Letter) const;
+  // Fires the entry's OnClick, then shows its sub-items through the host.
+  void DropDown(int Index);
+  // The form whose Menu this is (nullptr when none).
+  TCustomForm* Form() const;
+  bool AutoMerge() const { return FAutoMerge; }
+  void SetAutoMerge(bool Value) { FAutoMerge = Value; }
+
+ private:
+  bool FAutoMerge = false;
+};
+
+// A caption as shown: "&&" is '&', a single '&' marks the next character
+// as the item's accelerator (returned in Key, upper case; 0 when none).
+String StripAccelerator(const String& Caption, char16_t* Key = nullptr);
+
+// The menu bar: one row of entries, each its caption's width plus
+// MenuBarItemPadding on both sides, from the left; entries that do not fit
+// are left out.
+inline constexpr int MenuBarHeight = 20;
+inline constexpr int MenuBarItemPadding = 6;
+struct TMenuBarEntry {
+  int Index;   // the top item's index in Menu.Items()
+  TRect Rect;  // in bar coordinates
+};
+// Canvas gives the font (its current one) for measuring.
+std::vector<TMenuBarEntry> LayoutMenuBar(TCanvas& Canvas, TMainMenu& Menu, int Width);
+// The entry (an index into the layout) at P, or -1.
+int MenuBarEntryAt(const std::vector<TMenuBarEntry>& Layout, TPoint P);
+// Draws the bar in R (clMenuBar): captions in clMenuText (disabled:
+// engraved), the Hot entry (an index into the layout, -1 none) raised, or
+// sunken while Open; accelerators underlined when ShowAccelerators.
+void DrawMenuBar(TCanvas& Canvas, TMainMenu& Menu, const std::vector<TMenuBarEntry>& Layout,
+                 const TRect& R, int Hot, bool Open, bool ShowAccelerators);
 
 }  // namespace vcl

@@ -126,6 +126,13 @@ class TCustomEdit : public TWinControl {
   void SetPasswordChar(Char Value);
   TEditCharCase CharCase() const { return FCharCase; }
   void SetCharCase(TEditCharCase Value);
+  // Shown in clGrayText while the edit is empty and has no focus.
+  const String& TextHint() const { return FTextHint; }
+  void SetTextHint(const String& Value);
+  // Typing takes only the digits 0 to 9 (other characters beep); text set
+  // by code or pasted is not checked.
+  bool NumbersOnly() const { return FNumbersOnly; }
+  void SetNumbersOnly(bool Value) { FNumbersOnly = Value; }
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
 
@@ -263,6 +270,8 @@ class TCustomEdit : public TWinControl {
   bool FModified = false;
   Char FPasswordChar = 0;
   TEditCharCase FCharCase = ecNormal;
+  String FTextHint;
+  bool FNumbersOnly = false;
   TBorderStyle FBorderStyle = bsSingle;
   bool FMultiLine = false;
   bool FWordWrap = false;
@@ -843,6 +852,67 @@ class TCustomListBox : public TWinControl {
 class TListBox : public TCustomListBox {
  public:
   explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
+};
+
+// ---------------------------------------------------------------- TCustomGroupBox
+
+// A frame with a caption around other controls, 185 × 105: an etched line
+// (look ekEtched) whose top runs through the middle of the caption's
+// first line, the caption 8 pixels in from the left over it on the box's
+// Color (disabled: engraved). Aligned children fill the area inside the
+// frame below the caption; placed children keep their positions (the box's
+// own top-left is their origin).
+class TCustomGroupBox : public TCustomControl {
+ public:
+  explicit TCustomGroupBox(TComponent* AOwner);
+  ~TCustomGroupBox() override;
+  // The etched frame, and the caption's cell (empty without a caption).
+  TRect FrameRect() const;
+  TRect CaptionRect() const;
+
+ protected:
+  void Paint() override;
+  void AdjustClientRect(TRect& Rect) override;
+  void CMTextChanged(TMessage& Message) override;
+  void CMFontChanged(TMessage& Message) override;
+  void CMEnabledChanged(TMessage& Message) override;
+};
+
+class TGroupBox : public TCustomGroupBox {
+ public:
+  explicit TGroupBox(TComponent* AOwner) : TCustomGroupBox(AOwner) {}
+};
+
+// ---------------------------------------------------------------- TRadioButton
+
+// A radio button, 113 × 17: the 13 × 13 circle at the left (Alignment
+// taRightJustify, the caption right of it) or at the right. A click or the
+// space bar checks it; an arrow key that moves the focus onto it checks it
+// too. Checking one unchecks the other radio buttons of the same parent.
+// Every change of Checked to true, by the user or by code, fires OnClick
+// (not while loading). Only the checked button of a group is a tab stop.
+class TRadioButton : public TButtonControl {
+ public:
+  explicit TRadioButton(TComponent* AOwner);
+  ~TRadioButton() override;
+
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool Value);
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment Value);
+  // The circle's 13 × 13 cell and the caption's area.
+  TRect BoxRect() const;
+  TRect CaptionRect() const;
+
+ protected:
+  void Paint() override;
+  void Released() override;
+  void DoEnter() override;
+  void WMGetDlgCode(TMessage& Message) override;
+
+ private:
+  bool FChecked = false;
+  TAlignment FAlignment = taRightJustify;
 };
 
 }  // namespace vcl

@@ -64,8 +64,12 @@
 //   (TabOrder), applied after the whole form is built.
 // - .Reference(name, getter, setter) stores a pointer to another component of
 //   the same form by its name; it is resolved when the whole form is read.
-// - .Event(name) lets a file name a handler (OnClick = Button1Click), which
-//   is accepted and ignored: handlers are never stored.
+// - .Event(name, getter, setter) lets a file name a handler (OnClick =
+//   Button1Click): reading binds the handler the application registered
+//   under that name (TFormHandlers, TFormReader); writing writes the name
+//   back. .Event(name) alone accepts and keeps the name without binding.
+// - .Collection(name, getter) stores a TCollection as "Name = < item ...
+//   end >" (see platform/Collections.h).
 // - .Binary(name, read, write, hasData) stores bytes the class itself
 //   encodes, as hex digits between braces (Glyph.Data = {0A1B...}): read
 //   takes (T&, TStream&) and must consume the whole stream, write takes
@@ -92,6 +96,7 @@
 // itself stay; its loading state is cleared without calling Loaded.
 #pragma once
 
+#include <any>
 #include <concepts>
 #include <cstdint>
 #include <functional>
@@ -102,11 +107,14 @@
 #include <type_traits>
 #include <typeindex>
 #include <utility>
+#include <string>
 #include <vector>
 
 #include "platform/Classes.h"
+#include "platform/Collections.h"
 #include "platform/SysUtils.h"
 #include "platform/Color.h"
+#include "platform/Types.h"
 
 namespace vcl {
 
@@ -124,7 +132,7 @@ class EClassNotFound : public EReadError {
 // ---------------------------------------------------------------- values
 
 enum TFormValueKind : std::uint8_t {
-  fvInteger, fvFloat, fvString, fvIdent, fvSet, fvList, fvBinary
+  fvInteger, fvFloat, fvString, fvIdent, fvSet, fvList, fvBinary, fvCollection, fvItem
 };
 
 // A property value as the form text spells it.
@@ -132,8 +140,11 @@ struct TFormValue {
   TFormValueKind Kind = fvIdent;
   std::int64_t Integer = 0;        // fvInteger
   String Text;                     // fvString text, fvIdent name, fvFloat literal
-  std::vector<TFormValue> Items;   // fvSet elements, fvList items
+  // fvSet elements, fvList items, fvCollection items (each an fvItem),
+  // fvItem property values (each named by Name).
+  std::vector<TFormValue> Items;
   std::vector<std::uint8_t> Bytes; // fvBinary
+  String Name;                     // the property a value of an fvItem sets
   int Line = 0;
   // "integer 12", "string 'abc'", "identifier clRed", ... for messages.
   String Describe() const;
@@ -175,6 +186,11 @@ const std::vector<std::uint8_t>& ReadBinary(const TFormValue& V);
 // digits (32 bytes) each starting on a new line with Indent, and '}' right
 // after the last digit; "{}" when there are none.
 String BinaryText(const std::vector<std::uint8_t>& Bytes, const String& Indent = String());
+// A list of integers: "( 64 120 )".
+std::vector<int> ReadIntegerList(const TFormValue& V);
+// The list as the form text writes it: '(', one number a line, ')' after
+// the last ("(\n64\n120)"; the writer indents the lines).
+String IntegerListText(const std::vector<int>& Values);
 String TypeName(std::type_index Type);
 // The names of the cursor shapes (crDefault, crIBeam, ...), for .Named.
 const TIdentNames& CursorNames();
@@ -329,6 +345,41 @@ struct TFormCodec<Set<E>> {
   }
 };
 
+// A point stored as a list of two integers: DesignSize = ( 320 240 ).
+template <>
+struct TFormCodec<TPoint> {
+  static String TypeName() { return u"TPoint"; }
+  static TPoint Read(const TFormValue& v) {
+    std::vector<int> items = formvalue::ReadIntegerList(v);
+    if (items.size() != 2) throw EConvertError(u"Two integers expected in the list");
+    return TPoint(items[0], items[1]);
+  }
+  static String Write(TPoint x) { return formvalue::IntegerListText({x.X, x.Y}); }
+  static bool ImplicitDefault(TPoint x) { return x == TPoint(); }
+  static constexpr bool HasImplicitDefault = true;
+  static std::optional<TPoint> Sample(TPoint x, int Attempt) {
+    if (Attempt == 0) return TPoint(x.X + 7, x.Y + 7);
+    if (Attempt == 1) return TPoint(x.X + 1, x.Y);
+    return std::nullopt;
+  }
+};
+
+// Integers stored as a list: ColWidths = ( 64 120 ).
+template <>
+struct TFormCodec<std::vector<int>> {
+  static String TypeName() { return u"list of Integer"; }
+  static std::vector<int> Read(const TFormValue& v) { return formvalue::ReadIntegerList(v); }
+  static String Write(const std::vector<int>& x) { return formvalue::IntegerListText(x); }
+  static bool ImplicitDefault(const std::vector<int>& x) { return x.empty(); }
+  static constexpr bool HasImplicitDefault = true;
+  static std::optional<std::vector<int>> Sample(std::vector<int> x, int Attempt) {
+    if (Attempt > 1) return std::nullopt;
+    if (x.empty()) x.push_back(0);
+    x[0] += Attempt == 0 ? 7 : 1;
+    return x;
+  }
+};
+
 // Colors share TColor's integer type, so they get their own codec (.Color).
 struct TFormColorCodec {
   static String TypeName() { return u"TColor"; }
@@ -371,8 +422,10 @@ inline constexpr bool IsNamedCodec<TFormNamedCodec<V>> = true;
 
 enum TPropKind : std::uint8_t {
   pkInteger, pkBoolean, pkFloat, pkString, pkChar, pkEnum, pkSet, pkColor,
-  pkObject, pkStrings, pkReference, pkEvent, pkBinary
+  pkObject, pkStrings, pkReference, pkEvent, pkBinary, pkCollection, pkList
 };
+
+class TFormHandlers;
 
 // One published property of a registered class. The functions take the
 // object the property belongs to (a component or a nested persistent).
@@ -404,6 +457,9 @@ struct TPropInfo {
   // A position among siblings (TabOrder): applied once the whole form is
   // built, smallest value first, so that every position can be reached.
   bool OrderIndex = false;
+  // Listed (and written) after every other property of the object, as the
+  // designer's place of a component that is not a control is.
+  bool Trailing = false;
   // pkObject: the nested object (never owned by the caller).
   std::function<TPersistent*(TPersistent&)> Object;
   std::optional<std::type_index> ObjectType;
@@ -415,6 +471,14 @@ struct TPropInfo {
   // component of the wrong class with EReadError).
   std::function<TComponent*(TPersistent&)> GetReference;
   std::function<void(TPersistent&, TComponent*)> SetReference;
+  // pkEvent registered with its accessors: Bind assigns the handler of that
+  // name from Handlers (EReadError when its type is not the event's),
+  // Assigned tells whether the event holds a handler. Both empty for
+  // events registered by name only, which can be named but not bound.
+  std::function<void(TPersistent&, const TFormHandlers& Handlers, const String& Name)> Bind;
+  std::function<bool(TPersistent&)> Assigned;
+  // pkCollection: the collection (items of a registered class).
+  std::function<TCollection*(TPersistent&)> Collection;
 
   bool IsStored(TPersistent& Object) const { return !Stored || Stored(Object); }
 };
@@ -438,6 +502,60 @@ struct TClassInfo {
   bool InheritsFrom(const TClassInfo& Other) const;
 };
 
+// ---------------------------------------------------------------- handlers
+
+// The handlers a form file's events bind to by name (OnClick = Button1Click).
+// An application registers them before reading; each keeps its call
+// signature, and an event takes only a handler of its own type:
+//
+//   TFormReader reader;
+//   reader.Handlers()
+//       .Add(u"Button1Click", [this](TObject* Sender) { ... })        // TNotifyEvent
+//       .Add(u"Edit1KeyDown", this, &TMainForm::Edit1KeyDown);        // a member function
+//   reader.ReadFile(u"main.dfm", this);
+//
+// Names are matched case-insensitively; adding a name again replaces it.
+class TFormHandlers {
+ public:
+  template <class F>
+  TFormHandlers& Add(const String& Name, F Handler) {
+    auto fn = std::function(std::move(Handler));
+    Put(Name, typeid(decltype(fn)), std::any(std::move(fn)));
+    return *this;
+  }
+  template <class C, class R, class... A>
+  TFormHandlers& Add(const String& Name, C* Object, R (C::*Method)(A...)) {
+    std::function<R(A...)> fn = [Object, Method](A... Args) -> R {
+      return (Object->*Method)(std::forward<A>(Args)...);
+    };
+    Put(Name, typeid(decltype(fn)), std::any(std::move(fn)));
+    return *this;
+  }
+  bool Contains(const String& Name) const { return FindEntry(Name) != nullptr; }
+  int Count() const { return static_cast<int>(FEntries.size()); }
+  void Clear() { FEntries.clear(); }
+  // The handler Name as an event of type E; nullptr when no handler has
+  // that name, EReadError when its signature is not the event's.
+  template <class E>
+  const E* Find(const String& Name, const String& Event) const {
+    const TEntry* e = FindEntry(Name);
+    if (e == nullptr) return nullptr;
+    if (const E* fn = std::any_cast<E>(&e->Handler)) return fn;
+    WrongType(Name, Event);
+  }
+
+ private:
+  struct TEntry {
+    String Name;
+    std::type_index Type;
+    std::any Handler;
+  };
+  void Put(const String& Name, std::type_index Type, std::any Handler);
+  const TEntry* FindEntry(const String& Name) const;
+  [[noreturn]] static void WrongType(const String& Name, const String& Event);
+  std::vector<TEntry> FEntries;
+};
+
 namespace streaming {
 // Binary properties: the whole content of a stream, a stream filled with
 // bytes (positioned at its start), and the check that a reader used all of
@@ -447,6 +565,8 @@ void FillStream(TMemoryStream& Stream, const std::vector<std::uint8_t>& Bytes);
 void CheckConsumed(TStream& Stream);
 TClassInfo& AddClass(std::type_index Type, std::optional<std::type_index> Base, const String& Name);
 void AddEnum(std::type_index Type, std::vector<std::pair<std::int64_t, String>> Names);
+void AddEnumAliases(std::type_index Type,
+                    std::vector<std::pair<String, std::optional<std::int64_t>>> Aliases);
 
 // Casts a registered object to the class a property belongs to.
 template <class T>
@@ -480,6 +600,21 @@ bool RegisterEnum(std::initializer_list<std::pair<E, String>> Names) {
   std::vector<std::pair<std::int64_t, String>> list;
   for (const auto& [value, name] : Names) list.emplace_back(static_cast<std::int64_t>(value), name);
   streaming::AddEnum(typeid(E), std::move(list));
+  return true;
+}
+
+// Other names a file may give values of an enumeration (another dialect's
+// spelling): read as the value they stand for, never written. A name that
+// stands for no value here (std::nullopt) is dropped from a set and
+// refused as a single value.
+template <class E>
+bool RegisterEnumAliases(std::initializer_list<std::pair<String, std::optional<E>>> Aliases) {
+  std::vector<std::pair<String, std::optional<std::int64_t>>> list;
+  for (const auto& [name, value] : Aliases) {
+    list.emplace_back(name, value ? std::optional<std::int64_t>(static_cast<std::int64_t>(*value))
+                                  : std::nullopt);
+  }
+  streaming::AddEnumAliases(typeid(E), std::move(list));
   return true;
 }
 
@@ -609,8 +744,46 @@ class TClassRegistration {
     return *this;
   }
 
+  // An event named by a form file: .Event(u"OnClick", &TControl::OnClick,
+  // &TControl::SetOnClick) binds the handler of that name (see
+  // TFormHandlers); .Event(u"OnClick") alone only accepts and keeps the name.
   TClassRegistration& Event(const String& Name) {
     Add(Name, pkEvent, u"event");
+    return *this;
+  }
+  template <class G, class S>
+  TClassRegistration& Event(const String& Name, G Get, S Set) {
+    using E = ValueOf<G>;
+    TPropInfo& p = Add(Name, pkEvent, u"event");
+    p.Bind = [Set, Name](TPersistent& o, const TFormHandlers& Handlers, const String& Handler) {
+      if (const E* fn = Handlers.template Find<E>(Handler, Name)) {
+        std::invoke(Set, streaming::As<T>(o), *fn);
+      }
+    };
+    p.Assigned = [Get](TPersistent& o) {
+      return static_cast<bool>(std::invoke(Get, streaming::As<T>(o)));
+    };
+    return *this;
+  }
+
+  // A collection the object owns (getter returns a pointer or reference to
+  // a TCollection whose items' class is registered), stored as
+  // "Name = < item ... end >"; written unless empty.
+  template <class G>
+  TClassRegistration& Collection(const String& Name, G Get) {
+    TPropInfo& p = Add(Name, pkCollection, u"TCollection");
+    p.Collection = [Get](TPersistent& o) -> TCollection* {
+      return streaming::Pointer(std::invoke(Get, streaming::As<T>(o)));
+    };
+    p.IsDefault = [Get](TPersistent& o) {
+      return streaming::Pointer(std::invoke(Get, streaming::As<T>(o)))->Count() == 0;
+    };
+    p.HasDefault = true;
+    p.Sample = [Get](TPersistent& o, int Attempt) {
+      if (Attempt > 0) return false;
+      streaming::Pointer(std::invoke(Get, streaming::As<T>(o)))->Add();
+      return true;
+    };
     return *this;
   }
 
@@ -647,6 +820,11 @@ class TClassRegistration {
   // Marks the last property as a position among siblings (see TPropInfo).
   TClassRegistration& OrderIndex() {
     Last().OrderIndex = true;
+    return *this;
+  }
+  // Lists the last property after all others (see TPropInfo::Trailing).
+  TClassRegistration& Trailing() {
+    Last().Trailing = true;
     return *this;
   }
 
@@ -693,6 +871,7 @@ class TClassRegistration {
     else if constexpr (std::is_same_v<V, char16_t>) return pkChar;
     else if constexpr (std::is_same_v<V, String>) return pkString;
     else if constexpr (std::is_floating_point_v<V>) return pkFloat;
+    else if constexpr (std::is_same_v<V, TPoint> || std::is_same_v<V, std::vector<int>>) return pkList;
     else if constexpr (std::is_enum_v<V>) return pkEnum;
     else if constexpr (std::is_integral_v<V>) return pkInteger;
     else return pkSet;
@@ -765,7 +944,8 @@ const TClassInfo* ClassInfoOf(const TPersistent& Object);
 bool IsInstanceOfClassOf(const TPersistent& Object, const TPersistent& Dest);
 // The registered class names, sorted.
 std::vector<String> RegisteredClasses();
-// Every property of a class, inherited ones first, in registration order.
+// Every property of a class, inherited ones first, in registration order,
+// then the trailing ones (TPropInfo::Trailing) in the same order.
 std::vector<const TPropInfo*> RegisteredProperties(const TClassInfo& Class);
 std::vector<const TPropInfo*> RegisteredProperties(const String& ClassName);
 // The property of that name (case-insensitive, inherited included), or nullptr.
@@ -784,6 +964,58 @@ void SetPropText(TPersistent& Object, const String& Path, const String& ValueTex
 bool SetSampleValue(TPersistent& Object, const String& Path);
 
 // ---------------------------------------------------------------- reading and writing
+
+// One thing a lenient read left out (see TFormReader::SetLenient).
+struct TFormSkip {
+  int Line = 0;
+  String ClassName;  // the class of the object read, or the class not known
+  String Property;   // the property left out; empty when a whole object was
+  String Reason;     // "unknown property", "unknown class", the value's error...
+};
+
+// Reads form files with handlers to bind and the reader's options. The free
+// functions below read as a TFormReader with no handlers and default
+// options does.
+//
+// - Events: a handler name in the file (OnClick = Button1Click) binds the
+//   handler registered under that name in Handlers(). A name with no
+//   registered handler raises EReadError naming it, unless
+//   SetIgnoreUnboundHandlers(true) (the name is then kept and written back,
+//   the event stays empty). A handler of the wrong type raises EReadError.
+// - Lenient mode (SetLenient(true), for porting forms written elsewhere):
+//   properties the class does not have, values it cannot take, objects of
+//   classes not registered (with everything inside them) and unbound
+//   handlers are left out and listed in Skipped(), in file order. Strict
+//   reading, the default, raises at the first of them.
+class TFormReader {
+ public:
+  TFormHandlers& Handlers() { return FHandlers; }
+  const TFormHandlers& Handlers() const { return FHandlers; }
+  bool IgnoreUnboundHandlers() const { return FIgnoreUnbound; }
+  void SetIgnoreUnboundHandlers(bool Value) { FIgnoreUnbound = Value; }
+  bool Lenient() const { return FLenient; }
+  void SetLenient(bool Value) { FLenient = Value; }
+  // What the last read left out (lenient mode).
+  const std::vector<TFormSkip>& Skipped() const { return FSkipped; }
+
+  // As ReadComponentFromText, ReadComponentFromStream, ReadComponentResFile.
+  TComponent* ReadText(const String& Text, TComponent* Root = nullptr, TComponent* Owner = nullptr);
+  TComponent* ReadStream(TStream& Stream, TComponent* Root = nullptr, TComponent* Owner = nullptr);
+  TComponent* ReadFile(const String& FileName, TComponent* Root = nullptr,
+                       TComponent* Owner = nullptr);
+
+ private:
+  TFormHandlers FHandlers;
+  bool FIgnoreUnbound = false;
+  bool FLenient = false;
+  std::vector<TFormSkip> FSkipped;
+};
+
+// The handler name an event of Component holds from a form file (or from
+// SetHandlerName); empty when none. Writing a form writes these names.
+String HandlerName(TComponent& Component, const String& Event);
+// Records (or, with an empty Handler, forgets) the name written for an event.
+void SetHandlerName(TComponent& Component, const String& Event, const String& Handler);
 
 // Reads a form. With Root nullptr the root component is created (owned by
 // Owner, or by the caller when Owner is nullptr) and returned; otherwise the

@@ -11,12 +11,32 @@ namespace vcl::streaming {
 
 namespace {
 
+std::int16_t DesignLeft(const TComponent& C) { return static_cast<std::int16_t>(C.DesignInfo() & 0xFFFF); }
+std::int16_t DesignTop(const TComponent& C) { return static_cast<std::int16_t>(static_cast<std::uint32_t>(C.DesignInfo()) >> 16); }
+void SetDesignLeft(TComponent& C, std::int16_t Value) {
+  C.SetDesignInfo(static_cast<std::int32_t>((static_cast<std::uint32_t>(C.DesignInfo()) & 0xFFFF0000u) |
+                                            static_cast<std::uint16_t>(Value)));
+}
+void SetDesignTop(TComponent& C, std::int16_t Value) {
+  C.SetDesignInfo(static_cast<std::int32_t>((static_cast<std::uint32_t>(C.DesignInfo()) & 0xFFFFu) |
+                                            static_cast<std::uint32_t>(static_cast<std::uint16_t>(Value)) << 16));
+}
+
 void RegisterComponentClasses() {
   RegisterClass<TPersistent, void>(u"TPersistent");
   // The name is written in the object line, so as a property it is only read.
   RegisterClass<TComponent, TPersistent>(u"TComponent")
       .Property(u"Name", &TComponent::Name, &TComponent::SetName).Stored(false)
-      .Property(u"Tag", &TComponent::Tag, &TComponent::SetTag, 0);
+      .Property(u"Tag", &TComponent::Tag, &TComponent::SetTag, 0)
+      // The designer's place of a component that is not a control, after
+      // its other values (controls register their own Left and Top).
+      .Property(u"Left", &DesignLeft, &SetDesignLeft, std::int16_t{0})
+      .Trailing()
+      .Property(u"Top", &DesignTop, &SetDesignTop, std::int16_t{0})
+      .Trailing();
+  // Collections lend their items' classes to form files (see Collections.h).
+  RegisterClass<TCollection, TPersistent>(u"TCollection");
+  RegisterClass<TCollectionItem, TPersistent>(u"TCollectionItem");
 }
 
 formvalue::TIdentNames CharsetNames() {
@@ -48,6 +68,21 @@ void RegisterFont() {
   RegisterEnum<TFontPitch>({u"fpDefault", u"fpVariable", u"fpFixed"});
   RegisterEnum<TFontQuality>({u"fqDefault", u"fqDraft", u"fqProof", u"fqNonAntialiased",
                               u"fqAntialiased", u"fqClearType", u"fqClearTypeNatural"});
+  RegisterEnum<TPenStyle>({u"psSolid", u"psDash", u"psDot", u"psDashDot", u"psDashDotDot", u"psClear",
+                           u"psInsideFrame", u"psUserStyle", u"psAlternate"});
+  RegisterEnum<TPenMode>({u"pmBlack", u"pmWhite", u"pmNop", u"pmNot", u"pmCopy", u"pmNotCopy",
+                          u"pmMergePenNot", u"pmMaskPenNot", u"pmMergeNotPen", u"pmMaskNotPen",
+                          u"pmMerge", u"pmNotMerge", u"pmMask", u"pmNotMask", u"pmXor", u"pmNotXor"});
+  RegisterEnum<TBrushStyle>({u"bsSolid", u"bsClear", u"bsHorizontal", u"bsVertical", u"bsFDiagonal",
+                             u"bsBDiagonal", u"bsCross", u"bsDiagCross"});
+  RegisterClass<TPen, TPersistent>(u"TPen")
+      .Color(u"Color", &TPen::Color, &TPen::SetColor, clBlack)
+      .Property(u"Mode", &TPen::Mode, &TPen::SetMode, pmCopy)
+      .Property(u"Style", &TPen::Style, &TPen::SetStyle, psSolid)
+      .Property(u"Width", &TPen::Width, &TPen::SetWidth, 1);
+  RegisterClass<TBrush, TPersistent>(u"TBrush")
+      .Color(u"Color", &TBrush::Color, &TBrush::SetColor, clWhite)
+      .Property(u"Style", &TBrush::Style, &TBrush::SetStyle, bsSolid);
   RegisterClass<TFont, TPersistent>(u"TFont")
       .Named(u"Charset", &TFont::Charset, &TFont::SetCharset, DEFAULT_CHARSET, CharsetNames())
       .Color(u"Color", &TFont::Color, &TFont::SetColor)
@@ -157,12 +192,25 @@ void RegisterControl() {
       .Property(u"ExplicitTop", &TControl::ExplicitTop, &TControl::SetExplicitTop, 0)
       .Property(u"ExplicitWidth", &TControl::ExplicitWidth, &TControl::SetExplicitWidth, 0)
       .Property(u"ExplicitHeight", &TControl::ExplicitHeight, &TControl::SetExplicitHeight, 0)
-      .Event(u"OnClick").Event(u"OnDblClick").Event(u"OnContextPopup")
-      .Event(u"OnMouseDown").Event(u"OnMouseMove").Event(u"OnMouseUp")
-      .Event(u"OnMouseEnter").Event(u"OnMouseLeave")
-      .Event(u"OnMouseWheel").Event(u"OnMouseWheelDown").Event(u"OnMouseWheelUp")
-      .Event(u"OnResize").Event(u"OnDragDrop").Event(u"OnDragOver").Event(u"OnEndDrag")
-      .Event(u"OnStartDrag");
+      .Property(u"DesignSize", &TControl::DesignSize, &TControl::SetDesignSize, TPoint())
+      .Event(u"OnClick", &TControl::OnClick, &TControl::SetOnClick)
+      .Event(u"OnDblClick", &TControl::OnDblClick, &TControl::SetOnDblClick)
+      .Event(u"OnContextPopup", &TControl::OnContextPopup, &TControl::SetOnContextPopup)
+      .Event(u"OnMouseDown", &TControl::OnMouseDown, &TControl::SetOnMouseDown)
+      .Event(u"OnMouseMove", &TControl::OnMouseMove, &TControl::SetOnMouseMove)
+      .Event(u"OnMouseUp", &TControl::OnMouseUp, &TControl::SetOnMouseUp)
+      .Event(u"OnMouseEnter", &TControl::OnMouseEnter, &TControl::SetOnMouseEnter)
+      .Event(u"OnMouseLeave", &TControl::OnMouseLeave, &TControl::SetOnMouseLeave)
+      .Event(u"OnMouseWheel", &TControl::OnMouseWheel, &TControl::SetOnMouseWheel)
+      .Event(u"OnMouseWheelDown", &TControl::OnMouseWheelDown, &TControl::SetOnMouseWheelDown)
+      .Event(u"OnMouseWheelUp", &TControl::OnMouseWheelUp, &TControl::SetOnMouseWheelUp)
+      .Event(u"OnResize", &TControl::OnResize, &TControl::SetOnResize)
+      .Event(u"OnDragDrop", &TControl::OnDragDrop, &TControl::SetOnDragDrop)
+      .Event(u"OnDragOver", &TControl::OnDragOver, &TControl::SetOnDragOver)
+      .Event(u"OnEndDrag", &TControl::OnEndDrag, &TControl::SetOnEndDrag)
+      .Event(u"OnStartDrag", &TControl::OnStartDrag, &TControl::SetOnStartDrag)
+      .Event(u"OnEndDock", &TControl::OnEndDock, &TControl::SetOnEndDock)
+      .Event(u"OnStartDock", &TControl::OnStartDock, &TControl::SetOnStartDock);
   RegisterClass<TGraphicControl, TControl>(u"TGraphicControl");
   RegisterEnum<TImeMode>({u"imDisable", u"imClose", u"imOpen", u"imDontCare", u"imSAlpha",
                           u"imAlpha", u"imHira", u"imSKata", u"imKata", u"imChinese",
@@ -182,34 +230,67 @@ void RegisterControl() {
       .Property(u"ImeMode", &TWinControl::ImeMode, &TWinControl::SetImeMode, imDontCare)
       .Property(u"ImeName", &TWinControl::ImeName, &TWinControl::SetImeName)
       .Nested(u"Padding", [](TWinControl& c) { return c.Padding(); })
-      .Event(u"OnEnter").Event(u"OnExit")
-      .Event(u"OnKeyDown").Event(u"OnKeyPress").Event(u"OnKeyUp");
+      .Event(u"OnEnter", &TWinControl::OnEnter, &TWinControl::SetOnEnter)
+      .Event(u"OnExit", &TWinControl::OnExit, &TWinControl::SetOnExit)
+      .Event(u"OnKeyDown", &TWinControl::OnKeyDown, &TWinControl::SetOnKeyDown)
+      .Event(u"OnKeyPress", &TWinControl::OnKeyPress, &TWinControl::SetOnKeyPress)
+      .Event(u"OnKeyUp", &TWinControl::OnKeyUp, &TWinControl::SetOnKeyUp);
   RegisterClass<TCustomControl, TWinControl>(u"TCustomControl");
 }
 
 // A form starts hidden with its own color and font; its Width and Height are
-// its client area, stored as ClientWidth and ClientHeight.
+// its client area, stored as ClientWidth and ClientHeight. The bookkeeping
+// values saved forms carry are kept and written back: PixelsPerInch and
+// OldCreateOrder once a file (or the application) set them, the others
+// when they differ from a new form's.
 void RegisterForms() {
   RegisterEnum<TFormBorderStyle>({u"bsNone", u"bsSingle", u"bsSizeable", u"bsDialog",
                                   u"bsToolWindow", u"bsSizeToolWin"});
   RegisterEnum<TPosition>({u"poDesigned", u"poDefault", u"poDefaultPosOnly",
                            u"poDefaultSizeOnly", u"poScreenCenter", u"poDesktopCenter",
                            u"poMainFormCenter", u"poOwnerFormCenter"});
-  RegisterClass<TCustomForm, TWinControl>(u"TCustomForm")
+  RegisterEnumAliases<TPosition>({{u"poWorkAreaCenter", poScreenCenter}});
+  RegisterEnum<TFormStyle>({u"fsNormal", u"fsMDIChild", u"fsMDIForm", u"fsStayOnTop"});
+  RegisterEnumAliases<TFormStyle>({{u"fsSystemStayOnTop", fsStayOnTop}, {u"fsSplash", fsNormal}});
+  RegisterEnum<TWindowState>({u"wsNormal", u"wsMinimized", u"wsMaximized"});
+  RegisterEnumAliases<TWindowState>({{u"wsFullScreen", wsMaximized}});
+  RegisterEnum<TBorderIcon>({u"biSystemMenu", u"biMinimize", u"biMaximize", u"biHelp"});
+  using F = TCustomForm;
+  RegisterClass<F, TWinControl>(u"TCustomForm")
       .Property(u"Width", &TControl::Width, &TControl::SetWidth).Stored(false)
       .Property(u"Height", &TControl::Height, &TControl::SetHeight).Stored(false)
       .Property(u"ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
       .Property(u"ParentFont", &TControl::ParentFont, &TControl::SetParentFont, false)
       .Property(u"Visible", &TControl::Visible, &TControl::SetVisible, false)
-      .Property(u"BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
-                bsSizeable)
+      .Property(u"BorderIcons", &F::BorderIcons, &F::SetBorderIcons,
+                {biSystemMenu, biMinimize, biMaximize})
+      .Property(u"BorderStyle", &F::BorderStyle, &F::SetBorderStyle, bsSizeable)
       .Property(u"Caption", &TControl::Caption, &TControl::SetCaption)
       .Property(u"ClientHeight", &TControl::ClientHeight, &TControl::SetClientHeight)
       .Property(u"ClientWidth", &TControl::ClientWidth, &TControl::SetClientWidth)
-      .Property(u"KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false)
-      .Property(u"Position", &TCustomForm::Position, &TCustomForm::SetPosition, poDesigned)
-      .Event(u"OnActivate").Event(u"OnClose").Event(u"OnCloseQuery").Event(u"OnDeactivate")
-      .Event(u"OnHide").Event(u"OnPaint").Event(u"OnShow");
+      .Property(u"FormStyle", &F::FormStyle, &F::SetFormStyle, fsNormal)
+      .Property(u"KeyPreview", &F::KeyPreview, &F::SetKeyPreview, false)
+      .Reference(u"Menu", &F::Menu, &F::SetMenu)
+      .Property(u"Position", &F::Position, &F::SetPosition, poDesigned)
+      .Property(u"WindowState", &F::WindowState, &F::SetWindowState, wsNormal)
+      .Property(u"AutoScroll", &F::AutoScroll, &F::SetAutoScroll, true)
+      .Property(u"Scaled", &F::Scaled, &F::SetScaled, true)
+      .Property(u"OldCreateOrder", &F::OldCreateOrder, &F::SetOldCreateOrder, false)
+      .Stored(&F::OldCreateOrderStored).NoDefault()
+      .Property(u"LCLVersion", &F::LCLVersion, &F::SetLCLVersion)
+      .Reference(u"ActiveControl", &F::ActiveControl, &F::SetActiveControl)
+      .Event(u"OnActivate", &F::OnActivate, &F::SetOnActivate)
+      .Event(u"OnClose", &F::OnClose, &F::SetOnClose)
+      .Event(u"OnCloseQuery", &F::OnCloseQuery, &F::SetOnCloseQuery)
+      .Event(u"OnCreate", &F::OnCreate, &F::SetOnCreate)
+      .Event(u"OnDeactivate", &F::OnDeactivate, &F::SetOnDeactivate)
+      .Event(u"OnDestroy", &F::OnDestroy, &F::SetOnDestroy)
+      .Event(u"OnHide", &F::OnHide, &F::SetOnHide)
+      .Event(u"OnPaint", &F::OnPaint, &F::SetOnPaint)
+      .Event(u"OnShow", &F::OnShow, &F::SetOnShow)
+      .Property(u"PixelsPerInch", &F::PixelsPerInch, &F::SetPixelsPerInch, 96)
+      .Stored(&F::PixelsPerInchStored).NoDefault()
+      .Property(u"TextHeight", &F::TextHeight, &F::SetTextHeight, 0);
   RegisterClass<TForm, TCustomForm>(u"TForm");
 }
 

@@ -376,7 +376,10 @@ bool RegisterPickers() {
       .Stored([](const TDateTimePicker& p) { return p.ValueStored(); })
       .Property(u"Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
       .Property(u"ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true)
-      .Event(u"OnChange").Event(u"OnDropDown").Event(u"OnCloseUp").Event(u"OnUserInput");
+      .Event(u"OnChange", &TDateTimePicker::OnChange, &TDateTimePicker::SetOnChange)
+      .Event(u"OnDropDown", &TDateTimePicker::OnDropDown, &TDateTimePicker::SetOnDropDown)
+      .Event(u"OnCloseUp", &TDateTimePicker::OnCloseUp, &TDateTimePicker::SetOnCloseUp)
+      .Event(u"OnUserInput", &TDateTimePicker::OnUserInput, &TDateTimePicker::SetOnUserInput);
   return true;
 }
 

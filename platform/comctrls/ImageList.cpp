@@ -126,7 +126,16 @@ bool RegisterImageLists() {
   RegisterClass<TCustomImageList, TComponent>(u"TCustomImageList")
       .Property(u"Width", &TCustomImageList::Width, &TCustomImageList::SetWidth, 16)
       .Property(u"Height", &TCustomImageList::Height, &TCustomImageList::SetHeight, 16)
-      .Event(u"OnChange");
+      .Binary(u"Bitmap", &TCustomImageList::ReadData, &TCustomImageList::WriteData,
+              [](TCustomImageList& l) { return l.Count() > 0; })
+      .Sample([](TCustomImageList& l, int Attempt) {  // one more picture each time
+        if (Attempt > 2) return false;
+        TBitmap b;
+        b.SetSize(l.Width(), l.Height());
+        b.Canvas()->SetPixels(Attempt, 0, RGB(200, 10, static_cast<std::uint8_t>(Attempt)));
+        return l.Add(&b, nullptr) >= 0;
+      })
+      .Event(u"OnChange", &TCustomImageList::OnChange, &TCustomImageList::SetOnChange);
   RegisterClass<TImageList, TCustomImageList>(u"TImageList");
   return true;
 }

@@ -352,9 +352,16 @@ bool RegisterTreeViews() {
       .Property(u"ShowLines", &TCustomTreeView::ShowLines, &TCustomTreeView::SetShowLines, true)
       .Property(u"ShowRoot", &TCustomTreeView::ShowRoot, &TCustomTreeView::SetShowRoot, true)
       .Property(u"SortType", &TCustomTreeView::SortType, &TCustomTreeView::SetSortType, stNone)
-      .Event(u"OnChange").Event(u"OnChanging").Event(u"OnCollapsed").Event(u"OnCollapsing")
-      .Event(u"OnCompare").Event(u"OnDeletion").Event(u"OnEdited").Event(u"OnEditing")
-      .Event(u"OnExpanded").Event(u"OnExpanding");
+      .Event(u"OnChange", &TCustomTreeView::OnChange, &TCustomTreeView::SetOnChange)
+      .Event(u"OnChanging", &TCustomTreeView::OnChanging, &TCustomTreeView::SetOnChanging)
+      .Event(u"OnCollapsed", &TCustomTreeView::OnCollapsed, &TCustomTreeView::SetOnCollapsed)
+      .Event(u"OnCollapsing", &TCustomTreeView::OnCollapsing, &TCustomTreeView::SetOnCollapsing)
+      .Event(u"OnCompare", &TCustomTreeView::OnCompare, &TCustomTreeView::SetOnCompare)
+      .Event(u"OnDeletion", &TCustomTreeView::OnDeletion, &TCustomTreeView::SetOnDeletion)
+      .Event(u"OnEdited", &TCustomTreeView::OnEdited, &TCustomTreeView::SetOnEdited)
+      .Event(u"OnEditing", &TCustomTreeView::OnEditing, &TCustomTreeView::SetOnEditing)
+      .Event(u"OnExpanded", &TCustomTreeView::OnExpanded, &TCustomTreeView::SetOnExpanded)
+      .Event(u"OnExpanding", &TCustomTreeView::OnExpanding, &TCustomTreeView::SetOnExpanding);
   RegisterClass<TTreeView, TCustomTreeView>(u"TTreeView");
   return true;
 }

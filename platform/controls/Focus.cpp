@@ -240,6 +240,11 @@ void TWinControl::WMGetDlgCode(TMessage& Message) { Message.Result = 0; }
 
 void TWinControl::CNKeyDown(TWMKey& Message) {
   Message.Result = 1;
+  // The form's menu answers its shortcuts before the control sees the key.
+  if (TCustomForm* form = GetParentForm(this);
+      form != nullptr && form->IsShortCut(Message.CharCode, KeyDataToShiftState(Message.KeyData))) {
+    return;
+  }
   if (!ComponentState().Contains(csDesigning)) {
     LRESULT mask = 0;
     switch (Message.CharCode) {

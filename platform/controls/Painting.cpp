@@ -74,9 +74,14 @@ void PaintTree(TControl* Control, const TSurface& Surface, TPoint Origin, const 
   // Copies: a Paint handler may add or remove controls.
   std::vector<TControl*> children(ControlAccess::GraphicChildren(window));
   for (TWinControl* w : ControlAccess::WinChildren(window)) children.push_back(w);
+  // Children show only inside the client area (not over a border or the
+  // scroll bars a control draws around it).
+  TRect client = window->ClientRect();
+  client.Offset(Origin.X, Origin.Y);
+  TRect inner = area.Intersect(client);
   for (TControl* child : children) {
     if (child->Parent() != window || !child->Visible()) continue;
-    PaintTree(child, Surface, {Origin.X + child->Left(), Origin.Y + child->Top()}, area);
+    PaintTree(child, Surface, {Origin.X + child->Left(), Origin.Y + child->Top()}, inner);
   }
 }
 

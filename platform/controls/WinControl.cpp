@@ -218,6 +218,9 @@ bool TWinControl::ContainsControl(TControl* Control) const {
 }
 
 TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWinControls) const {
+  // Children show only inside the client area: a border or scroll bar
+  // around it belongs to this control.
+  if (!ClientRect().Contains(Pos)) return nullptr;
   auto hit = [&](TControl* c) {
     if (!c->Visible() || (!AllowDisabled && !c->Enabled())) return false;
     if (!c->BoundsRect().Contains(Pos)) return false;

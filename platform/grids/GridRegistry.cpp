@@ -46,9 +46,16 @@ bool RegisterGrids() {
       .Property(u"Options", &TCustomGrid::Options, &TCustomGrid::SetOptions, options)
       .Property(u"ScrollBars", &TCustomGrid::ScrollBars, &TCustomGrid::SetScrollBars, ssBoth)
       .Property(u"BorderStyle", &TCustomGrid::BorderStyle, &TCustomGrid::SetBorderStyle, bsNone)
-      .Event(u"OnDrawCell").Event(u"OnSelectCell").Event(u"OnGetEditText")
-      .Event(u"OnGetEditMask").Event(u"OnSetEditText").Event(u"OnTopLeftChanged")
-      .Event(u"OnColumnMoved").Event(u"OnRowMoved");
+      .Event(u"OnDrawCell", &TCustomDrawGrid::OnDrawCell, &TCustomDrawGrid::SetOnDrawCell)
+      .Event(u"OnSelectCell", &TCustomDrawGrid::OnSelectCell, &TCustomDrawGrid::SetOnSelectCell)
+      .Event(u"OnGetEditText", &TCustomDrawGrid::OnGetEditText, &TCustomDrawGrid::SetOnGetEditText)
+      .Event(u"OnGetEditMask", &TCustomDrawGrid::OnGetEditMask, &TCustomDrawGrid::SetOnGetEditMask)
+      .Event(u"OnSetEditText", &TCustomDrawGrid::OnSetEditText, &TCustomDrawGrid::SetOnSetEditText)
+      .Event(u"OnTopLeftChanged", &TCustomDrawGrid::OnTopLeftChanged, &TCustomDrawGrid::SetOnTopLeftChanged)
+      .Event(u"OnColumnMoved", &TCustomDrawGrid::OnColumnMoved, &TCustomDrawGrid::SetOnColumnMoved)
+      .Event(u"OnRowMoved", &TCustomDrawGrid::OnRowMoved, &TCustomDrawGrid::SetOnRowMoved);
+  // The cells are the application's data, filled at run time: not stored.
+  RegisterClass<TStringGrid, TDrawGrid>(u"TStringGrid");
   return true;
 }
 

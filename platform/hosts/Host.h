@@ -23,6 +23,9 @@ class TCustomForm;
 class TForm;
 class TPopupMenu;
 class TColorDialog;
+class TMainMenu;
+class TMenuItem;
+class TOpenDialog;
 
 class THost {
  public:
@@ -61,6 +64,23 @@ class THost {
   virtual void Popup(TPopupMenu& Menu, int X, int Y) = 0;
   // Shows the color dialog; true when a color was accepted.
   virtual bool ExecuteColorDialog(TColorDialog& Dialog) = 0;
+  // Shows a file dialog (open or save: Dialog.IsSave()); true when a file
+  // was chosen (FileName and Files set). The default chooses nothing.
+  virtual bool ExecuteFileDialog(TOpenDialog& Dialog) {
+    (void)Dialog;
+    return false;
+  }
+
+  // ---- main menus
+  // The form's Menu changed (a host that shows a menu bar lays it out again).
+  virtual void FormMenuChanged(TCustomForm& Form) { (void)Form; }
+  // Drops down the items of the main menu's top item Index below its place
+  // in the bar and returns once the sub-menu has closed (after the chosen
+  // item, if any, was clicked). The default shows nothing.
+  virtual void DropDownMenu(TMainMenu& Menu, int Index) {
+    (void)Menu;
+    (void)Index;
+  }
 
   // ---- drop-downs
   // Shows Popup (a windowed control without parent, such as the list of a

@@ -214,8 +214,8 @@ bool RegisterScrollBar() {
       .Property(u"Position", &TScrollBar::Position, &TScrollBar::SetPosition, 0)
       .Property(u"SmallChange", &TScrollBar::SmallChange, &TScrollBar::SetSmallChange, 1)
       .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
-      .Event(u"OnChange")
-      .Event(u"OnScroll");
+      .Event(u"OnChange", &TScrollBar::OnChange, &TScrollBar::SetOnChange)
+      .Event(u"OnScroll", &TScrollBar::OnScroll, &TScrollBar::SetOnScroll);
   return true;
 }
 

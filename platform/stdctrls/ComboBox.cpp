@@ -579,8 +579,11 @@ bool RegisterComboBoxes() {
         return true;
       })
       .Property(u"Text", &TControl::Text, &TCustomComboBox::SetText)
-      .Event(u"OnChange").Event(u"OnSelect").Event(u"OnDropDown").Event(u"OnCloseUp")
-      .Event(u"OnDrawItem");
+      .Event(u"OnChange", &TCustomComboBox::OnChange, &TCustomComboBox::SetOnChange)
+      .Event(u"OnSelect", &TCustomComboBox::OnSelect, &TCustomComboBox::SetOnSelect)
+      .Event(u"OnDropDown", &TCustomComboBox::OnDropDown, &TCustomComboBox::SetOnDropDown)
+      .Event(u"OnCloseUp", &TCustomComboBox::OnCloseUp, &TCustomComboBox::SetOnCloseUp)
+      .Event(u"OnDrawItem", &TCustomComboBox::OnDrawItem, &TCustomComboBox::SetOnDrawItem);
   RegisterClass<TComboBox, TCustomComboBox>(u"TComboBox");
   return true;
 }

@@ -257,6 +257,12 @@ void TCustomEdit::SetCharCase(TEditCharCase Value) {
   }
 }
 
+void TCustomEdit::SetTextHint(const String& Value) {
+  if (FTextHint == Value) return;
+  FTextHint = Value;
+  Invalidate();
+}
+
 void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
   if (Value != bsNone) Value = bsSingle;
   if (FBorderStyle == Value) return;
@@ -353,12 +359,14 @@ bool RegisterEdits() {
       .Property(u"MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0)
       .Property(u"ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false)
       .Property(u"Text", &TControl::Text, &TCustomEdit::SetText)
-      .Event(u"OnChange");
+      .Event(u"OnChange", &TCustomEdit::OnChange, &TCustomEdit::SetOnChange);
   RegisterClass<TEdit, TCustomEdit>(u"TEdit")
       .Property(u"AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true)
       .Property(u"AutoSize", &TCustomEdit::AutoSize, &TCustomEdit::SetAutoSize, true)
+      .Property(u"NumbersOnly", &TCustomEdit::NumbersOnly, &TCustomEdit::SetNumbersOnly, false)
       .Property(u"PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar,
-                Char(0));
+                Char(0))
+      .Property(u"TextHint", &TCustomEdit::TextHint, &TCustomEdit::SetTextHint);
   return true;
 }
 

@@ -226,6 +226,10 @@ void TCustomEdit::EditChar(Char Ch) {
     default: break;
   }
   if (Ch < 32 || Ch == 127) return;
+  if (FNumbersOnly && (Ch < u'0' || Ch > u'9')) {
+    MessageBeep(0);
+    return;
+  }
   UserReplaceSelection(String(1, Ch));
 }
 

@@ -365,6 +365,11 @@ void TCustomEdit::Paint() {
   for (int i = first; i < static_cast<int>(lines.size()) && i < first + count; ++i) {
     PaintLine(C, lines[i], area.Top + (i - first) * lh, shown);
   }
+  if (shown.empty() && !FTextHint.empty() && !ShowsFocus()) {
+    C.Brush()->SetStyle(bsClear);
+    C.Font()->SetColor(clGrayText);
+    C.TextOut(area.Left, area.Top, FTextHint);
+  }
   if (ShowsFocus() && Enabled()) PaintCaret(C);
 }
 

@@ -316,7 +316,7 @@ bool RegisterListBoxes() {
         l.SetItemIndex(l.Items()->Count() - 1);
         return true;
       })
-      .Event(u"OnDrawItem");
+      .Event(u"OnDrawItem", &TCustomListBox::OnDrawItem, &TCustomListBox::SetOnDrawItem);
   RegisterClass<TListBox, TCustomListBox>(u"TListBox");
   return true;
 }

@@ -58,8 +58,11 @@ class TFormParser {
   TFormValue ParseStrings();
   TFormValue ParseSet();
   TFormValue ParseList();
+  TFormValue ParseCollection();
+  TFormValue ParseItem();
 
   TFormLexer FLex;
+  int FCollectionDepth = 0;  // collections open around the current value
 };
 
 TFormObject TFormParser::ParseObject(int Depth) {
@@ -139,7 +142,7 @@ TFormValue TFormParser::ParseValue() {
     case tkSymbol:
       if (Tok().Symbol == '[') return ParseSet();
       if (Tok().Symbol == '(') return ParseList();
-      if (Tok().Symbol == '<') Fail(u"collections (<...>) are not supported");
+      if (Tok().Symbol == '<') return ParseCollection();
       if (Tok().Symbol == '-') {
         // -INF: a negative infinity written by the writer.
         FLex.Next();
@@ -200,6 +203,42 @@ TFormValue TFormParser::ParseList() {
   }
   FLex.Next();
   return v;
+}
+
+// Items of a collection: "< item Name = value ... end item ... end >", or
+// "<>" when empty. Collections may nest inside items, as deep as objects.
+TFormValue TFormParser::ParseCollection() {
+  TFormValue v = NewValue(fvCollection);
+  if (++FCollectionDepth > MaxFormDepth) {
+    Fail(u"collections nested too deeply (at most " + FromUTF8(std::to_string(MaxFormDepth)) +
+         u" levels)");
+  }
+  FLex.Next();
+  while (!FLex.IsSymbol('>')) {
+    if (Tok().Kind == tkEnd) {
+      Fail(u"'>' expected to close the collection opened on line " +
+           FromUTF8(std::to_string(v.Line)) + u", but end of file found");
+    }
+    if (!FLex.IsKeyword(u"item")) Expected(u"'item' or '>'");
+    v.Items.push_back(ParseItem());
+  }
+  FLex.Next();
+  --FCollectionDepth;
+  return v;
+}
+
+TFormValue TFormParser::ParseItem() {
+  TFormValue item = NewValue(fvItem);
+  FLex.Next();
+  while (!FLex.IsKeyword(u"end")) {
+    if (Tok().Kind != tkIdent || AtObjectKeyword()) Expected(u"property name or 'end' in a collection item");
+    TFormProperty p = ParseProperty();
+    p.Value.Name = std::move(p.Name);
+    p.Value.Line = p.Line;
+    item.Items.push_back(std::move(p.Value));
+  }
+  FLex.Next();
+  return item;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // values in file order, places controls on their parents, resolves
 // references and calls Loaded. Any failure destroys what this read created.
 #include <algorithm>
+#include <deque>
 #include <exception>
 #include <memory>
 
@@ -47,21 +48,25 @@ void WithContext(int Line, const String& Context, F&& Action) {
 
 }  // namespace
 
-TPropertyTarget ResolvePropertyPath(TPersistent& Object, const TClassInfo& Class,
-                                    const String& Path, int Line) {
+TPropertyTarget FindPropertyPath(TPersistent& Object, const TClassInfo& Class, const String& Path,
+                                 int Line, String& Error) {
   std::vector<String> parts = SplitPath(Path);
   TPersistent* target = &Object;
   const TClassInfo* info = &Class;
   for (std::size_t i = 0;; ++i) {
     const TPropInfo* p = FindPropInfo(*info, parts[i]);
     if (p == nullptr) {
-      Fail(Line, u"property " + parts[i] + u" does not exist in class " + info->Name);
+      Error = u"property " + parts[i] + u" does not exist in class " + info->Name;
+      return {target, nullptr};
     }
     bool last = i + 1 == parts.size();
     bool listItems = p->Kind == pkStrings && i + 2 == parts.size() &&
                      SameIdent(parts[i + 1], u"Strings");
     if (last || listItems) return {target, p};
-    if (p->Kind != pkObject) Fail(Line, u"property " + parts[i] + u" has no sub-properties");
+    if (p->Kind != pkObject) {
+      Error = u"property " + parts[i] + u" has no sub-properties";
+      return {target, nullptr};
+    }
     TPersistent* next = p->Object(*target);
     if (next == nullptr) Fail(Line, u"property " + parts[i] + u" holds no object");
     info = ClassInfoOf(*next);
@@ -69,6 +74,14 @@ TPropertyTarget ResolvePropertyPath(TPersistent& Object, const TClassInfo& Class
     if (info == nullptr) Fail(Line, u"the class of property " + parts[i] + u" is not registered");
     target = next;
   }
+}
+
+TPropertyTarget ResolvePropertyPath(TPersistent& Object, const TClassInfo& Class,
+                                    const String& Path, int Line) {
+  String error;
+  TPropertyTarget t = FindPropertyPath(Object, Class, Path, Line, error);
+  if (t.Prop == nullptr) Fail(Line, error);
+  return t;
 }
 
 namespace {
@@ -86,43 +99,79 @@ struct TOrderValue {
   const TFormProperty* Source;
 };
 
+// What the reader was asked for: handlers to bind, and how strict to be.
+struct TReadOptions {
+  const TFormHandlers* Handlers = nullptr;
+  bool IgnoreUnbound = false;
+  bool Lenient = false;
+  std::vector<TFormSkip>* Skipped = nullptr;
+};
+
+// A message without its "Line N: " prefix (the skip report has the line).
+String WithoutLine(const String& Message) {
+  if (!Message.starts_with(u"Line ")) return Message;
+  std::size_t colon = Message.find(u": ");
+  return colon == String::npos ? Message : Message.substr(colon + 2);
+}
+
 class TFormBuilder {
  public:
+  explicit TFormBuilder(const TReadOptions& Options) : FOptions(Options) {}
   TComponent* ReadNew(const TFormObject& Form, TComponent* Owner);
   TComponent* ReadInto(const TFormObject& Form, TComponent& Root);
+  // Fills a collection outside a whole read (SetPropText).
+  void FillCollection(TCollection& Collection, const TFormValue& Value, int Line);
 
  private:
   void Build(TComponent& Root, const TClassInfo& Class, const TFormObject& Form);
   void Begin(TComponent& C, const TFormObject& Object);
   void ApplyProperties(TComponent& C, const TClassInfo& Class, const TFormObject& Object);
   void Apply(TPersistent& Object, const TClassInfo& Class, const TFormProperty& P);
+  void ApplyValue(const TPropertyTarget& T, const TFormProperty& P);
+  void BindEvent(const TPropertyTarget& T, const TFormProperty& P);
   void ReadChild(const TFormObject& Object, TComponent& Parent);
   void ApplyOrderIndexes();
   void ResolveFixups();
   void CallLoaded();
-  const TClassInfo& CreatableClass(const TFormObject& Object) const;
+  const TClassInfo* CreatableClass(const TFormObject& Object);
+  // Lenient mode: notes what is left out; strict mode: raises Error.
+  void SkipOrFail(int Line, const String& ClassName, const String& Property, const String& Error);
 
+  TReadOptions FOptions;
   TComponent* FRoot = nullptr;
   std::vector<std::pair<TComponent*, int>> FLoaded;  // component, line of its object
   std::vector<TFixup> FFixups;
   std::vector<TOrderValue> FOrders;
+  std::deque<TFormProperty> FItemProperties;  // collection item values, kept for FOrders
 };
 
-const TClassInfo& TFormBuilder::CreatableClass(const TFormObject& Object) const {
+void TFormBuilder::SkipOrFail(int Line, const String& ClassName, const String& Property,
+                              const String& Error) {
+  if (!FOptions.Lenient) Fail(Line, Error);
+  if (FOptions.Skipped != nullptr) {
+    FOptions.Skipped->push_back(TFormSkip{Line, ClassName, Property, WithoutLine(Error)});
+  }
+}
+
+// Unknown classes raise EClassNotFound; lenient reading leaves the object
+// out (nullptr).
+const TClassInfo* TFormBuilder::CreatableClass(const TFormObject& Object) {
   const TClassInfo* c = vcl::FindClassInfo(Object.ClassName);
+  String error;
   if (c == nullptr) {
-    throw EClassNotFound(LinePrefix(Object.Line) + u"class " + Object.ClassName +
-                         u" not found (a registered component class expected)");
+    error = u"class " + Object.ClassName + u" not found (a registered component class expected)";
+  } else if (!c->Create) {
+    error = u"class " + Object.ClassName + u" cannot be created from a form file";
+  } else {
+    return c;
   }
-  if (!c->Create) {
-    throw EClassNotFound(LinePrefix(Object.Line) + u"class " + Object.ClassName +
-                         u" cannot be created from a form file");
-  }
-  return *c;
+  if (!FOptions.Lenient || FRoot == nullptr) throw EClassNotFound(LinePrefix(Object.Line) + error);
+  SkipOrFail(Object.Line, Object.ClassName, String(), error);
+  return nullptr;
 }
 
 TComponent* TFormBuilder::ReadNew(const TFormObject& Form, TComponent* Owner) {
-  const TClassInfo& c = CreatableClass(Form);
+  const TClassInfo& c = *CreatableClass(Form);
   std::unique_ptr<TComponent> root;
   WithContext(Form.Line, u"creating " + Form.ClassName, [&] { root.reset(c.Create(Owner)); });
   // Everything else this read creates is owned by the root, so freeing the
@@ -163,6 +212,7 @@ void TFormBuilder::Build(TComponent& Root, const TClassInfo& Class, const TFormO
   ApplyOrderIndexes();
   ResolveFixups();
   CallLoaded();
+  WithContext(Form.Line, u"finishing " + Root.Name(), [&] { FinishReading(Root); });
 }
 
 void TFormBuilder::Begin(TComponent& C, const TFormObject& Object) {
@@ -179,28 +229,102 @@ void TFormBuilder::ApplyProperties(TComponent& C, const TClassInfo& Class,
 }
 
 void TFormBuilder::Apply(TPersistent& Object, const TClassInfo& Class, const TFormProperty& P) {
-  TPropertyTarget t = ResolvePropertyPath(Object, Class, P.Name, P.Line);
-  const TPropInfo& prop = *t.Prop;
+  String error;
+  TPropertyTarget t = FindPropertyPath(Object, Class, P.Name, P.Line, error);
+  if (t.Prop == nullptr) {
+    SkipOrFail(P.Line, Class.Name, P.Name, error);
+    return;
+  }
+  if (!FOptions.Lenient) {
+    ApplyValue(t, P);
+    return;
+  }
+  try {
+    ApplyValue(t, P);
+  } catch (const EParserError&) {
+    throw;
+  } catch (const EReadError& e) {
+    SkipOrFail(P.Line, Class.Name, P.Name, e.Message());
+  }
+}
+
+void TFormBuilder::ApplyValue(const TPropertyTarget& T, const TFormProperty& P) {
+  const TPropInfo& prop = *T.Prop;
   switch (prop.Kind) {
     case pkObject:
       Fail(P.Line, u"property " + P.Name + u" is an object: set its properties (" + P.Name +
                        u".Name = value)");
     case pkEvent:
-      if (P.Value.Kind != fvIdent) Fail(P.Line, u"event handler name expected for " + P.Name);
-      return;  // handlers are not stored in form files
+      BindEvent(T, P);
+      return;
     case pkReference:
       if (P.Value.Kind != fvIdent) {
         Fail(P.Line, u"component name expected for " + P.Name + u" but " + P.Value.Describe() +
                          u" found");
       }
-      FFixups.push_back({t.Object, &prop, P.Value.Text, P.Line});
+      FFixups.push_back({T.Object, &prop, P.Value.Text, P.Line});
+      return;
+    case pkCollection:
+      FillCollection(*prop.Collection(*T.Object), P.Value, P.Line);
       return;
     default:
       if (prop.OrderIndex) {
-        FOrders.push_back({t.Object, &prop, &P});
+        FOrders.push_back({T.Object, &prop, &P});
         return;
       }
-      WithContext(P.Line, u"property " + P.Name, [&] { prop.Load(*t.Object, P.Value); });
+      WithContext(P.Line, u"property " + P.Name, [&] { prop.Load(*T.Object, P.Value); });
+  }
+}
+
+// A handler name binds the handler registered under it; the name is kept
+// for writing either way. Without such a handler the read fails, unless
+// the caller lets unbound names pass (lenient reading notes them).
+void TFormBuilder::BindEvent(const TPropertyTarget& T, const TFormProperty& P) {
+  if (P.Value.Kind != fvIdent) Fail(P.Line, u"event handler name expected for " + P.Name);
+  const String& name = P.Value.Text;
+  auto* component = dynamic_cast<TComponent*>(T.Object);
+  auto keepName = [&] {
+    if (component != nullptr) SetHandlerName(*component, T.Prop->Name, name);
+  };
+  bool known = FOptions.Handlers != nullptr && FOptions.Handlers->Contains(name);
+  if (!known) {
+    if (!FOptions.IgnoreUnbound) {
+      const TClassInfo* c = ClassInfoOf(*T.Object);
+      SkipOrFail(P.Line, c ? c->Name : T.Object->ClassName(), P.Name,
+                 u"handler " + name + u" of " + P.Name + u" not found: no handler of that name was registered");
+    }
+    keepName();
+    return;
+  }
+  if (!T.Prop->Bind) {
+    Fail(P.Line, u"event " + P.Name + u" of class " + T.Object->ClassName() +
+                     u" takes no handlers (registered without its accessors)");
+  }
+  WithContext(P.Line, u"event " + P.Name, [&] { T.Prop->Bind(*T.Object, *FOptions.Handlers, name); });
+  keepName();
+}
+
+// The collection is refilled from the file; each item's values are applied
+// as an object's are (so lenient reading skips in items too).
+void TFormBuilder::FillCollection(TCollection& Collection, const TFormValue& Value, int Line) {
+  if (Value.Kind != fvCollection) {
+    Fail(Line, u"collection (< item ... end >) expected but " + Value.Describe() + u" found");
+  }
+  Collection.BeginUpdate();
+  struct TUpdateGuard {
+    TCollection& C;
+    ~TUpdateGuard() { C.EndUpdate(); }
+  } guard{Collection};
+  Collection.Clear();
+  for (const TFormValue& item : Value.Items) {
+    TCollectionItem* made = nullptr;
+    WithContext(item.Line, u"collection item", [&] { made = Collection.Add(); });
+    const TClassInfo* c = ClassInfoOf(*made);
+    if (c == nullptr) Fail(item.Line, u"the class " + made->ClassName() + u" of the items is not registered");
+    for (const TFormValue& v : item.Items) {
+      FItemProperties.push_back(TFormProperty{v.Name, v, v.Line});
+      Apply(*made, *c, FItemProperties.back());
+    }
   }
 }
 
@@ -219,9 +343,10 @@ void TFormBuilder::ApplyOrderIndexes() {
 }
 
 void TFormBuilder::ReadChild(const TFormObject& Object, TComponent& Parent) {
-  const TClassInfo& c = CreatableClass(Object);
+  const TClassInfo* c = CreatableClass(Object);
+  if (c == nullptr) return;  // left out by lenient reading, with what it holds
   TComponent* child = nullptr;
-  WithContext(Object.Line, u"creating " + Object.ClassName, [&] { child = c.Create(FRoot); });
+  WithContext(Object.Line, u"creating " + Object.ClassName, [&] { child = c->Create(FRoot); });
   if (!Object.Name.empty() && SameIdent(Object.Name, FRoot->Name())) {
     // References could not tell the two apart.
     Fail(Object.Line, u"component name " + Object.Name + u" is the name of the form itself");
@@ -229,7 +354,7 @@ void TFormBuilder::ReadChild(const TFormObject& Object, TComponent& Parent) {
   Begin(*child, Object);
   WithContext(Object.Line, u"placing " + Object.Name + u" on " + Parent.Name(),
               [&] { SetParentOf(*child, Parent); });
-  ApplyProperties(*child, c, Object);
+  ApplyProperties(*child, *c, Object);
   for (const TFormObject& grandchild : Object.Children) ReadChild(grandchild, *child);
 }
 
@@ -241,7 +366,10 @@ void TFormBuilder::ResolveFixups() {
     } else if (!SameIdent(f.Name, u"nil")) {
       target = FRoot->FindComponent(f.Name);
       if (target == nullptr) {
-        Fail(f.Line, u"component " + f.Name + u" not found for property " + f.Prop->Name);
+        const TClassInfo* c = ClassInfoOf(*f.Object);
+        SkipOrFail(f.Line, c ? c->Name : f.Object->ClassName(), f.Prop->Name,
+                   u"component " + f.Name + u" not found for property " + f.Prop->Name);
+        continue;
       }
     }
     WithContext(f.Line, u"property " + f.Prop->Name, [&] { f.Prop->SetReference(*f.Object, target); });
@@ -261,13 +389,9 @@ void TFormBuilder::CallLoaded() {
 
 // ---------------------------------------------------------------- public API
 
-TComponent* ReadComponentFromText(const String& Text, TComponent* Root, TComponent* Owner) {
-  streaming::TFormObject form = streaming::ParseForm(Text);
-  streaming::TFormBuilder builder;
-  return Root ? builder.ReadInto(form, *Root) : builder.ReadNew(form, Owner);
-}
+namespace {
 
-TComponent* ReadComponentFromStream(TStream& Stream, TComponent* Root, TComponent* Owner) {
+String DecodeFormBytes(TStream& Stream) {
   std::int64_t size = Stream.Size() - Stream.Position();
   std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
   Stream.ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
@@ -281,12 +405,40 @@ TComponent* ReadComponentFromStream(TStream& Stream, TComponent* Root, TComponen
     int line = 1 + static_cast<int>(std::count(bytes.begin(), end, '\n'));
     throw EParserError(streaming::LinePrefix(line) + u"invalid UTF-8 text");
   }
-  return ReadComponentFromText(text, Root, Owner);
+  return text;
+}
+
+}  // namespace
+
+TComponent* TFormReader::ReadText(const String& Text, TComponent* Root, TComponent* Owner) {
+  FSkipped.clear();
+  streaming::TFormObject form = streaming::ParseForm(Text);
+  streaming::TReadOptions options{&FHandlers, FIgnoreUnbound, FLenient, &FSkipped};
+  streaming::TFormBuilder builder(options);
+  return Root ? builder.ReadInto(form, *Root) : builder.ReadNew(form, Owner);
+}
+
+TComponent* TFormReader::ReadStream(TStream& Stream, TComponent* Root, TComponent* Owner) {
+  FSkipped.clear();
+  return ReadText(DecodeFormBytes(Stream), Root, Owner);
+}
+
+TComponent* TFormReader::ReadFile(const String& FileName, TComponent* Root, TComponent* Owner) {
+  FSkipped.clear();
+  TFileStream file(FileName, fmOpenRead | fmShareDenyWrite);
+  return ReadStream(file, Root, Owner);
+}
+
+TComponent* ReadComponentFromText(const String& Text, TComponent* Root, TComponent* Owner) {
+  return TFormReader().ReadText(Text, Root, Owner);
+}
+
+TComponent* ReadComponentFromStream(TStream& Stream, TComponent* Root, TComponent* Owner) {
+  return TFormReader().ReadStream(Stream, Root, Owner);
 }
 
 TComponent* ReadComponentResFile(const String& FileName, TComponent* Root) {
-  TFileStream file(FileName, fmOpenRead | fmShareDenyWrite);
-  return ReadComponentFromStream(file, Root, nullptr);
+  return TFormReader().ReadFile(FileName, Root);
 }
 
 std::unique_ptr<TComponent> LoadFormFile(const String& FileName) {
@@ -312,6 +464,7 @@ String GetPropText(TPersistent& Object, const String& Path) {
       }
       return s + u")";
     }
+    case pkCollection: return streaming::CollectionText(*p.Collection(*t.Object), String());
     default: return p.Text(*t.Object);
   }
 }
@@ -325,6 +478,10 @@ void SetPropText(TPersistent& Object, const String& Path, const String& ValueTex
     throw EReadError(u"property " + Path + u" cannot be set from text");
   }
   TFormValue v = streaming::ParseFormValue(ValueText);
+  if (p.Kind == pkCollection) {
+    streaming::TFormBuilder(streaming::TReadOptions{}).FillCollection(*p.Collection(*t.Object), v, 1);
+    return;
+  }
   streaming::WithContext(1, u"property " + Path, [&] { p.Load(*t.Object, v); });
 }
 

@@ -89,6 +89,8 @@ String TFormValue::Describe() const {
     case fvSet: return u"set";
     case fvList: return u"list";
     case fvBinary: return u"binary data (" + Num(static_cast<std::int64_t>(Bytes.size())) + u" bytes)";
+    case fvCollection: return u"collection";
+    case fvItem: return u"collection item";
   }
   return String();
 }
@@ -163,14 +165,33 @@ String QuoteString(const String& S, const String& Indent) {
   return out;
 }
 
-std::int64_t ReadEnum(std::type_index Enum, const TFormValue& V) {
+namespace {
+
+// The value of a name or an alias; nullopt for an alias that stands for
+// nothing here. Raises for a name the enumeration does not know.
+std::optional<std::int64_t> EnumValue(const streaming::TEnumInfo& Info, const TFormValue& V) {
+  std::int64_t value = 0;
+  if (V.Kind == fvIdent && streaming::ValueOf(Info.Names, V.Text, value)) return value;
+  if (V.Kind == fvIdent) {
+    for (const auto& [name, target] : Info.Aliases) {
+      if (streaming::SameIdent(name, V.Text)) return target;
+    }
+  }
+  WrongValue(streaming::Choices(Info.Names), V);
+}
+
+const streaming::TEnumInfo& EnumInfo(std::type_index Enum) {
   const streaming::TEnumInfo* info = streaming::FindEnum(Enum);
   if (info == nullptr) throw EConvertError(u"enumeration " + TypeName(Enum) + u" has no value names");
-  std::int64_t value = 0;
-  if (V.Kind != fvIdent || !streaming::ValueOf(info->Names, V.Text, value)) {
-    WrongValue(streaming::Choices(info->Names), V);
-  }
-  return value;
+  return *info;
+}
+
+}  // namespace
+
+std::int64_t ReadEnum(std::type_index Enum, const TFormValue& V) {
+  std::optional<std::int64_t> value = EnumValue(EnumInfo(Enum), V);
+  if (!value) throw EConvertError(V.Text + u" has no equivalent here");
+  return *value;
 }
 
 String EnumText(std::type_index Enum, std::int64_t Ordinal) {
@@ -193,11 +214,13 @@ String NamedIntegerText(std::int64_t Value, const TIdentNames& Names) {
 
 std::uint64_t ReadSet(std::type_index Enum, const TFormValue& V) {
   if (V.Kind != fvSet) WrongValue(u"Set ([a, b])", V);
+  const streaming::TEnumInfo& info = EnumInfo(Enum);
   std::uint64_t bits = 0;
   for (const TFormValue& item : V.Items) {
-    std::int64_t value = ReadEnum(Enum, item);
-    if (value < 0 || value > 63) throw EConvertError(u"set element out of range: " + item.Text);
-    bits |= std::uint64_t{1} << value;
+    std::optional<std::int64_t> value = EnumValue(info, item);
+    if (!value) continue;  // an element that means nothing here
+    if (*value < 0 || *value > 63) throw EConvertError(u"set element out of range: " + item.Text);
+    bits |= std::uint64_t{1} << *value;
   }
   return bits;
 }
@@ -212,9 +235,28 @@ String SetText(std::type_index Enum, std::uint64_t Bits) {
   return out + u"]";
 }
 
+namespace {
+
+// Color names another dialect writes for colors this one names otherwise.
+bool ColorAlias(const String& Name, TColor& Color) {
+  static const std::pair<const char16_t*, TColor> aliases[] = {
+      {u"clForm", clBtnFace},          {u"cl3DFace", clBtnFace},
+      {u"clBtnHiLight", clBtnHighlight}, {u"cl3DHiLight", clBtnHighlight},
+      {u"cl3DShadow", clBtnShadow},    {u"clHighlightedText", clHighlightText}};
+  for (const auto& [name, color] : aliases) {
+    if (streaming::SameIdent(name, Name)) {
+      Color = color;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 TColor ReadColor(const TFormValue& V) {
   TColor color = 0;
-  if (V.Kind == fvIdent && IdentToColor(V.Text, color)) return color;
+  if (V.Kind == fvIdent && (IdentToColor(V.Text, color) || ColorAlias(V.Text, color))) return color;
   if (V.Kind == fvInteger && V.Integer >= INT32_MIN && V.Integer <= UINT32_MAX) {
     return static_cast<TColor>(V.Integer);
   }
@@ -293,6 +335,20 @@ std::optional<TColor> SampleColor(TColor Value, int Attempt) {
   if (Attempt < 0 || Attempt > 2) return std::nullopt;
   TColor c = candidates[Attempt];
   return c == Value ? candidates[(Attempt + 1) % 3] : c;
+}
+
+std::vector<int> ReadIntegerList(const TFormValue& V) {
+  if (V.Kind != fvList) WrongValue(u"List of integers ( 1 2 )", V);
+  std::vector<int> out;
+  out.reserve(V.Items.size());
+  for (const TFormValue& item : V.Items) out.push_back(static_cast<int>(ReadInteger(item, INT32_MIN, INT32_MAX)));
+  return out;
+}
+
+String IntegerListText(const std::vector<int>& Values) {
+  String out = u"(";
+  for (int v : Values) out += u"\n" + Num(v);
+  return out + u")";
 }
 
 String TypeName(std::type_index Type) {

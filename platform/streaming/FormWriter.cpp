@@ -12,12 +12,16 @@ constexpr int MaxNestedObjects = 16;
 
 class TFormWriter {
  public:
-  explicit TFormWriter(TComponent& Root) : FRoot(Root) {}
+  // Root is the form written (nullptr when writing a collection alone:
+  // no reference can be named then).
+  explicit TFormWriter(TComponent* Root) : FRoot(Root) {}
 
   String Write() {
-    WriteObject(FRoot, String());
+    WriteObject(*FRoot, String());
     return std::move(FOut);
   }
+  // "<", the items one step deeper than Indent, "end>" (or "<>").
+  String CollectionBody(TCollection& C, const String& Indent, int Level);
 
  private:
   void WriteObject(TComponent& C, const String& Indent);
@@ -29,7 +33,7 @@ class TFormWriter {
   String ReferenceName(const TComponent* Target) const;
   void Line(const String& Indent, const String& Text) { FOut += Indent + Text + u"\n"; }
 
-  TComponent& FRoot;
+  TComponent* FRoot;
   String FOut;
 };
 
@@ -59,7 +63,7 @@ void TFormWriter::WriteObject(TComponent& C, const String& Indent) {
   String className = c.Type == std::type_index(typeid(C)) ? c.Name : C.ClassName();
   Line(Indent, u"object " + (C.Name().empty() ? className : C.Name() + u": " + className));
   WriteProperties(C, c, String(), Indent + u"  ", 0);
-  for (TComponent* child : streaming::WrittenChildren(C, FRoot)) WriteObject(*child, Indent + u"  ");
+  for (TComponent* child : streaming::WrittenChildren(C, *FRoot)) WriteObject(*child, Indent + u"  ");
   Line(Indent, u"end");
 }
 
@@ -77,8 +81,18 @@ void TFormWriter::WriteProperty(TPersistent& Object, const TPropInfo& P, const S
                                 const String& Indent, int Level) {
   String name = Prefix + P.Name;
   switch (P.Kind) {
-    case pkEvent:
+    case pkEvent: {
+      // The names a form file (or the application) gave its events.
+      auto* component = dynamic_cast<TComponent*>(&Object);
+      String handler = component ? HandlerName(*component, P.Name) : String();
+      if (!handler.empty()) Line(Indent, name + u" = " + handler);
       return;
+    }
+    case pkCollection: {
+      TCollection* c = P.Collection(Object);
+      if (c->Count() > 0) Line(Indent, name + u" = " + CollectionBody(*c, Indent, Level + 1));
+      return;
+    }
     case pkObject: {
       TPersistent* nested = P.Object(Object);
       const TClassInfo* c = nested ? ClassInfoOf(*nested) : nullptr;
@@ -111,11 +125,33 @@ void TFormWriter::WriteStrings(const std::vector<String>& Items, const String& N
   Line(Indent, text + u")");
 }
 
+String TFormWriter::CollectionBody(TCollection& C, const String& Indent, int Level) {
+  if (Level > MaxNestedObjects) throw EWriteError(u"Collections nested too deeply");
+  if (C.Count() == 0) return u"<>";
+  String outer = std::move(FOut);
+  FOut = u"<\n";
+  String itemIndent = Indent + u"  ";
+  for (int i = 0; i < C.Count(); ++i) {
+    TCollectionItem* item = C.Items(i);
+    const TClassInfo* c = ClassInfoOf(*item);
+    if (c == nullptr) {
+      throw EWriteError(u"Class " + item->ClassName() + u" of a collection item is not registered");
+    }
+    Line(itemIndent, u"item");
+    WriteProperties(*item, *c, String(), itemIndent + u"  ", Level + 1);
+    Line(itemIndent, i + 1 == C.Count() ? u"end>" : u"end");
+  }
+  String body = std::move(FOut);
+  FOut = std::move(outer);
+  body.pop_back();  // the last line break: the caller ends the line
+  return body;
+}
+
 // Only components of the same form can be named; others are not written.
 String TFormWriter::ReferenceName(const TComponent* Target) const {
-  if (Target == nullptr) return String();
-  if (Target == &FRoot) return FRoot.Name();
-  if (Target->Owner() == &FRoot) return Target->Name();
+  if (Target == nullptr || FRoot == nullptr) return String();
+  if (Target == FRoot) return FRoot->Name();
+  if (Target->Owner() == FRoot) return Target->Name();
   return String();
 }
 
@@ -123,8 +159,16 @@ String TFormWriter::ReferenceName(const TComponent* Target) const {
 
 String WriteComponentToText(TComponent* Root) {
   if (Root == nullptr) throw EWriteError("No component to write");
-  return TFormWriter(*Root).Write();
+  return TFormWriter(Root).Write();
 }
+
+namespace streaming {
+
+String CollectionText(TCollection& Collection, const String& Indent) {
+  return TFormWriter(nullptr).CollectionBody(Collection, Indent, 0);
+}
+
+}  // namespace streaming
 
 void WriteComponentToStream(TStream& Stream, TComponent* Root) {
   std::string bytes = ToUTF8(WriteComponentToText(Root));

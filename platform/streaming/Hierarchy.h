@@ -18,4 +18,8 @@ void SetParentOf(TComponent& Child, TComponent& Parent);
 // controls) the child controls owned by Root in z-order.
 std::vector<TComponent*> WrittenChildren(TComponent& Object, TComponent& Root);
 
+// Called once a read has built and loaded everything below Root: a form
+// fires OnCreate.
+void FinishReading(TComponent& Root);
+
 }  // namespace vcl::streaming

@@ -64,6 +64,12 @@ void AddEnum(std::type_index Type, std::vector<std::pair<std::int64_t, String>> 
   e.Names = std::move(Names);
 }
 
+void AddEnumAliases(std::type_index Type,
+                    std::vector<std::pair<String, std::optional<std::int64_t>>> Aliases) {
+  TEnumInfo& e = Registry().Enums[Type];
+  for (auto& alias : Aliases) e.Aliases.push_back(std::move(alias));
+}
+
 const TEnumInfo* FindEnum(std::type_index Type) {
   auto& enums = Registry().Enums;
   auto it = enums.find(Type);
@@ -182,6 +188,7 @@ std::vector<const TPropInfo*> RegisteredProperties(const TClassInfo& Class) {
       }
     }
   }
+  std::stable_partition(result.begin(), result.end(), [](const TPropInfo* p) { return !p->Trailing; });
   return result;
 }
 

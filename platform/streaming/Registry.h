@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <typeindex>
 #include <utility>
 #include <vector>
@@ -20,6 +21,8 @@ String Choices(const formvalue::TIdentNames& Names);
 struct TEnumInfo {
   String TypeName;
   formvalue::TIdentNames Names;
+  // Names read but never written; nullopt: a name that stands for nothing.
+  std::vector<std::pair<String, std::optional<std::int64_t>>> Aliases;
 };
 
 // nullptr when the enumeration's names were never registered.
@@ -44,5 +47,13 @@ struct TPropertyTarget {
 };
 TPropertyTarget ResolvePropertyPath(TPersistent& Object, const TClassInfo& Class,
                                     const String& Path, int Line);
+// As ResolvePropertyPath, but a path naming no property gives a target
+// without Prop and the reason in Error (other faults still raise).
+TPropertyTarget FindPropertyPath(TPersistent& Object, const TClassInfo& Class, const String& Path,
+                                 int Line, String& Error);
+
+// The text of a collection as the writer gives it ("<\n  item ... end>"),
+// its lines after the first starting with Indent.
+String CollectionText(TCollection& Collection, const String& Indent);
 
 }  // namespace vcl::streaming

@@ -42,6 +42,18 @@ bool THeadlessHost::ExecuteColorDialog(TColorDialog& Dialog) {
   return handler(Dialog);
 }
 
+bool THeadlessHost::ExecuteFileDialog(TOpenDialog& Dialog) {
+  if (!FFileDialogHandler) return false;
+  auto handler = FFileDialogHandler;
+  return handler(Dialog);
+}
+
+void THeadlessHost::DropDownMenu(TMainMenu& Menu, int Index) {
+  if (!FMenuBarHandler || Index < 0 || Index >= Menu.Items()->Count()) return;
+  auto handler = FMenuBarHandler;
+  handler(*Menu.Items()->Items(Index));
+}
+
 void THeadlessHost::ShowDropDown(TWinControl& Popup, std::function<void()> Dismiss) {
   for (auto& d : FDropDowns) {
     if (d.Control == &Popup) {
@@ -61,6 +73,8 @@ void THeadlessHost::Reset() {
   FModalHandler = nullptr;
   FPopupHandler = nullptr;
   FColorDialogHandler = nullptr;
+  FFileDialogHandler = nullptr;
+  FMenuBarHandler = nullptr;
   FBeeps = 0;
   FExceptions.clear();
   FTimersRefused = false;
@@ -275,6 +289,14 @@ void SetPopupHandler(std::function<void(TPopupMenu&, int X, int Y)> Handler) {
 
 void SetColorDialogHandler(std::function<bool(TColorDialog&)> Handler) {
   Self().FColorDialogHandler = std::move(Handler);
+}
+
+void SetFileDialogHandler(std::function<bool(TOpenDialog&)> Handler) {
+  Self().FFileDialogHandler = std::move(Handler);
+}
+
+void SetMenuBarHandler(std::function<void(TMenuItem&)> Handler) {
+  Self().FMenuBarHandler = std::move(Handler);
 }
 
 // ---------------------------------------------------------------- observation

@@ -19,6 +19,8 @@ namespace vcl {
 class TForm;
 class TPopupMenu;
 class TColorDialog;
+class TOpenDialog;
+class TMenuItem;
 }  // namespace vcl
 
 namespace vcl::headless {
@@ -80,6 +82,14 @@ void SetPopupHandler(std::function<void(TPopupMenu&, int X, int Y)> Handler);
 // TColorDialog::Execute calls it; it may set the dialog's Color and returns
 // whether the dialog was accepted. Without a handler the dialog is cancelled.
 void SetColorDialogHandler(std::function<bool(TColorDialog&)> Handler);
+// TOpenDialog::Execute and TSaveDialog::Execute call it (Dialog.IsSave()
+// tells which); it may set FileName (and Files) and returns whether the
+// dialog was accepted. Without a handler the dialog is cancelled.
+void SetFileDialogHandler(std::function<bool(TOpenDialog&)> Handler);
+// A main menu's entry dropping down (a click on the bar, Alt and its
+// letter, TMainMenu::DropDown) calls it with the entry; it may click one of
+// the entry's items.
+void SetMenuBarHandler(std::function<void(TMenuItem&)> Handler);
 
 // ---- drop-downs (a combo box's list, a date-time picker's calendar):
 // windows without parent that stay in memory; input goes to them as to

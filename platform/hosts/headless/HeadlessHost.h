@@ -29,6 +29,8 @@ class THeadlessHost : public THost {
   int RunModal(TCustomForm& Form) override;
   void Popup(TPopupMenu& Menu, int X, int Y) override;
   bool ExecuteColorDialog(TColorDialog& Dialog) override;
+  bool ExecuteFileDialog(TOpenDialog& Dialog) override;
+  void DropDownMenu(TMainMenu& Menu, int Index) override;
   // Drop-downs stay in-memory windows; the host only keeps them in order
   // so that a test can find the innermost one and dismiss it.
   void ShowDropDown(TWinControl& Popup, std::function<void()> Dismiss) override;
@@ -51,6 +53,8 @@ class THeadlessHost : public THost {
   std::function<int(TForm&)> FModalHandler;
   std::function<void(TPopupMenu&, int, int)> FPopupHandler;
   std::function<bool(TColorDialog&)> FColorDialogHandler;
+  std::function<bool(TOpenDialog&)> FFileDialogHandler;
+  std::function<void(TMenuItem&)> FMenuBarHandler;
   int FBeeps = 0;
   std::vector<String> FExceptions;
   struct TDropDown {

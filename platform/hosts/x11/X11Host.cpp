@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/Dialogs.h"
 #include "platform/Guards.h"
 #include "platform/hosts/x11/X11ColorDialog.h"
 #include "platform/hosts/x11/X11ErrorTrap.h"
@@ -301,6 +302,23 @@ bool TX11Host::BlockedByModal(const TFormWindow& W) const {
 }
 
 void TX11Host::Popup(TPopupMenu& Menu, int X, int Y) { FPopups->RunMenu(Menu, X, Y); }
+
+// The file dialogs are forms of the platform's own controls.
+bool TX11Host::ExecuteFileDialog(TOpenDialog& Dialog) { return RunFileDialogForm(Dialog); }
+
+// A main menu's entry (Alt and its letter, F10) drops its items down from
+// the entry's place along the top of the form's client area, where the
+// bar lays it out; the keys of the popup menu work in it.
+void TX11Host::DropDownMenu(TMainMenu& Menu, int Index) {
+  TCustomForm* form = Menu.Form();
+  if (form == nullptr || Index < 0 || Index >= Menu.Items()->Count()) return;
+  TPoint at = form->ClientToScreen({0, 0});
+  std::vector<TMenuBarEntry> layout = LayoutMenuBar(*form->Canvas(), Menu, form->ClientWidth());
+  for (const TMenuBarEntry& e : layout) {
+    if (e.Index == Index) at.X += e.Rect.Left;
+  }
+  FPopups->RunItems(Menu.Items()->Items(Index), paLeft, at.X, at.Y);
+}
 
 bool TX11Host::ExecuteColorDialog(TColorDialog& Dialog) { return RunColorDialog(Dialog); }
 

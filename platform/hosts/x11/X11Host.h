@@ -20,6 +20,7 @@
 
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
+#include "platform/Menus.h"
 #include "platform/hosts/Host.h"
 #include "platform/hosts/x11/X11.h"
 
@@ -130,6 +131,8 @@ class TX11Popups {
   // Shows the menu and runs the message loop until it closes; the chosen
   // item is clicked after the menu is gone.
   void RunMenu(TPopupMenu& Menu, int X, int Y);
+  // The same for the sub-items of any item (a main menu's entry).
+  void RunItems(TMenuItem* Root, TPopupAlignment Alignment, int X, int Y);
   // Paints what changed in open drop-downs and keeps their windows in
   // place (called before the loop waits).
   void Refresh();
@@ -187,6 +190,8 @@ class TX11Host final : public THost {
 
   int RunModal(TCustomForm& Form) override;
   void Popup(TPopupMenu& Menu, int X, int Y) override;
+  void DropDownMenu(TMainMenu& Menu, int Index) override;
+  bool ExecuteFileDialog(TOpenDialog& Dialog) override;
   bool ExecuteColorDialog(TColorDialog& Dialog) override;
   void ShowDropDown(TWinControl& Popup, std::function<void()> Dismiss) override;
   void HideDropDown(TWinControl& Popup) override;

@@ -53,7 +53,8 @@ struct TX11Popups::MenuRun::Level {
   TBitmap Picture;
 };
 
-TX11Popups::MenuRun::MenuRun(TX11Host& Host, TPopupMenu& Menu, TPoint At) : FHost(Host), FMenu(Menu), FAt(At) {}
+TX11Popups::MenuRun::MenuRun(TX11Host& Host, TMenuItem* Root, TPopupAlignment Alignment, TPoint At)
+    : FHost(Host), FRoot(Root), FAlignment(Alignment), FAt(At) {}
 
 TX11Popups::MenuRun::~MenuRun() {
   Display* d = FHost.Dpy();
@@ -67,7 +68,7 @@ TX11Popups::MenuRun::~MenuRun() {
 }
 
 bool TX11Popups::MenuRun::Start() {
-  if (!OpenLevel(FMenu.Items(), FAt, nullptr)) return false;
+  if (!OpenLevel(FRoot, FAt, nullptr)) return false;
   ::Window first = FLevels[0]->Id;
   // A grab needs a viewable window: wait until the first level is mapped.
   XEvent e;
@@ -94,9 +95,9 @@ bool TX11Popups::MenuRun::OpenLevel(TMenuItem* Parent, TPoint At, const TRect* B
   if (Beside != nullptr) {
     x = Beside->Right - 3;  // a sub-menu opens beside its item, or on the other side
     if (x + w > screen.cx) x = Beside->Left - w + 3;
-  } else if (FMenu.Alignment() == paRight) {
+  } else if (FAlignment == paRight) {
     x -= w;
-  } else if (FMenu.Alignment() == paCenter) {
+  } else if (FAlignment == paCenter) {
     x -= w / 2;
   }
   if (y + h > screen.cy) y = Beside != nullptr ? screen.cy - h : y - h;

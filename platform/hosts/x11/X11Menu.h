@@ -25,7 +25,8 @@ String MenuCaptionText(const String& Caption, char16_t* Key = nullptr);
 
 class TX11Popups::MenuRun {
  public:
-  MenuRun(TX11Host& Host, TPopupMenu& Menu, TPoint At);
+  // The sub-items of Root, the first level placed at At by Alignment.
+  MenuRun(TX11Host& Host, TMenuItem* Root, TPopupAlignment Alignment, TPoint At);
   ~MenuRun();
   MenuRun(const MenuRun&) = delete;
   MenuRun& operator=(const MenuRun&) = delete;
@@ -61,7 +62,8 @@ class TX11Popups::MenuRun {
   void Finish(TMenuItem* Item);
 
   TX11Host& FHost;
-  TPopupMenu& FMenu;
+  TMenuItem* FRoot;
+  TPopupAlignment FAlignment;
   TPoint FAt;
   std::vector<std::unique_ptr<Level>> FLevels;
   bool FOpen = false;

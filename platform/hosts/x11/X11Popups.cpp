@@ -197,11 +197,13 @@ bool TX11Popups::Handle(XEvent& E) {
 
 // ---------------------------------------------------------------- the menu loop
 
-void TX11Popups::RunMenu(TPopupMenu& Menu, int X, int Y) {
+void TX11Popups::RunMenu(TPopupMenu& Menu, int X, int Y) { RunItems(Menu.Items(), Menu.Alignment(), X, Y); }
+
+void TX11Popups::RunItems(TMenuItem* Root, TPopupAlignment Alignment, int X, int Y) {
   if (FMenu != nullptr) return;  // one menu at a time
   TMenuItem* chosen = nullptr;
   {
-    MenuRun run(FHost, Menu, {X, Y});
+    MenuRun run(FHost, Root, Alignment, {X, Y});
     if (!run.Start()) return;
     TValueGuard current(FMenu, &run);
     TApplication& app = TApplication::Instance();

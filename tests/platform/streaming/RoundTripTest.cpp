@@ -19,6 +19,13 @@ std::unique_ptr<TProbe> ReadProbe(const String& text) {
   return std::unique_ptr<TProbe>(p);
 }
 
+std::unique_ptr<TProbe> ReadProbeWith(TFormReader& Reader, const String& text) {
+  TComponent* c = Reader.ReadText(text);
+  auto* p = dynamic_cast<TProbe*>(c);
+  if (p == nullptr) delete c;
+  return std::unique_ptr<TProbe>(p);
+}
+
 std::unique_ptr<TProbe> RoundTrip(TProbe& original) {
   return ReadProbe(WriteComponentToText(&original));
 }
@@ -232,7 +239,9 @@ TEST(FormRoundTrip, UnregisteredSubclassKeepsItsNameAndBaseProperties) {
 }
 
 TEST(FormText, AcceptsTheFormatsPeopleWrite) {
-  auto p = ReadProbe(
+  TFormReader reader;
+  reader.SetIgnoreUnboundHandlers(true);  // OnPing names a handler nobody registered
+  auto p = ReadProbeWith(reader, 
       u"\uFEFFOBJECT P: TProbe\r\n"
       u"  count = $1F\r\n"
       u"  Ratio = 2\r\n"
@@ -259,6 +268,7 @@ TEST(FormText, AcceptsTheFormatsPeopleWrite) {
   EXPECT_EQ(p->Lines().FItems, (std::vector<String>{u"xy", u"z"}));
   ASSERT_EQ(p->ComponentCount(), 1);
   EXPECT_EQ(p->Components(0)->Name(), u"");
+  EXPECT_EQ(HandlerName(*p, u"OnPing"), u"ProbePing");
 }
 
 TEST(FormText, StreamsAndFilesUseUtf8) {

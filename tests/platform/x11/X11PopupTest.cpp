@@ -132,6 +132,39 @@ TEST_F(X11PopupTest, KeysWalkIntoASubmenu) {
   EXPECT_NE(first, second);
 }
 
+// Alt and an entry's letter drops the main menu's entry down below its
+// place along the top of the form; the keys of a popup menu work in it.
+TEST_F(X11PopupTest, MainMenuDropsDownFromTheKeyboard) {
+  auto* main = new TMainMenu(Form.get());
+  std::vector<String> clicked;
+  for (const char16_t* entry : {u"&File", u"&Edit"}) {
+    auto* top = new TMenuItem(Form.get());
+    top->SetCaption(entry);
+    main->Items()->Add(top);
+    for (const char16_t* caption : {u"One", u"Two"}) {
+      auto* item = new TMenuItem(Form.get());
+      item->SetCaption(caption);
+      item->SetOnClick([&clicked, entry, caption](TObject*) { clicked.push_back(String(entry) + u" " + caption); });
+      top->Add(item);
+    }
+  }
+  Form->SetMenu(main);
+  Window level = 0;
+  TPoint shown{-1, -1};
+  TScript script({MenuOpens(level), [&] {
+                    shown = User().Origin(level);
+                    return true;
+                  },
+                  Keys({XK_Down, XK_Down, XK_Return})});
+  User().Tap(XK_e, {XK_Alt_L});
+  ASSERT_TRUE(x11test::WaitFor([&] { return !clicked.empty(); }));
+  EXPECT_EQ(clicked, std::vector<String>{u"&Edit Two"});
+  ASSERT_NE(level, 0u);
+  TPoint origin = OnForm(0, 0);
+  EXPECT_GT(shown.X, origin.X);  // the second entry, right of the first
+  EXPECT_EQ(shown.Y, origin.Y);
+}
+
 TEST_F(X11PopupTest, AcceleratorChoosesAndDisabledItemsDoNot) {
   Menu menu(Form.get());
   Window level = 0;
@@ -338,6 +371,37 @@ TEST_F(X11PopupTest, ColorDialogSwatchesByKeyboardAndCancel) {
   TScript cancel({[&] { return ColorForm() != nullptr; }, Keys({XK_Left, XK_Escape})});
   EXPECT_FALSE(dialog.Execute());
   EXPECT_EQ(dialog.Color(), RGB(255, 128, 0));
+}
+
+// ---------------------------------------------------------------- the file dialogs
+
+TForm* FileForm(const String& Caption) {
+  TCustomForm* f = vcl::Screen.ActiveForm();
+  return f != nullptr && f->Caption() == Caption && x11::IsOnScreen(*f) ? static_cast<TForm*>(f) : nullptr;
+}
+
+// The dialog is a window of its own: a typed name and Enter accept it,
+// Escape cancels it.
+TEST_F(X11PopupTest, FileDialogTakesATypedName) {
+  TOpenDialog open(nullptr);
+  open.SetInitialDir(u"/");
+  TScript accept({[&] { return FileForm(u"Open") != nullptr; },
+                  [&] {
+                    User().Type(U"etc");
+                    return true;
+                  },
+                  Keys({XK_Return}), [&] {
+                    User().Type(U"hostname");
+                    return true;
+                  },
+                  Keys({XK_Return})});
+  ASSERT_TRUE(open.Execute());
+  EXPECT_EQ(open.FileName(), u"/etc/hostname");
+  TSaveDialog save(nullptr);
+  save.SetFileName(u"/tmp/kept");
+  TScript cancel({[&] { return FileForm(u"Save As") != nullptr; }, Keys({XK_Escape})});
+  EXPECT_FALSE(save.Execute());
+  EXPECT_EQ(save.FileName(), u"/tmp/kept");
 }
 
 }  // namespace
