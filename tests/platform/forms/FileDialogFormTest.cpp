@@ -23,7 +23,9 @@ class FileDialogForm : public ::testing::Test {
  protected:
   void SetUp() override {
     headless::Reset();
-    root = std::filesystem::path(VYR_TEST_TMP) / "file_dialog_form";
+    // A folder of each test's own: the tests run side by side.
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    root = std::filesystem::path(VYR_TEST_TMP) / (std::string("file_dialog_") + info->name());
     std::filesystem::remove_all(root);
     std::filesystem::create_directories(root / "sub");
     std::filesystem::create_directories(root / "more");
