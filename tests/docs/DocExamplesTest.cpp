@@ -141,18 +141,12 @@ const streaming::TFormObject* FindObject(const streaming::TFormObject& o, const 
   return nullptr;
 }
 
-bool IsEvent(const String& className, const String& property) {
-  const TClassInfo* c = FindClassInfo(className);
-  const TPropInfo* p = c ? FindPropInfo(*c, property) : nullptr;
-  return p != nullptr && p->Kind == pkEvent;
-}
-
 // Each property the example object sets, found in the written object with
-// the same value. Handlers are accepted by the reader but never written.
+// the same value; handler names too, which a reader that leaves them unbound
+// keeps and writes back.
 void ExpectWrittenBack(const TExample& ex, const streaming::TFormObject& given,
                        const streaming::TFormObject& written) {
   for (const auto& p : given.Properties) {
-    if (IsEvent(given.ClassName, p.Name)) continue;
     std::string where = ex.File + ":" + std::to_string(ex.Line + p.Line) + ": " + U8(p.Name);
     const streaming::TFormProperty* back = FindProperty(written, p.Name);
     if (back == nullptr) {
@@ -189,7 +183,9 @@ TEST_P(DocExample, ReadsAndWritesBackWhatItSets) {
   std::unique_ptr<TComponent> root;
   try {
     root.reset(CreateComponent(given.ClassName, nullptr));
-    ReadComponentFromText(text, root.get());
+    TFormReader reader;  // the examples name handlers no program registered
+    reader.SetIgnoreUnboundHandlers(true);
+    reader.ReadText(text, root.get());
   } catch (const Exception& e) {
     FAIL() << "the form reader refuses the example: " << U8(e.Message());
   }
