@@ -29,16 +29,8 @@ bool IsWholePicture(TMenuItem* Item) { return Item->HasBitmap() && Item->Bitmap(
 }  // namespace
 
 String MenuCaptionText(const String& Caption, char16_t* Key) {
-  String out;
-  if (Key != nullptr) *Key = 0;
-  for (std::size_t i = 0; i < Caption.size(); ++i) {
-    char16_t c = Caption[i];
-    if (c == u'&' && i + 1 < Caption.size()) {
-      c = Caption[++i];
-      if (c != u'&' && Key != nullptr && *Key == 0) *Key = Lower(c);
-    }
-    out += c;
-  }
+  String out = StripAccelerator(Caption, Key);
+  if (Key != nullptr && *Key != 0) *Key = Lower(*Key);
   return out;
 }
 
