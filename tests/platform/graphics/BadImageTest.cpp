@@ -30,7 +30,7 @@ std::string Saved(const char* Ext) {
 }
 
 std::string BmpClaiming(std::int32_t W, std::int32_t H, int Bits = 24, std::uint32_t Compression = 0) {
-  BmpSpec s;
+  BmpLayout s;
   s.Width = W;
   s.Height = H;
   s.Bits = Bits;
@@ -41,7 +41,7 @@ std::string BmpClaiming(std::int32_t W, std::int32_t H, int Bits = 24, std::uint
 
 // A run-length BMP of W × H pixels (4 or 8 bits) with the given codes.
 std::string RleBmp(int W, int H, int Bits, const std::string& Codes, bool TopDown = false) {
-  BmpSpec s;
+  BmpLayout s;
   s.Width = W;
   s.Height = H;
   s.Bits = Bits;
@@ -53,7 +53,7 @@ std::string RleBmp(int W, int H, int Bits, const std::string& Codes, bool TopDow
 }
 
 std::string BmpWithHeader(std::uint32_t Size, int Planes = 1, std::uint32_t Compression = 0) {
-  BmpSpec s;
+  BmpLayout s;
   s.InfoSize = Size;
   s.Planes = Planes;
   s.Compression = Compression;
@@ -86,7 +86,7 @@ void AddReaderRuleCases(std::vector<BadCase>& V) {
       {"rle8 rows left without end of bitmap", RleBmp(4, 2, 8, Codes({4, 1, 0, 0})), cut},
       {"rle4 no data at all", RleBmp(4, 2, 4, ""), cut},
       {"rle8 top-down", RleBmp(2, 2, 8, Codes({0, 1}), true), "top-down"},
-      {"rle8 with 4 bits", [] { BmpSpec s; s.Bits = 4; s.Compression = 1; s.RawData = Codes({0, 1}); return MakeBmp(s); }(), "bit depth"},
+      {"rle8 with 4 bits", [] { BmpLayout s; s.Bits = 4; s.Compression = 1; s.RawData = Codes({0, 1}); return MakeBmp(s); }(), "bit depth"},
   };
   V.insert(V.end(), rle.begin(), rle.end());
   for (std::uint32_t size : {0u, 11u, 20u, 39u, 41u, 44u, 100u, 128u, 4096u}) {
@@ -136,7 +136,7 @@ std::vector<BadCase> Cases() {
   std::mt19937 rng(9);
   for (int i = 0; i < 400; ++i) garbage += static_cast<char>(rng());
   v.push_back({"jpeg garbage", garbage, "JPEG"});
-  BmpSpec shortPalette;
+  BmpLayout shortPalette;
   shortPalette.Bits = 8;
   shortPalette.Palette.assign(256, 0);
   std::string sp = MakeBmp(shortPalette);

@@ -90,8 +90,8 @@ std::vector<std::uint32_t> Colors(int Count) {
   return p;
 }
 
-BmpSpec RleSpec(int W, int H, bool Four, const std::string& Codes) {
-  BmpSpec s;
+BmpLayout RleLayout(int W, int H, bool Four, const std::string& Codes) {
+  BmpLayout s;
   s.Width = W;
   s.Height = H;
   s.Bits = Four ? 4 : 8;
@@ -104,16 +104,16 @@ BmpSpec RleSpec(int W, int H, bool Four, const std::string& Codes) {
 // Loads the codes and compares every pixel with the writer's model.
 void ExpectDecodes(const RleWriter& R, bool Four, const std::string& Name) {
   const int h = static_cast<int>(R.Grid.size()), w = static_cast<int>(R.Grid[0].size());
-  const BmpSpec spec = RleSpec(w, h, Four, R.Bytes);
+  const BmpLayout layout = RleLayout(w, h, Four, R.Bytes);
   TBitmap b;
-  ASSERT_NO_THROW(LoadBytes(b, MakeBmp(spec))) << Name;
+  ASSERT_NO_THROW(LoadBytes(b, MakeBmp(layout))) << Name;
   ASSERT_EQ(b.Width(), w) << Name;
   ASSERT_EQ(b.Height(), h) << Name;
   EXPECT_EQ(b.PixelFormat(), Four ? pf4bit : pf8bit) << Name;
   int wrong = 0;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      const std::uint32_t want = spec.Palette[R.Grid[h - 1 - y][x]];
+      const std::uint32_t want = layout.Palette[R.Grid[h - 1 - y][x]];
       if (b.ScanLine(y)[x] != want && ++wrong <= 3) {
         ADD_FAILURE() << Name << ": pixel " << x << "," << y << " is " << std::hex
                       << b.ScanLine(y)[x] << ", not " << want;
@@ -213,7 +213,7 @@ TEST(BmpRunLength, RandomPicturesMatchTheModel) {
 TEST(BmpRunLength, SkippedPixelsTakeIndexZeroOrBlackWithoutAPalette) {
   RleWriter r(3, 1, false);
   r.Run(1, 1).EndOfBitmap();
-  BmpSpec s = RleSpec(3, 1, false, r.Bytes);
+  BmpLayout s = RleLayout(3, 1, false, r.Bytes);
   s.Palette = {0x123456, 0xABCDEF};
   TBitmap b;
   LoadBytes(b, MakeBmp(s));
@@ -231,8 +231,8 @@ TEST(BmpRunLength, SkippedPixelsTakeIndexZeroOrBlackWithoutAPalette) {
 namespace {
 
 // A 2 × 1 picture of two palette colors, written with a header of Size bytes.
-BmpSpec IndexedWithHeader(std::uint32_t Size) {
-  BmpSpec s;
+BmpLayout IndexedWithHeader(std::uint32_t Size) {
+  BmpLayout s;
   s.Width = 2;
   s.Height = 1;
   s.Bits = 8;
@@ -259,7 +259,7 @@ TEST(BmpHeaders, BitFieldsInsideTheLaterHeaders) {
   // Red in the low byte, green in the middle, blue in the high byte; an
   // alpha mask is read from 56-byte headers on.
   for (std::uint32_t size : {40u, 52u, 56u, 108u, 124u}) {
-    BmpSpec s;
+    BmpLayout s;
     s.InfoSize = size;
     s.Bits = 32;
     s.Compression = 3;
@@ -274,7 +274,7 @@ TEST(BmpHeaders, BitFieldsInsideTheLaterHeaders) {
 }
 
 TEST(BmpHeaders, AlphaBitFieldsFollowAPlainHeader) {
-  BmpSpec s;
+  BmpLayout s;
   s.Bits = 16;
   s.Compression = 6;
   s.Masks = {0x0F00, 0x00F0, 0x000F, 0xF000};  // 4-4-4-4

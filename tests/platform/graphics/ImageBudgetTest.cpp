@@ -79,7 +79,7 @@ TEST(ImageBudget, EveryAncillaryChunkIsSkippedWhateverItDeclares) {
 }
 
 TEST(ImageBudget, ACompleteFileWithALargeChunkLoadsWithoutBufferingIt) {
-  PngSpec s;
+  PngLayout s;
   s.Width = 2;
   s.Depth = 8;
   s.ColorType = 2;
@@ -93,13 +93,13 @@ TEST(ImageBudget, ACompleteFileWithALargeChunkLoadsWithoutBufferingIt) {
 }
 
 TEST(ImageBudget, HugeDimensionsWithTinyDataAreRefusedBeforeAllocating) {
-  BmpSpec rle;
+  BmpLayout rle;
   rle.Width = 30000;
   rle.Height = 8000;
   rle.Bits = 8;
   rle.Compression = 1;
   rle.RawData = std::string("\x00\x01", 2);  // end of bitmap: all index 0
-  BmpSpec plain = rle;
+  BmpLayout plain = rle;
   plain.Compression = 0;
   plain.RawData = std::string(64, '\0');
   const struct {
@@ -157,7 +157,7 @@ TEST(ImageBudget, APictureInSeveralScansMayHoldItsCoefficients) {
 }
 
 TEST(ImageBudget, TheWidestPicturesFitTheAllowance) {
-  PngSpec wide;
+  PngLayout wide;
   wide.Width = img::kMaxSide;
   wide.Height = 2;
   wide.Depth = 16;

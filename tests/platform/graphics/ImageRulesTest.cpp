@@ -31,7 +31,7 @@ std::vector<std::uint32_t> PixelsOf(TBitmap& B) {
 
 TEST(PngRules, EverySixteenBitGrayValueIsRoundedToTheNearest) {
   // 256 × 256 samples: every 16-bit value once.
-  PngSpec s;
+  PngLayout s;
   s.Width = 256;
   s.Height = 256;
   s.Depth = 16;
@@ -59,7 +59,7 @@ TEST(PngRules, SixteenBitColorAndAlphaAreRoundedToo) {
       {0x0081, 0xFF7F, 0xFF80, 0x7FFF},
       {0x0000, 0x8080, 0x00FF, 0x0100},
   };
-  PngSpec s;
+  PngLayout s;
   s.Width = 3;
   s.Depth = 16;
   s.ColorType = 6;
@@ -79,7 +79,7 @@ TEST(PngRules, SixteenBitColorAndAlphaAreRoundedToo) {
 }
 
 TEST(PngRules, GammaProfilesAndTextChangeNoPixel) {
-  PngSpec plain;
+  PngLayout plain;
   plain.Width = 4;
   plain.ColorType = 2;
   plain.Rows = {std::string("\x00\x00\x00\x40\x40\x40\x80\x90\xA0\xFF\xFE\xFD", 12)};
@@ -100,7 +100,7 @@ TEST(PngRules, GammaProfilesAndTextChangeNoPixel) {
       {"private chunk", PngChunk("prVt", "anything")},
   };
   for (const auto& k : cases) {
-    PngSpec s = plain;
+    PngLayout s = plain;
     s.Extra = k.Chunks;
     TBitmap b;
     ASSERT_NO_THROW(LoadBytes(b, MakePng(s))) << k.Name;

@@ -162,7 +162,7 @@ TEST(ImageFiles, ChangeEventFiresOnLoad) {
 // ---------------------------------------------------------------- BMP variants
 
 TEST(BmpVariants, OneBitUsesItsTwoColorPalette) {
-  BmpSpec s;
+  BmpLayout s;
   s.Width = 10;
   s.Height = 2;
   s.Bits = 1;
@@ -182,7 +182,7 @@ TEST(BmpVariants, OneBitUsesItsTwoColorPalette) {
 }
 
 TEST(BmpVariants, FourAndEightBitIndices) {
-  BmpSpec s4;
+  BmpLayout s4;
   s4.Width = 3;
   s4.Height = 1;
   s4.Bits = 4;
@@ -193,7 +193,7 @@ TEST(BmpVariants, FourAndEightBitIndices) {
   EXPECT_EQ(b.ScanLine(0)[0], 0x112233u);
   EXPECT_EQ(b.ScanLine(0)[1], 0x445566u);
   EXPECT_EQ(b.ScanLine(0)[2], 0x778899u);
-  BmpSpec s8;
+  BmpLayout s8;
   s8.Width = 2;
   s8.Height = 1;
   s8.Bits = 8;
@@ -207,7 +207,7 @@ TEST(BmpVariants, FourAndEightBitIndices) {
 }
 
 TEST(BmpVariants, IndexBeyondAShortPaletteReadsBlack) {
-  BmpSpec s;
+  BmpLayout s;
   s.Width = 2;
   s.Height = 1;
   s.Bits = 8;
@@ -220,7 +220,7 @@ TEST(BmpVariants, IndexBeyondAShortPaletteReadsBlack) {
 }
 
 TEST(BmpVariants, TopDownRowsComeFirst) {
-  BmpSpec s;
+  BmpLayout s;
   s.Width = 1;
   s.Height = 2;
   s.Bits = 24;
@@ -233,7 +233,7 @@ TEST(BmpVariants, TopDownRowsComeFirst) {
 }
 
 TEST(BmpVariants, SixteenBitFiveFiveFive) {
-  BmpSpec s;
+  BmpLayout s;
   s.Width = 2;
   s.Height = 1;
   s.Bits = 16;
@@ -245,7 +245,7 @@ TEST(BmpVariants, SixteenBitFiveFiveFive) {
 }
 
 TEST(BmpVariants, BitfieldsWithOwnMasks) {
-  BmpSpec s;
+  BmpLayout s;
   s.Width = 1;
   s.Height = 1;
   s.Bits = 32;
@@ -263,7 +263,7 @@ TEST(BmpVariants, BitfieldsWithOwnMasks) {
 }
 
 TEST(BmpVariants, CoreHeaderWithThreeBytePalette) {
-  BmpSpec s;
+  BmpLayout s;
   s.Width = 2;
   s.Height = 1;
   s.Bits = 8;
@@ -277,7 +277,7 @@ TEST(BmpVariants, CoreHeaderWithThreeBytePalette) {
 }
 
 TEST(BmpVariants, MissingPaddingOfTheLastRowIsAccepted) {
-  BmpSpec s;
+  BmpLayout s;
   s.Width = 1;
   s.Height = 2;
   s.Bits = 24;

@@ -51,7 +51,7 @@ inline void Put(std::string& S, std::uint32_t V, int Bytes) {
 
 // A BMP file: rows as they lie in the file (first row first), each padded
 // to four bytes here, or RawData as it stands (run-length codes).
-struct BmpSpec {
+struct BmpLayout {
   std::int32_t Width = 1;
   std::int32_t Height = 1;
   int Bits = 24;
@@ -68,7 +68,7 @@ struct BmpSpec {
 
 // The info header of any size: the fields of the 40-byte one as far as
 // they reach, bit fields from byte 40 on, zeros after.
-inline std::string InfoHeader(const BmpSpec& S) {
+inline std::string InfoHeader(const BmpLayout& S) {
   std::string info;
   Put(info, S.InfoSize, 4);
   Put(info, static_cast<std::uint32_t>(S.Width), 4);
@@ -92,7 +92,7 @@ inline std::string InfoHeader(const BmpSpec& S) {
   return info;
 }
 
-inline std::string MakeBmp(const BmpSpec& S) {
+inline std::string MakeBmp(const BmpLayout& S) {
   std::string info, pal, data;
   if (S.Core) {
     Put(info, 12, 4);
@@ -174,7 +174,7 @@ inline std::string StoredZlib(const std::string& Raw) {
 
 // A whole non-interlaced PNG: rows of raw samples (filter byte 0 added),
 // Extra chunks between IHDR and IDAT.
-struct PngSpec {
+struct PngLayout {
   std::uint32_t Width = 1;
   std::uint32_t Height = 1;
   int Depth = 8;
@@ -183,7 +183,7 @@ struct PngSpec {
   std::string Extra;
 };
 
-inline std::string MakePng(const PngSpec& S) {
+inline std::string MakePng(const PngLayout& S) {
   std::string ihdr;
   PutBig(ihdr, S.Width, 4);
   PutBig(ihdr, S.Height, 4);
