@@ -9,39 +9,16 @@
 
 #include "RLDataTestUtil.h"
 #include "VYR_replist/internal/VYR_rlcsv.h"
+#include "platform/Types.h"
 
 using namespace vyr;
 using namespace rltest;
 
 namespace {
 
-// The rule written plainly: one unit at a time, quoting decided first.
-std::string Utf8Of(std::u16string_view S) {
-  std::string out;
-  for (std::size_t i = 0; i < S.size(); ++i) {
-    char32_t c = S[i];
-    if (c >= 0xD800 && c <= 0xDFFF) {
-      const bool pair = c <= 0xDBFF && i + 1 < S.size() && S[i + 1] >= 0xDC00 && S[i + 1] <= 0xDFFF;
-      c = pair ? 0x10000 + ((c - 0xD800) << 10) + (S[++i] - 0xDC00) : 0xFFFD;
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+// The rule written plainly: the framework's one-unit-at-a-time UTF-8
+// conversion, quoting decided first.
+std::string Utf8Of(std::u16string_view S) { return vcl::ToUTF8(S); }
 
 std::string ReferenceField(std::u16string_view S, char16_t Delim) {
   bool quote = !S.empty() && S[0] == 0xFEFF;
