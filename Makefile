@@ -6,7 +6,7 @@ CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 10
 
 .PHONY: all deps build strict demo test unit release-check asan fuzz-build fuzz-smoke fuzz bench \
-        install-check format clean
+        valgrind install-check format clean
 
 all: build
 
@@ -59,6 +59,11 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan -j $(JOBS) --output-on-failure --timeout 1200
+
+# The whole suite under valgrind's memcheck: no memory error, no block lost.
+valgrind: strict
+	@scripts/install-deps.sh --valgrind
+	@scripts/valgrind.sh $(BUILD) $(JOBS)
 
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVYR_BUILD_FUZZ=ON \

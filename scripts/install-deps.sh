@@ -2,6 +2,7 @@
 # Installs the Debian packages the project needs and that are missing.
 #   scripts/install-deps.sh            build, test and demo packages
 #   scripts/install-deps.sh --bench    also the peers the benchmarks compare with
+#   scripts/install-deps.sh --valgrind also valgrind (make valgrind)
 # As root it runs apt-get; otherwise it prints the command to run.
 set -euo pipefail
 
@@ -15,9 +16,10 @@ pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool xauth x11-utils xclip
 )
-if [[ "${1:-}" == "--bench" ]]; then
-  pkgs+=(libcairo2-dev qtbase5-dev)
-fi
+case "${1:-}" in
+  --bench) pkgs+=(libcairo2-dev qtbase5-dev) ;;
+  --valgrind) pkgs+=(valgrind) ;;
+esac
 
 missing=()
 for p in "${pkgs[@]}"; do

@@ -110,23 +110,32 @@ int MouseArea(const TLayout& L, int X) {
 
 // ---- value <-> gauge pixel
 
-// Computed in extended precision, so limits as far apart as the whole
-// double range give a finite fraction.
+// Limits as far apart as the whole double range overflow their difference;
+// then both differences are taken of halved values, which gives the same
+// fraction. Plain double arithmetic only: long double is no wider than
+// double on some compilers and under emulators.
 double GaugeFraction(double Value, double Low, double High) {
   if (Low == High) return 1.0;
-  const long double f = (static_cast<long double>(Value) - Low) / (static_cast<long double>(High) - Low);
+  double offset = Value - Low, span = High - Low;
+  if (!std::isfinite(offset) || !std::isfinite(span)) {
+    offset = Value * 0.5 - Low * 0.5;
+    span = High * 0.5 - Low * 0.5;
+  }
+  const double f = offset / span;
   if (std::isnan(f)) return 0.0;
-  return static_cast<double>(std::clamp<long double>(f, 0.0L, 1.0L));
+  return std::clamp(f, 0.0, 1.0);
 }
 
 int GaugeFillRight(const TLayout& L, double Fraction) {
   return L.GaugeLeftMargin + static_cast<int>(numio::RoundToInt64(L.GaugeWidth * Fraction));
 }
 
+// Interpolated as Low·(1 − t) + High·t, which cannot overflow between finite
+// limits and gives the limits exactly at the gauge's ends.
 double GaugeValueAt(const TLayout& L, int X, double Low, double High) {
   if (L.GaugeWidth <= 0) return Low;
-  const long double t = static_cast<long double>(X - L.GaugeLeftMargin) / L.GaugeWidth;
-  return static_cast<double>(Low + t * (static_cast<long double>(High) - Low));
+  const double t = static_cast<double>(X - L.GaugeLeftMargin) / L.GaugeWidth;
+  return Low * (1.0 - t) + High * t;
 }
 
 // ---- snapping and stepping

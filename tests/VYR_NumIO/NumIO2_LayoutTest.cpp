@@ -32,7 +32,7 @@ TLayout Gauge(int Left, int Width, int Height = 40) {
 TEST(NumIO2Layout, GaugePixelToValueAndBack) {
   struct Case { int Left, Width; double Low, High; };
   const Case cases[] = {{35, 82, 0, 1000}, {0, 10, -5, 5}, {7, 333, -1e6, 2.5},
-                        {12, 99, 0.1, 0.2}, {3, 64, -1e300, 1e300}};
+                        {12, 99, 0.1, 0.2}, {3, 64, -1e300, 1e300}, {5, 50, -1e308, 1e308}};
   for (const Case& k : cases) {
     const TLayout l = Gauge(k.Left, k.Width);
     for (int x = k.Left; x <= k.Left + k.Width; ++x) {
