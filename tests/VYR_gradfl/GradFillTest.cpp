@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "VYR_gradfl/VYR_gradfl.h"
@@ -51,6 +52,13 @@ struct BandCase {
   int W, H, N;
   TColor First, Last;
 };
+
+// Named by its fields (the default printer would dump the struct's bytes,
+// padding included).
+void PrintTo(const BandCase& C, std::ostream* Os) {
+  *Os << "type " << static_cast<int>(C.Type) << ' ' << C.W << 'x' << C.H << " bands " << C.N
+      << " colors " << std::hex << C.First << ' ' << C.Last << std::dec;
+}
 
 class GradBands : public ::testing::TestWithParam<BandCase> {};
 

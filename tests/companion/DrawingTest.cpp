@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -58,6 +59,13 @@ struct Look {
   TFrameStyle Style;
   TColor OuterTL, OuterBR, InnerTL, InnerBR;
 };
+
+// Named by its fields (the default printer would dump the struct's bytes,
+// padding included).
+void PrintTo(const Look& L, std::ostream* Os) {
+  *Os << "style " << static_cast<int>(L.Style) << ", colors " << std::hex << L.OuterTL << ' '
+      << L.OuterBR << ' ' << L.InnerTL << ' ' << L.InnerBR << std::dec;
+}
 
 class DrawFrame3D : public testing::TestWithParam<Look> {};
 
