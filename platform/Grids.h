@@ -610,39 +610,23 @@ class TInplaceEditList : public TInplaceEdit {
   TNotifyEvent FOnEditButtonClick;
 };
 
-// The dropped-down list of a TInplaceEditList: a column of items over the
-// editor's window, one highlighted, with a vertical scroll bar when the
-// items do not fit (a press on it scrolls and keeps the list open).
-class TPopupListbox : public TCustomControl {
+// The dropped-down list of a TInplaceEditList: a column of its own items
+// over the editor's window (a TCustomDropDownList). A press released on
+// it calls OnCloseUp with true when the release was on an item (that item
+// highlighted), false otherwise.
+class TPopupListbox : public TCustomDropDownList {
  public:
   explicit TPopupListbox(TComponent* AOwner);
   TStrings* Items() { return FItems.get(); }
-  int ItemIndex() const { return FItemIndex; }
-  void SetItemIndex(int Value);
-  int ItemHeight();
-  int TopIndex() const { return FTopIndex; }
-  // Limited so that the last page of items shows whole.
-  void SetTopIndex(int Value);
-  // The item at a client point (-1 outside the items and on the bar).
-  int ItemAtPos(int X, int Y);
-  const TWindowScrollBars& WindowScrollBars() const { return FBars; }
-  // Called with true when an item was clicked, false when the list is left.
+  int Count() const override { return FItems->Count(); }
   std::function<void(bool Accept)> OnCloseUp;
 
  protected:
-  void Paint() override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+  void Released(int Index) override;
+  String ItemText(int Index) const override { return FItems->Strings(Index); }
 
  private:
-  int VisibleItems();
-  void SyncBars();
   std::unique_ptr<TStringList> FItems;
-  int FItemIndex = -1;
-  int FTopIndex = 0;
-  TWindowScrollBars FBars{this};
 };
 
 }  // namespace vcl

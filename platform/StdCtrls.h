@@ -588,53 +588,66 @@ class TComboBox : public TCustomComboBox {
   explicit TComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {}
 };
 
-// The dropped-down list of a combo box: a window without parent, as wide
-// as the combo box, placed in screen coordinates and shown by the host
-// above every window (on the headless host it stays an in-memory window
-// that input can be sent to: headless::ShownDropDown finds it).
+// A dropped-down column of items: the list part of a combo box and of a
+// grid's pick list.
 //
 //   ┌──────────────────┬─┐
-//   │ item             │▲│  DropDownCount rows (fewer when there are
-//   │▓highlighted item▓│ │  fewer items, one at least) of ItemHeight
-//   │ item             │▼│  inside a one-pixel frame, the vertical bar
-//   └──────────────────┴─┘  when the items do not all show
+//   │ item             │▲│  rows of ItemHeight inside a one-pixel frame,
+//   │▓highlighted item▓│ │  the vertical bar when the items do not all
+//   │ item             │▼│  show
+//   └──────────────────┴─┘
 //
-// The highlighted item starts as the combo box's selected one; the mouse
-// moving over an item highlights it, the combo box's keys move it (and
-// scroll it into view). A press and release on an item picks it: the combo
-// box selects it and the list closes. The bar and the wheel scroll without
-// picking. Items are drawn in the combo box's colors (the highlighted one
-// in the highlight colors), owner-drawn ones through the combo box's
-// DrawItem with odSelected and odFocused for the highlighted item.
-class TComboListBox : public TCustomControl {
+// One item is highlighted (-1: none); setting it scrolls it into view, the
+// mouse moving over an item highlights it, and MoveHighlight moves it as
+// the arrow, page, Home and End keys do. A left press on the list and its
+// release report the item under the release through Released (-1 off the
+// items). The bar and the wheel scroll without picking; a press held on
+// the bar is ended by CancelPress or a cancel-mode message. Derived lists
+// give the number of items and draw one; the default drawing fills the row
+// in the list's colors (the highlight colors for the highlighted item) and
+// writes ItemText.
+class TCustomDropDownList : public TCustomControl {
  public:
-  explicit TComboListBox(TCustomComboBox* Combo);
-  ~TComboListBox() override;
+  explicit TCustomDropDownList(TComponent* AOwner);
+  ~TCustomDropDownList() override;
 
-  TCustomComboBox* Combo() const { return FCombo; }
-  int Count() const;
+  virtual int Count() const = 0;
   // The highlighted item (-1: none); setting it scrolls it into view.
   int ItemIndex() const { return FItemIndex; }
   void SetItemIndex(int Value);
   // The first item shown, limited so that the last page shows whole.
   int TopIndex() const { return FTopIndex; }
   void SetTopIndex(int Value);
-  // The combo box's ItemHeight for owner-drawn styles, else the font's
-  // text height with a pixel above and below.
-  int ItemHeight() const;
-  // The rows the list is made for.
-  int RowCount() const;
+  // The font's text height with a pixel above and below.
+  virtual int ItemHeight() const;
   // The row of an item in client coordinates (empty when it is not shown).
   TRect ItemRect(int Index);
   // The item under a client point, -1 off the items (on the bar, the frame).
   int ItemAtPos(TPoint P);
-  // Moves the highlight as Up, Down, PageUp, PageDown, Home and End do;
-  // false for other keys.
+  int ItemAtPos(int X, int Y) { return ItemAtPos(Point(X, Y)); }
+  // Moves the highlight as Up, Down, PageUp, PageDown, Home and End do (a
+  // page is the rows shown less one); false for other keys.
   bool MoveHighlight(std::uint16_t Key);
   // The bars, brought up to date with the items.
   const TWindowScrollBars& WindowScrollBars();
+  // Back to the first item at the top and nothing highlighted, before the
+  // list drops down again.
+  void ResetHighlight();
+  // Ends a held press on the list or its bar as if it had not happened.
+  void CancelPress();
 
  protected:
+  // A left press on the list (off its bar) was released over Index (-1 off
+  // the items). What this does may hide or free the list, so nothing may
+  // follow it.
+  virtual void Released(int Index) = 0;
+  virtual String ItemText(int Index) const = 0;
+  virtual void PaintItem(TCanvas& C, int Index, const TRect& R);
+  // Items changed under the list: the highlight and the top kept in range.
+  void ItemsChanged();
+  // Whole rows that fit the list's height.
+  int VisibleRows() const;
+
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -644,23 +657,48 @@ class TComboListBox : public TCustomControl {
   void WMCancelMode(TMessage& Message) override;
 
  private:
-  friend class TCustomComboBox;
-  // Items and highlight changed under the list: both kept within range.
-  void ItemsChanged();
-  // Ends a held press on the list or its bar as if it had not happened.
-  void CancelPress();
-  // Whole rows that fit the list's height.
-  int VisibleRows() const;
   TRect ListArea() const;
   void SyncBars();
-  void PaintItem(TCanvas& C, int Index, const TRect& R);
 
-  TCustomComboBox* FCombo;
   int FItemIndex = -1;
   int FTopIndex = 0;
-  bool FPressed = false;  // a press on the items is held
+  bool FPressed = false;  // a left press on the list is held
   TWindowScrollBars FBars{this};
   mutable TCanvas FMeasure;
+};
+
+// The dropped-down list of a combo box: a window without parent, as wide
+// as the combo box, placed in screen coordinates and shown by the host
+// above every window (on the headless host it stays an in-memory window
+// that input can be sent to: headless::ShownDropDown finds it). It shows
+// DropDownCount rows (fewer when there are fewer items, one at least).
+//
+// The highlighted item starts as the combo box's selected one and the
+// combo box's keys move it. A press and release on an item picks it: the
+// combo box selects it and the list closes. Items are drawn in the combo
+// box's colors, owner-drawn ones through the combo box's DrawItem with
+// odSelected and odFocused for the highlighted item.
+class TComboListBox : public TCustomDropDownList {
+ public:
+  explicit TComboListBox(TCustomComboBox* Combo);
+  ~TComboListBox() override;
+
+  TCustomComboBox* Combo() const { return FCombo; }
+  int Count() const override;
+  // The combo box's ItemHeight for owner-drawn styles, else the font's
+  // text height with a pixel above and below.
+  int ItemHeight() const override;
+  // The rows the list is made for.
+  int RowCount() const;
+
+ protected:
+  void Released(int Index) override;
+  String ItemText(int Index) const override;
+  void PaintItem(TCanvas& C, int Index, const TRect& R) override;
+
+ private:
+  friend class TCustomComboBox;
+  TCustomComboBox* FCombo;
 };
 
 

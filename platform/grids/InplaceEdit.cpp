@@ -327,8 +327,10 @@ void TInplaceEditList::KeyDown(std::uint16_t& Key, TShiftState Shift) {
   }
   if (FListVisible) {
     switch (Key) {
-      case VK_UP: FList->SetItemIndex(std::max(FList->ItemIndex() - 1, 0)); Key = 0; return;
-      case VK_DOWN: FList->SetItemIndex(FList->ItemIndex() + 1); Key = 0; return;
+      case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT:
+        FList->MoveHighlight(Key);
+        Key = 0;
+        return;
       case VK_RETURN: CloseUp(true); Key = 0; return;
       case VK_ESCAPE: CloseUp(false); Key = 0; return;
       default: break;
@@ -393,108 +395,12 @@ void TInplaceEditList::CloseUp(bool Accept) {
 // ---------------------------------------------------------------- TPopupListbox
 
 TPopupListbox::TPopupListbox(TComponent* AOwner)
-    : TCustomControl(AOwner), FItems(std::make_unique<TStringList>()) {
-  SetControlStyle(ControlStyle() << csOpaque);
-  SetParentColor(false);
-  SetColor(clWindow);
-  SetVisible(false);
-  FBars.SetScrollBars(ssVertical);
-  FBars.SetOnScroll([this](TScrollBarKind, TScrollCode Code, int& Pos) {
-    if (Code != scEndScroll) SetTopIndex(Pos);
-    Pos = FTopIndex;
-  });
-}
+    : TCustomDropDownList(AOwner), FItems(std::make_unique<TStringList>()) {}
 
-int TPopupListbox::ItemHeight() {
-  TCanvas* c = Canvas();
-  c->Font()->Assign(Font());
-  return c->TextHeight(u"Wg") + 2;
-}
-
-int TPopupListbox::VisibleItems() { return std::max((Height() - 2) / std::max(ItemHeight(), 1), 1); }
-
-// Inside the one-pixel frame; the bar shows when the items do not fit.
-void TPopupListbox::SyncBars() {
-  int visible = VisibleItems();
-  FBars.SetArea(Rect(1, 1, std::max(1, Width() - 1), std::max(1, Height() - 1)));
-  FBars.SetShown(false, FItems->Count() > visible);
-  FBars.SetRange(sbVertical, {0, std::max(FItems->Count() - 1, 0), visible, FTopIndex});
-  FBars.SetSteps(sbVertical, 1, visible);
-}
-
-void TPopupListbox::SetTopIndex(int Value) {
-  Value = std::clamp(Value, 0, std::max(FItems->Count() - VisibleItems(), 0));
-  if (Value == FTopIndex) return;
-  FTopIndex = Value;
-  Invalidate();
-}
-
-void TPopupListbox::SetItemIndex(int Value) {
-  Value = std::clamp(Value, -1, FItems->Count() - 1);
-  if (Value == FItemIndex) return;
-  FItemIndex = Value;
-  int visible = VisibleItems();
-  if (FItemIndex >= 0 && FItemIndex < FTopIndex) FTopIndex = FItemIndex;
-  if (FItemIndex >= FTopIndex + visible) FTopIndex = FItemIndex - visible + 1;
-  Invalidate();
-}
-
-int TPopupListbox::ItemAtPos(int X, int Y) {
-  SyncBars();
-  TRect content = FBars.ContentRect();
-  if (X < 0 || X >= content.Right || Y < 1 || Y >= Height() - 1) return -1;
-  int index = FTopIndex + (Y - 1) / std::max(ItemHeight(), 1);
-  return index < FItems->Count() ? index : -1;
-}
-
-void TPopupListbox::Paint() {
-  TCanvas& c = *Canvas();
-  SyncBars();
-  c.Font()->Assign(Font());
-  c.Brush()->SetStyle(bsSolid);
-  look::DrawFlatBorder(c, Rect(0, 0, Width(), Height()), clWindowFrame);
-  int h = ItemHeight();
-  int right = FBars.ContentRect().Right;
-  for (int i = 0; i * h + 1 < Height() - 1; ++i) {
-    int index = FTopIndex + i;
-    TRect r(1, 1 + i * h, right, std::min(1 + (i + 1) * h, Height() - 1));
-    bool selected = index == FItemIndex;
-    c.Brush()->SetColor(selected ? clHighlight : Color());
-    c.Font()->SetColor(selected ? clHighlightText : Font()->Color());
-    String text = index < FItems->Count() ? FItems->Strings(index) : String();
-    c.TextRect(r, r.Left + 2, r.Top + 1, text);
-  }
-  FBars.Paint(c);
-}
-
-void TPopupListbox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  SyncBars();
-  if (FBars.MouseDown(Button, {X, Y})) return;
-  if (Button == mbLeft) SetItemIndex(ItemAtPos(X, Y));
-  TCustomControl::MouseDown(Button, Shift, X, Y);
-}
-
-void TPopupListbox::MouseMove(TShiftState Shift, int X, int Y) {
-  if (FBars.MouseMove({X, Y})) return;
-  int index = ItemAtPos(X, Y);
-  if (index >= 0) SetItemIndex(index);
-  TCustomControl::MouseMove(Shift, X, Y);
-}
-
-// A release after a press on the bar keeps the list open.
-void TPopupListbox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (FBars.MouseUp(Button, {X, Y})) return;
-  TCustomControl::MouseUp(Button, Shift, X, Y);
-  if (Button != mbLeft || !OnCloseUp) return;
+void TPopupListbox::Released(int Index) {
+  if (!OnCloseUp) return;
   auto handler = OnCloseUp;  // the handler hides (and may free) the list
-  handler(ItemAtPos(X, Y) >= 0);
-}
-
-bool TPopupListbox::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
-  if (TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
-  SyncBars();
-  FBars.MouseWheel(WheelDelta);
-  return true;
+  handler(Index >= 0);
 }
 
 }  // namespace vcl

@@ -299,8 +299,7 @@ void TCustomComboBox::ShowList() {
   if (FList == nullptr) FList = std::make_unique<TComboListBox>(this);
   FList->Font()->Assign(Font());
   FList->SetColor(Color());
-  FList->FTopIndex = 0;
-  FList->FItemIndex = -1;
+  FList->ResetHighlight();
   FDroppedDown = true;
   PlaceList();
   FList->SetItemIndex(FItemIndex);

@@ -150,6 +150,30 @@ TEST_F(EditTest, APickListDropsDownAndTakesTheChosenItem) {
   EXPECT_EQ(Grid->Stored[0].second, u"blue 11");
 }
 
+// The pick list pages as the combo box's list does: a page is the rows shown
+// less one, and the highlight stays in view.
+TEST_F(EditTest, APickListPagesByTheRowsShownLessOne) {
+  Grid->ListEditor = true;
+  Grid->Style = esPickList;
+  Key(VK_F2);
+  auto* list = dynamic_cast<TInplaceEditList*>(Editor());
+  ASSERT_NE(list, nullptr);
+  list->SetDropDownRows(4);
+  for (int i = 0; i < 10; ++i) list->PickList()->Add(u"item " + IntToStr(i));
+  headless::KeyDown(list, VK_F4);
+  TPopupListbox* popup = list->ActiveList();
+  ASSERT_NE(popup, nullptr);
+  struct Step { std::uint16_t Key; int Item, Top; };
+  const Step steps[] = {{VK_DOWN, 0, 0}, {VK_NEXT, 3, 0}, {VK_NEXT, 6, 3},
+                        {VK_NEXT, 9, 6}, {VK_PRIOR, 6, 6}, {VK_UP, 5, 5}};
+  for (const Step& s : steps) {
+    headless::KeyDown(list, s.Key);
+    EXPECT_EQ(popup->ItemIndex(), s.Item) << "key " << s.Key;
+    EXPECT_EQ(popup->TopIndex(), s.Top) << "key " << s.Key;
+  }
+  EXPECT_TRUE(list->ListVisible());
+}
+
 TEST_F(EditTest, TheListButtonAndAClickOnAnItem) {
   Grid->ListEditor = true;
   Grid->Style = esPickList;
