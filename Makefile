@@ -5,8 +5,8 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 10
 
-.PHONY: all deps build strict demo test unit release-check asan fuzz-build fuzz-smoke fuzz bench \
-        valgrind install-check format clean
+.PHONY: all deps build strict demo gallery test unit release-check asan fuzz-build fuzz-smoke \
+        fuzz bench valgrind install-check format clean
 
 all: build
 
@@ -29,10 +29,14 @@ strict: deps
 	  cmake -S . -B $(BUILD) -G Ninja -DVYR_WERROR=ON $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The main job: the showcase, in a window when a display is available,
-# otherwise rendered to a PNG.
+# The main job: the showcase form with every component, in a window when a
+# display is available, otherwise rendered to PNGs in out/.
 demo: build
 	@scripts/demo.sh $(BUILD)
+
+# One picture per component, cut from the showcase form, into docs/gallery/.
+gallery: build
+	$(BUILD)/tools/gallery docs/gallery
 
 # Every test: the unit and pixel tests, the install check, the Release
 # configuration's compile and the fuzz smoke runs.

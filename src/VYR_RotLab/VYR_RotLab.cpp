@@ -130,6 +130,11 @@ void TRotLab::ProcessResize(vcl::TObject*) {
   Changed();
 }
 
+void TRotLab::Loaded() {
+  vcl::TCustomLabel::Loaded();
+  if (FAutoCenter) AdjustAutoCenter();
+}
+
 void TRotLab::SetParent(vcl::TWinControl* AParent) {
   vcl::TCustomLabel::SetParent(AParent);
   if (Parent() != nullptr && FAutoCenter) AdjustAutoCenter();

@@ -72,6 +72,9 @@ class TRotLab : public vcl::TCustomLabel {
   // size, transparency) stay with the target.
   void Assign(vcl::TPersistent* Source) override;
   void AssignTo(vcl::TPersistent* Dest) override;
+  // A form file sets the size while the control is loading, when no resize
+  // reaches it: with AutoCenter the anchor is centred once reading is done.
+  void Loaded() override;
 
  protected:
   void Paint() override;

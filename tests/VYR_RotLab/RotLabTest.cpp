@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 #include <set>
+#include <string>
 
 #include "VYR_RotLab/VYR_RotLab.h"
 #include "platform/Forms.h"
@@ -235,6 +236,32 @@ TEST_F(RotLabOnForm, AFreshLabelWritesOnlyItsPlaceAndASetOneReadsBack) {
   EXPECT_EQ(read->Color(), clYellow);
   EXPECT_EQ(read->Caption(), u"HHHHHH");
   EXPECT_FALSE(read->AntiAlias());
+}
+
+// Sizes read from a form file reach the label while it loads (no resize
+// then): a centred label is centred on the size it was read with, on a form
+// and alone, and one without AutoCenter keeps the anchor the file gives.
+TEST(RotLabFromForm, AutoCenterCentresOnTheSizeReadFromTheFile) {
+  struct Case { int W, H; bool Auto; };
+  for (Case c : {Case{48, 206, true}, Case{131, 57, true}, Case{90, 90, false}}) {
+    SCOPED_TRACE(std::to_string(c.W) + "x" + std::to_string(c.H));
+    TForm form(nullptr);
+    auto* label = new TRotLab(&form);
+    label->SetName(u"Axis");
+    label->SetParent(&form);
+    label->SetBounds(3, 4, c.W, c.H);
+    label->SetAutoCenter(c.Auto);
+    label->SetPosX(7);
+    label->SetPosY(9);
+    label->SetTextAngle(90);
+    std::unique_ptr<TComponent> back(ReadComponentFromText(WriteComponentToText(&form)));
+    auto* read = dynamic_cast<TRotLab*>(back->FindComponent(u"Axis"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->PosX(), c.Auto ? c.W / 2 : 7);
+    EXPECT_EQ(read->PosY(), c.Auto ? c.H / 2 : 9);
+    std::unique_ptr<TComponent> alone(ReadComponentFromText(WriteComponentToText(label)));
+    EXPECT_EQ(dynamic_cast<TRotLab*>(alone.get())->PosX(), c.Auto ? c.W / 2 : 7);
+  }
 }
 
 }  // namespace
