@@ -57,7 +57,7 @@ inline bool BenchRan(double Value) { return Value >= 0; }  // false for NaN too
 
 // Our value over the baseline's, or -1 when either is missing.
 inline double RatioOf(const BenchFigure& F) {
-  if (!BenchRan(F.Value) || !BenchRan(F.BaselineValue) || F.BaselineValue == 0) return -1;
+  if (F.Baseline.empty() || !BenchRan(F.Value) || !BenchRan(F.BaselineValue) || F.BaselineValue == 0) return -1;
   return F.Value / F.BaselineValue;
 }
 
