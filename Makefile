@@ -6,7 +6,7 @@ CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 10
 
 .PHONY: all deps build strict demo gallery test unit release-check asan fuzz-build fuzz-smoke \
-        fuzz bench valgrind install-check format clean
+        fuzz bench perf-report valgrind install-check format clean
 
 all: build
 
@@ -87,6 +87,12 @@ bench:
 	  -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
 	cmake --build build-bench -j $(JOBS)
 	@scripts/bench.sh build-bench
+
+# Builds and runs every benchmark as bench does and writes
+# docs/performance.md: each figure beside its baseline and goal.
+perf-report:
+	@scripts/install-deps.sh --bench
+	JOBS=$(JOBS) CMAKE_ARGS="$(CMAKE_ARGS)" scripts/perf-report.sh build-bench docs/performance.md
 
 install-check: build
 	@scripts/install-check.sh $(BUILD)

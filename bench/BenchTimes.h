@@ -1,5 +1,6 @@
 // A console reporter that also keeps the real and CPU time per operation of
-// every successful run, so a benchmark can print its ratios afterwards.
+// every successful run, so a benchmark can state its figures afterwards
+// (BenchFigures.h).
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -10,6 +11,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "BenchFigures.h"
 
 class TimesReporter : public benchmark::ConsoleReporter {
  public:
@@ -38,16 +41,14 @@ inline double TimeOf(const std::map<std::string, double>& Times, const std::stri
   return it == Times.end() ? -1.0 : it->second;
 }
 
-// One line of a goal table: the figure with its unit, the goal and whether
-// it was met; a figure of a run that did not run says so.
-inline void PrintGoalLine(int Width, const char* What, double Value, const char* Unit,
-                          const char* Goal, bool Met) {
-  if (Value < 0) {
-    std::printf("%-*s %10s\n", Width, What, "not run");
-    return;
-  }
-  std::printf("%-*s %10.2f %-3s goal %-8s %s\n", Width, What, Value, Unit, Goal,
-              Met ? "met" : "MISSED");
+// Real or CPU time per operation of the run Name, or -1 when it did not run.
+inline double RealTimeOf(const TimesReporter& R, const std::string& Name) {
+  auto it = R.Times.find(Name);
+  return it == R.Times.end() ? -1.0 : it->second.first;
+}
+inline double CpuTimeOf(const TimesReporter& R, const std::string& Name) {
+  auto it = R.Times.find(Name);
+  return it == R.Times.end() ? -1.0 : it->second.second;
 }
 
 // The main of a benchmark program: runs what the command line selects and

@@ -89,20 +89,11 @@ BENCHMARK(BarFullPaint)->Unit(benchmark::kMicrosecond);
 
 void PrintGoals(const std::map<std::string, double>& T) {
   auto at = [&](const char* Name) { return TimeOf(T, Name); };
-  auto line = [](const char* What, double Us, const char* Goal, bool Met, double Full) {
-    if (Us < 0) {
-      std::printf("%-48s %10s\n", What, "not run");
-      return;
-    }
-    std::printf("%-48s %9.2f us  goal %-9s %-6s  (full paint %.2f us)\n", What, Us, Goal,
-                Met ? "met" : "MISSED", Full);
-  };
   std::printf("\nCPU time per operation:\n");
-  const double step = at("CalendarMonthStep"), calFull = at("CalendarFullPaint");
-  const double value = at("BarValueChange"), barFull = at("BarFullPaint");
-  line("calendar month step with holidays, repainted", step, "< 500 us", step < 500, calFull);
-  line("progress bar value change 300x30 (gradient, grid)", value, "< 50 us", value < 50,
-       barFull);
+  ReportFigure({"calendar month step with holidays, repainted", at("CalendarMonthStep"), "us",
+                "full paint", at("CalendarFullPaint"), Below(500)});
+  ReportFigure({"progress bar value change 300x30 (gradient, grid)", at("BarValueChange"), "us",
+                "full paint", at("BarFullPaint"), Below(50)});
 }
 
 }  // namespace

@@ -504,9 +504,13 @@ void PrintCoverage() {
   qt = QtCoverage();
 #endif
   const Coverage ours = OursCoverage();
-  std::printf("pixels changed by one figure (ours, cairo, qt; -1 where absent):\n");
-  std::printf("  fill_rect_50x20 %d %d %d\n", ours.Rect, cairo.Rect, qt.Rect);
-  std::printf("  ellipse_60x40   %d %d %d\n", ours.Ellipse, cairo.Ellipse, qt.Ellipse);
+  std::printf("pixels changed by one figure:\n");
+  for (const auto& [peer, theirs] : {std::pair{"Cairo", cairo}, {"Qt", qt}}) {
+    ReportFigure({"pixels of fill_rect_50x20", double(ours.Rect), "px", peer, double(theirs.Rect),
+                  NoGoal()});
+    ReportFigure({"pixels of ellipse_60x40", double(ours.Ellipse), "px", peer,
+                  double(theirs.Ellipse), NoGoal()});
+  }
 }
 
 // ---------------------------------------------------------------- table
@@ -556,37 +560,16 @@ void Register(const std::vector<Operation>& ops) {
   benchmark::RegisterBenchmark("memset_1920x1080", Memset)->Unit(benchmark::kNanosecond);
 }
 
-std::string Cell(const std::map<std::string, double>& t, const std::string& key) {
-  auto it = t.find(key);
-  if (it == t.end()) return "           -";
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%12.1f", it->second);
-  return buf;
-}
-
-std::string Ratio(const std::map<std::string, double>& t, const std::string& a,
-                  const std::string& b) {
-  auto ia = t.find(a), ib = t.find(b);
-  if (ia == t.end() || ib == t.end() || ib->second <= 0) return "         -";
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%10.2f", ia->second / ib->second);
-  return buf;
-}
-
 void PrintTable(const std::vector<Operation>& ops, const std::map<std::string, double>& t) {
-  std::printf("\nCPU time per operation in ns; ratios below 1 mean we are faster.\n");
-  std::printf("%-16s %12s %12s %12s %10s %10s\n", "operation", "ours", "cairo", "qt", "ours/cairo",
-              "ours/qt");
+  std::printf("\nCPU time per operation in ns, beside Cairo and Qt:\n");
   for (const Operation& op : ops) {
     const std::string n = op.Name;
-    std::printf("%-16s %s %s %s %s %s\n", op.Name, Cell(t, n + "/ours").c_str(),
-                Cell(t, n + "/cairo").c_str(), Cell(t, n + "/qt").c_str(),
-                Ratio(t, n + "/ours", n + "/cairo").c_str(),
-                Ratio(t, n + "/ours", n + "/qt").c_str());
+    for (const char* peer : {"cairo", "qt"})
+      ReportFigure({n, TimeOf(t, n + "/ours"), "ns", peer[0] == 'c' ? "Cairo" : "Qt",
+                    TimeOf(t, n + "/" + peer), NoGoal()});
   }
-  std::printf("%-16s %s\n", "memset", Cell(t, "memset_1920x1080").c_str());
-  std::printf("full fill / memset: %s\n",
-              Ratio(t, "fill_1920x1080/ours", "memset_1920x1080").c_str());
+  ReportFigure({"fill_1920x1080", TimeOf(t, "fill_1920x1080/ours"), "ns", "memset of its bytes",
+                TimeOf(t, "memset_1920x1080"), NoGoal()});
   PrintCoverage();
 #ifndef __OPTIMIZE__
   std::printf("note: built without optimisation, so these figures say little\n");

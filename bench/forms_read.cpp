@@ -125,12 +125,12 @@ int main(int argc, char** argv) {
   std::printf("form: %d controls, %d property lines, %zu characters\n", controls, lines, text.size());
   TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  auto read = reporter.Times.find("BM_ReadForm"), write = reporter.Times.find("BM_WriteForm");
-  if (read != reporter.Times.end() && write != reporter.Times.end()) {
-    // CPU time is steadier than real time on a busy machine; both are shown.
-    std::printf("read and build: %.2f ms CPU, %.2f ms real (goal < 20 ms); write back: %.2f ms CPU, %.2f ms real\n",
-                read->second.second, read->second.first, write->second.second, write->second.first);
-  }
+  // CPU time is steadier than real time on a busy machine; both are shown.
+  std::printf("\n");
+  ReportFigure({"read and build (CPU)", CpuTimeOf(reporter, "BM_ReadForm"), "ms", "write back",
+                CpuTimeOf(reporter, "BM_WriteForm"), Below(20)});
+  ReportFigure({"read and build (real)", RealTimeOf(reporter, "BM_ReadForm"), "ms", "write back",
+                RealTimeOf(reporter, "BM_WriteForm"), Below(20)});
   benchmark::Shutdown();
   return 0;
 }

@@ -116,23 +116,20 @@ BENCHMARK(CanvasFill)->Unit(benchmark::kMicrosecond);
 BENCHMARK(GradientPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(NumLabRepaint);
 
+// Microseconds of a run timed in nanoseconds, or -1 when it did not run.
+double Micro(double Ns) { return Ns < 0 ? -1 : Ns / 1000; }
+
 void PrintGoals(const std::map<std::string, double>& t) {
   auto at = [&](const char* name) { return TimeOf(t, name); };
-  auto line = [](const char* what, double value, const char* unit, const char* goal, bool met) {
-    PrintGoalLine(40, what, value, unit, goal, met);
-  };
   std::printf("\nCPU time per operation:\n");
-  const double seg = at("SevenSegCaption") / 1000, scroll = at("RasterScrollStep") / 1000;
-  const double num = at("NumLabRepaint") / 1000, mem = at("Memset");
-  line("seven-segment caption change", seg, "us", "< 20 us", seg < 20);
-  line("raster label scroll step 400x60", scroll, "us", "< 50 us", scroll < 50);
+  ReportFigure({"seven-segment caption change", Micro(at("SevenSegCaption")), "us", "", -1, Below(20)});
+  ReportFigure({"raster label scroll step 400x60", Micro(at("RasterScrollStep")), "us", "", -1,
+                Below(50)});
   // The gradient and memset run in microseconds already (Unit above).
-  for (auto [name, what] : {std::pair{"GradientFill/0", "gradient 1920x1080 (16 rows) / memset"},
-                            {"GradientFill/1", "gradient 1920x1080 (64 columns) / memset"}}) {
-    const double fill = at(name);
-    line(what, fill < 0 || mem < 0 ? -1 : fill / mem, "x", "<= 1.5", fill / mem <= 1.5);
-  }
-  line("numeric label repaint", num, "us", "< 30 us", num < 30);
+  for (auto [name, what] : {std::pair{"GradientFill/0", "gradient 1920x1080 (16 rows)"},
+                            {"GradientFill/1", "gradient 1920x1080 (64 columns)"}})
+    ReportFigure({what, at(name), "us", "memset of its bytes", at("Memset"), RatioAtMost(1.5)});
+  ReportFigure({"numeric label repaint", Micro(at("NumLabRepaint")), "us", "", -1, Below(30)});
 }
 
 }  // namespace

@@ -169,35 +169,16 @@ void Register() {
   }
 }
 
-std::string Ratio(const std::map<std::string, double>& T, const std::string& A,
-                  const std::string& B) {
-  auto a = T.find(A), b = T.find(B);
-  if (a == T.end() || b == T.end() || b->second <= 0) return "-";
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.3f", a->second / b->second);
-  return buf;
-}
-
-std::string Micro(const std::map<std::string, double>& T, const std::string& A) {
-  auto a = T.find(A);
-  if (a == T.end()) return "-";
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.1f us", a->second);  // the unit is microseconds
-  return buf;
-}
-
 void PrintTable(const std::map<std::string, double>& T) {
-  std::printf("\nCPU time per operation, and ratios (below 1 means the first is faster):\n");
+  std::printf("\nCPU time per operation, beside the full paint and the Cairo dial:\n");
   for (const Size& s : kSizes) {
-    const std::string full = Name("full_paint", s, "ours");
-    const std::string value = Name("value_change", s, "ours");
-    std::printf("  %s: value change %s, full paint %s, Cairo dial %s\n", s.Name,
-                Micro(T, value).c_str(), Micro(T, full).c_str(),
-                Micro(T, Name("full_paint", s, "cairo")).c_str());
-    std::printf("    value change / full paint: %s   value change / Cairo dial: %s   "
-                "full paint / Cairo dial: %s\n",
-                Ratio(T, value, full).c_str(), Ratio(T, value, Name("full_paint", s, "cairo")).c_str(),
-                Ratio(T, full, Name("full_paint", s, "cairo")).c_str());
+    const std::string size = s.Name;
+    const double full = TimeOf(T, Name("full_paint", s, "ours"));
+    const double value = TimeOf(T, Name("value_change", s, "ours"));
+    const double cairo = TimeOf(T, Name("full_paint", s, "cairo"));
+    ReportFigure({"value change " + size, value, "us", "full paint", full, NoGoal()});
+    ReportFigure({"value change " + size, value, "us", "Cairo dial", cairo, NoGoal()});
+    ReportFigure({"full paint " + size, full, "us", "Cairo dial", cairo, NoGoal()});
   }
 }
 

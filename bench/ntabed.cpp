@@ -276,12 +276,6 @@ void Register() {
       ->Unit(benchmark::kMillisecond);
 }
 
-// A over B, or -1 when either did not run.
-double Ratio(const std::map<std::string, double>& T, const std::string& A, const std::string& B) {
-  const double a = TimeOf(T, A), b = TimeOf(T, B);
-  return a < 0 || b <= 0 ? -1.0 : a / b;
-}
-
 // MB/s of a clipboard run (its CPU time is in milliseconds), or -1.
 double MBPerSecond(const std::map<std::string, double>& T, const std::string& Name) {
   const double ms = TimeOf(T, Name);
@@ -291,23 +285,24 @@ double MBPerSecond(const std::map<std::string, double>& T, const std::string& Na
 }
 
 void PrintGoals(const std::map<std::string, double>& T) {
-  constexpr int W = 46;
-  std::printf("\nCPU time ratios and rates:\n");
-  const double sizes = Ratio(T, "full_paint_1000x100000/ours", "full_paint_10x10/ours");
-  PrintGoalLine(W, "paint 1000 x 100000 / paint 10 x 10", sizes, "x", "<= 1.10", sizes <= 1.10);
-  for (const char* op : {"full_paint_10x10", "full_paint_1000x100000"}) {
+  std::printf("\nCPU time per operation and rates:\n");
+  const double big = TimeOf(T, "full_paint_1000x100000/ours");
+  ReportFigure({"full paint 1000 x 100000", big, "us", "full paint 10 x 10",
+                TimeOf(T, "full_paint_10x10/ours"), RatioAtMost(1.10)});
+  for (auto [op, what] : {std::pair{"full_paint_10x10", "full paint 10 x 10"},
+                         {"full_paint_1000x100000", "full paint 1000 x 100000"}}) {
     const std::string n = op;
-    const double r = Ratio(T, n + "/ours", n + "/qt");
-    PrintGoalLine(W, (n + " ours / Qt").c_str(), r, "x", "<= 0.50", r <= 0.50);
+    ReportFigure({what, TimeOf(T, n + "/ours"), "us", "Qt", TimeOf(T, n + "/qt"), RatioAtMost(0.50)});
   }
-  const double text = Ratio(T, "text_paint_1000_cells/ours", "text_paint_1000_cells/qt");
-  if (text >= 0) std::printf("%-*s %10.2f x\n", W, "text_paint_1000_cells ours / Qt", text);
-  for (const char* op : {"copy_1000x1000", "extract_1000x1000"}) {
+  ReportFigure({"number-text paint of 1000 cells", TimeOf(T, "text_paint_1000_cells/ours"), "us", "Qt",
+                TimeOf(T, "text_paint_1000_cells/qt"), NoGoal()});
+  for (auto [op, what] : {std::pair{"copy_1000x1000", "copy of 1000 x 1000 to text"},
+                         {"extract_1000x1000", "extract of 1000 x 1000 from text"}}) {
     const std::string n = op;
-    const double ours = MBPerSecond(T, n + "/ours");
-    PrintGoalLine(W, (n + " ours").c_str(), ours, "MB/s", ">= 100", ours >= 100);
-    const double floor = MBPerSecond(T, n + (n[0] == 'c' ? "/to_chars" : "/from_chars"));
-    if (floor >= 0) std::printf("%-*s %10.2f MB/s (the floor)\n", W, (n + " std").c_str(), floor);
+    const bool copy = n[0] == 'c';
+    ReportFigure({what, MBPerSecond(T, n + "/ours"), "MB/s",
+                  copy ? "std::to_chars (the floor)" : "std::from_chars (the floor)",
+                  MBPerSecond(T, n + (copy ? "/to_chars" : "/from_chars")), AtLeast(100)});
   }
 }
 

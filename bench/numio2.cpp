@@ -86,13 +86,13 @@ void Register() {
 }
 
 void PrintTable(const std::map<std::string, double>& T) {
-  std::printf("\nCPU time per operation (goal: a typed character under 100 us at the default size):\n");
+  std::printf("\nCPU time per operation:\n");
   for (const char* variant : {"/default_160x28", "/buttons_gauge_240x44"}) {
     const std::string v = variant;
-    auto typed = T.find("typed_char" + v), paint = T.find("full_paint" + v);
-    if (typed == T.end() || paint == T.end()) continue;
-    std::printf("  %-22s typed character %8.1f us   full paint %8.1f us\n", variant + 1,
-                typed->second, paint->second);
+    // The goal holds at the default size; the fuller control is shown for
+    // the record.
+    ReportFigure({"typed character, " + v.substr(1), TimeOf(T, "typed_char" + v), "us", "full paint",
+                  TimeOf(T, "full_paint" + v), v == "/default_160x28" ? Below(100) : NoGoal()});
   }
 #ifndef NDEBUG
   std::printf("  (not an optimised build: figures are not representative)\n");

@@ -285,22 +285,15 @@ int main(int argc, char** argv) {
     for (const auto& [name, t] : Raw) cpu[name.substr(0, name.find('/'))] = t;
     auto time = [&](const char* Name) { return TimeOf(cpu, std::string("BM_") + Name); };
     std::printf("\nrows %d x %d columns (CPU time per operation, peers in the same run)\n", Rows(), kCols);
-    auto ratio = [&](const char* Name, const char* Peer, double Goal, const char* GoalText) {
-      const double ours = time(Name), peer = time((std::string(Name) + "Baseline").c_str());
-      if (ours > 0 && peer > 0)
-        std::printf("  %-14s %8.1f ms  /  %-24s %8.1f ms\n", Name, ours, Peer, peer);
-      const double r = ours > 0 && peer > 0 ? ours / peer : -1;
-      PrintGoalLine(30, (std::string(Name) + " ratio").c_str(), r, "", GoalText, r >= 0 && r <= Goal);
+    auto ratio = [&](const char* Name, const char* What, const char* Peer, BenchGoal Goal) {
+      ReportFigure({What, time(Name), "ms", Peer, time((std::string(Name) + "Baseline").c_str()), Goal});
     };
-    ratio("FilterPass", "plain in-place loop", 1.5, "<= 1.5");
-    ratio("FilterAndSort", "QSortFilterProxyModel", 1.0, "<= 1.0");
-    ratio("Grep", "bare PCRE2 JIT scan", 1.5, "<= 1.5");
-    for (const char* b : {"BacktrackOptimized", "BacktrackPlain"}) {
-      const double t = time(b);
-      PrintGoalLine(30, b, t, "ms", "< 100", t >= 0 && t < 100);
-    }
-    const double typing = gTypingCpu > 0 ? gTypingCpu : -1;
-    PrintGoalLine(30, "Typing, slowest key (CPU)", typing, "ms", "< 500", typing >= 0 && typing < 500);
-    if (gTypingReal > 0) PrintGoalLine(30, "Typing, slowest key (real)", gTypingReal, "ms", "< 500", gTypingReal < 500);
+    ratio("FilterPass", "filter pass, substring, case ignored", "plain in-place loop", RatioAtMost(1.5));
+    ratio("FilterAndSort", "filter and sort by name", "QSortFilterProxyModel", RatioAtMost(1.0));
+    ratio("Grep", "grep ^(Ma|Jo).*n$ on names", "bare PCRE2 JIT scan", RatioAtMost(1.5));
+    ReportFigure({"backtracking (a|aa)*b, optimised", time("BacktrackOptimized"), "ms", "", -1, Below(100)});
+    ReportFigure({"backtracking (a|aa)*b, plain", time("BacktrackPlain"), "ms", "", -1, Below(100)});
+    ReportFigure({"Typing, slowest key (CPU)", gTypingCpu > 0 ? gTypingCpu : -1, "ms", "", -1, Below(500)});
+    ReportFigure({"Typing, slowest key (real)", gTypingReal > 0 ? gTypingReal : -1, "ms", "", -1, Below(500)});
   });
 }

@@ -188,22 +188,15 @@ void Register() {
   }
 }
 
-std::string Ratio(const std::map<std::string, double>& T, const std::string& A,
-                  const std::string& B) {
-  auto a = T.find(A), b = T.find(B);
-  if (a == T.end() || b == T.end() || b->second <= 0) return "-";
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", a->second / b->second);
-  return buf;
-}
-
 void PrintTable(const std::map<std::string, double>& T) {
-  std::printf("\nCPU time ratios (below 1 means the first is faster):\n");
-  std::printf("  ours 1M rows / ours 100 rows (flat when near 1): %s\n",
-              Ratio(T, "full_paint_1M/ours", "full_paint_100/ours").c_str());
-  for (const char* op : {"full_paint_100", "full_paint_1M", "scroll_page_1M"}) {
-    std::string n = op;
-    std::printf("  %-16s ours/qt: %s\n", op, Ratio(T, n + "/ours", n + "/qt").c_str());
+  std::printf("\nCPU time per operation (flat over the row count when near 1):\n");
+  ReportFigure({"full paint, 1M rows", TimeOf(T, "full_paint_1M/ours"), "us", "full paint, 100 rows",
+                TimeOf(T, "full_paint_100/ours"), NoGoal()});
+  for (auto [op, what] : {std::pair{"full_paint_100", "full paint, 100 rows"},
+                         {"full_paint_1M", "full paint, 1M rows"},
+                         {"scroll_page_1M", "scroll a page, 1M rows"}}) {
+    const std::string n = op;
+    ReportFigure({what, TimeOf(T, n + "/ours"), "us", "Qt", TimeOf(T, n + "/qt"), NoGoal()});
   }
 }
 

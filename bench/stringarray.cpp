@@ -146,8 +146,10 @@ void PrintBytesPerCell() {
   std::size_t heap = mallinfo2().uordblks - before;
   const double cells = static_cast<double>(kCols) * kCellRows;
   const double goal = 2.0 * static_cast<double>(text.size() * sizeof(char16_t)) + 16;
-  std::printf("bytes per cell (10-character texts): heap %.1f, table account %.1f, goal <= %.0f\n",
-              static_cast<double>(heap) / cells, static_cast<double>(t->MemoryUsed()) / cells, goal);
+  ReportFigure({"bytes per cell (10-character texts), heap", static_cast<double>(heap) / cells, "B",
+                "", -1, AtMost(goal)});
+  ReportFigure({"bytes per cell (10-character texts), table account",
+                static_cast<double>(t->MemoryUsed()) / cells, "B", "", -1, AtMost(goal)});
 }
 
 }  // namespace
@@ -158,15 +160,17 @@ int main(int argc, char** argv) {
   TheTable();  // built before any timing
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  auto ratio = [&](const char* ours, const char* theirs) {
-    auto a = reporter.Times.find(ours), b = reporter.Times.find(theirs);
-    if (a == reporter.Times.end() || b == reporter.Times.end()) return;
-    if (b->second.first <= 0 || b->second.second <= 0) return;
-    std::printf("%s / %s = %.2f real time, %.2f CPU time (goal <= 1.30)\n", ours, theirs,
-                a->second.first / b->second.first, a->second.second / b->second.second);
+  std::printf("\n");
+  auto ratio = [&](const char* What, const char* Ours, const char* Theirs) {
+    const std::string what = What;
+    ReportFigure({what + " (CPU)", CpuTimeOf(reporter, Ours), "ms", "std::stable_sort of the keys",
+                  CpuTimeOf(reporter, Theirs), RatioAtMost(1.30)});
+    ReportFigure({what + " (real)", RealTimeOf(reporter, Ours), "ms", "std::stable_sort of the keys",
+                  RealTimeOf(reporter, Theirs), RatioAtMost(1.30)});
   };
-  ratio("BM_TableSort8Chars", "BM_StdStableSort8Chars");
-  ratio("BM_TableSortWithSecondary", "BM_StdStableSortWithSecondary");
+  ratio("sort by an 8-character column", "BM_TableSort8Chars", "BM_StdStableSort8Chars");
+  ratio("sort with a secondary column", "BM_TableSortWithSecondary", "BM_StdStableSortWithSecondary");
+  ReportFigure({"fill 1,000,000 x 8 (CPU)", CpuTimeOf(reporter, "BM_Fill1Mx8"), "ms", "", -1, NoGoal()});
   PrintBytesPerCell();
   benchmark::Shutdown();
   return 0;

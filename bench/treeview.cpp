@@ -107,19 +107,11 @@ BENCHMARK(ScrollPageAndPaint)->Unit(benchmark::kMicrosecond);
 void PrintGoals(const std::map<std::string, double>& t) {
   auto at = [&](const char* name) { return TimeOf(t, name); };
   std::printf("\nCPU time per operation:\n");
-  const double scroll = at("ScrollPage");
-  if (scroll < 0) {
-    std::printf("%-44s %10s\n", "scroll a page, 100,000 rows", "not run");
-  } else {
-    std::printf("%-44s %10.2f us goal < 1000 us %s\n", "scroll a page, 100,000 rows", scroll,
-                scroll < 1000 ? "met" : "MISSED");
-  }
-  for (auto [name, what] : {std::pair{"ExpandFirst/iterations:5", "open 100,000 children, first time (ms)"},
-                            {"ExpandAgain", "open 100,000 children again (ms)"},
-                            {"ScrollPageAndPaint", "scroll a page and paint (us)"}}) {
-    double v = at(name);
-    if (v >= 0) std::printf("%-44s %10.2f\n", what, v);
-  }
+  ReportFigure({"scroll a page, 100,000 rows", at("ScrollPage"), "us", "", -1, Below(1000)});
+  ReportFigure({"open 100,000 children, first time", at("ExpandFirst/iterations:5"), "ms", "", -1,
+                NoGoal()});
+  ReportFigure({"open 100,000 children again", at("ExpandAgain"), "ms", "", -1, NoGoal()});
+  ReportFigure({"scroll a page and paint", at("ScrollPageAndPaint"), "us", "", -1, NoGoal()});
 }
 
 }  // namespace
