@@ -15,6 +15,7 @@ pkgs=(
   libx11-dev libxext-dev libxtst-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool xauth x11-utils xclip
+  python3                             # the performance page's generator and its test
 )
 case "${1:-}" in
   --bench) pkgs+=(libcairo2-dev qtbase5-dev) ;;
