@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 10
 
-.PHONY: all deps build strict demo test unit release-check asan fuzz-build fuzz-smoke fuzz bench \
+.PHONY: all deps build strict demo test unit release-check asan fuzz-build fuzz-smoke fuzz fuzz-campaign bench \
         install-check format clean
 
 all: build
@@ -71,6 +71,14 @@ fuzz-smoke: fuzz-build
 
 fuzz: fuzz-build
 	@scripts/fuzz.sh build-fuzz $${SECONDS_EACH:-600}
+
+# Every target for FUZZ_RUNS executions (one million unless given), all
+# targets even after a finding; CAMPAIGN_MAX_SECONDS (0: none) cuts a target
+# off after that long.
+FUZZ_RUNS ?= 1000000
+CAMPAIGN_MAX_SECONDS ?= 0
+fuzz-campaign: fuzz-build
+	@scripts/fuzz.sh --campaign build-fuzz $(FUZZ_RUNS) $(CAMPAIGN_MAX_SECONDS)
 
 bench:
 	@scripts/install-deps.sh --bench
