@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 10
 
-.PHONY: all deps build strict demo test unit release-check asan fuzz-build fuzz-smoke fuzz fuzz-campaign bench \
+.PHONY: all deps build strict demo test unit release-check asan fuzz-build fuzz-smoke fuzz bench \
         install-check format clean
 
 all: build
@@ -77,6 +77,7 @@ fuzz: fuzz-build
 # off after that long.
 FUZZ_RUNS ?= 1000000
 CAMPAIGN_MAX_SECONDS ?= 0
+.PHONY: fuzz-campaign
 fuzz-campaign: fuzz-build
 	@scripts/fuzz.sh --campaign build-fuzz $(FUZZ_RUNS) $(CAMPAIGN_MAX_SECONDS)
 
