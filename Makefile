@@ -81,6 +81,15 @@ fuzz-smoke: fuzz-build
 fuzz: fuzz-build
 	@scripts/fuzz.sh build-fuzz $${SECONDS_EACH:-600}
 
+# Every target for FUZZ_RUNS executions (one million unless given), all
+# targets even after a finding; CAMPAIGN_MAX_SECONDS (0: none) cuts a target
+# off after that long.
+FUZZ_RUNS ?= 1000000
+CAMPAIGN_MAX_SECONDS ?= 0
+.PHONY: fuzz-campaign
+fuzz-campaign: fuzz-build
+	@scripts/fuzz.sh --campaign build-fuzz $(FUZZ_RUNS) $(CAMPAIGN_MAX_SECONDS)
+
 bench:
 	@scripts/install-deps.sh --bench
 	cmake -S . -B build-bench -G Ninja -DVYR_BUILD_BENCH=ON -DVYR_BUILD_TESTS=OFF \

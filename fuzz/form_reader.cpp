@@ -3,7 +3,9 @@
 // data through a picture and a raw blob). Every input must
 // either load or raise a vcl::Exception, leaking nothing. A form of the
 // target's own component class that loads must also survive a round trip:
-// writing it, reading that and writing again gives the same text.
+// writing it, reading that and writing again gives the same text. The same
+// input read into an existing component either loads or leaves that
+// component's written form and owned components exactly as they were.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -116,6 +118,29 @@ void CheckRoundTrip(TFuzzThing& root) {
   if (vcl::WriteComponentToText(copy.get()) != first) std::abort();
 }
 
+// Reads the input into a component holding values of its own; a failed
+// read must leave it as it was.
+void CheckReadInto(const std::uint8_t* Data, std::size_t Size) {
+  TFuzzThing root(nullptr);
+  auto* held = new TFuzzThing(&root);
+  root.SetName(u"Keep");
+  held->SetName(u"Held");
+  root.SetCount(4);
+  root.SetText(u"kept");
+  root.Lines()->Add(u"line");
+  root.Detail()->SetSize(8);
+  root.SetLink(held);
+  vcl::SetHandlerName(root, u"OnPoke", u"OldPoke");
+  const String before = vcl::WriteComponentToText(&root);
+  vcl::TStringStream stream(std::string_view(reinterpret_cast<const char*>(Data), Size));
+  try {
+    vcl::ReadComponentFromStream(stream, &root);
+  } catch (const vcl::Exception&) {
+    if (vcl::WriteComponentToText(&root) != before) std::abort();
+    if (root.ComponentCount() != 1 || root.Components(0) != held || root.Link() != held) std::abort();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
@@ -128,5 +153,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   } catch (const vcl::Exception&) {
     // Refusing bad input with an error is the expected outcome.
   }
+  CheckReadInto(Data, Size);
   return 0;
 }

@@ -477,6 +477,10 @@ struct TPropInfo {
   // events registered by name only, which can be named but not bound.
   std::function<void(TPersistent&, const TFormHandlers& Handlers, const String& Name)> Bind;
   std::function<bool(TPersistent&)> Assigned;
+  // Takes the handler the event holds now and returns what assigns it
+  // again (a failed read into an existing object puts back what it
+  // replaced); empty where Bind is.
+  std::function<std::function<void()>(TPersistent&)> Keep;
   // pkCollection: the collection (items of a registered class).
   std::function<TCollection*(TPersistent&)> Collection;
 
@@ -762,6 +766,10 @@ class TClassRegistration {
     };
     p.Assigned = [Get](TPersistent& o) {
       return static_cast<bool>(std::invoke(Get, streaming::As<T>(o)));
+    };
+    p.Keep = [Get, Set](TPersistent& o) -> std::function<void()> {
+      E held = std::invoke(Get, streaming::As<T>(o));
+      return [&o, Set, held] { std::invoke(Set, streaming::As<T>(o), held); };
     };
     return *this;
   }

@@ -1,9 +1,12 @@
 // Builds components from a parsed form: creates them, applies the stored
 // values in file order, places controls on their parents, resolves
-// references and calls Loaded. Any failure destroys what this read created.
+// references and calls Loaded. Any failure destroys what this read created
+// and, when reading into an existing component, puts back every value the
+// read changed on it.
 #include <algorithm>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <memory>
 
 #include "platform/streaming/FormLexer.h"
@@ -91,12 +94,37 @@ struct TFixup {
   const TPropInfo* Prop;
   String Name;
   int Line;
+  bool Keep;  // the object existed before the read (see TUndoLog)
 };
 
 struct TOrderValue {
   TPersistent* Object;
   const TPropInfo* Prop;
   const TFormProperty* Source;
+  bool Keep;
+};
+
+// What a read into an existing component changed on it, oldest first: each
+// entry puts one value back. A failed read runs them newest first, so the
+// component and the objects it holds end as they were before the read.
+class TUndoLog {
+ public:
+  void Add(std::function<void()> Undo) {
+    if (Undo) FEntries.push_back(std::move(Undo));
+  }
+  void Run() noexcept {
+    for (auto it = FEntries.rbegin(); it != FEntries.rend(); ++it) {
+      try {
+        (*it)();
+      } catch (...) {
+        // A setter refusing the old value leaves the read's value in place.
+      }
+    }
+    FEntries.clear();
+  }
+
+ private:
+  std::vector<std::function<void()>> FEntries;
 };
 
 // What the reader was asked for: handlers to bind, and how strict to be.
@@ -136,9 +164,13 @@ class TFormBuilder {
   const TClassInfo* CreatableClass(const TFormObject& Object);
   // Lenient mode: notes what is left out; strict mode: raises Error.
   void SkipOrFail(int Line, const String& ClassName, const String& Property, const String& Error);
+  // Notes how to put back Prop's present value on Object (when keeping).
+  void Remember(TPersistent& Object, const TPropInfo& Prop, bool Keep);
 
   TReadOptions FOptions;
   TComponent* FRoot = nullptr;
+  bool FKeep = false;  // values being applied belong to a component that existed before
+  TUndoLog FUndo;
   std::vector<std::pair<TComponent*, int>> FLoaded;  // component, line of its object
   std::vector<TFixup> FFixups;
   std::vector<TOrderValue> FOrders;
@@ -193,11 +225,14 @@ TComponent* TFormBuilder::ReadInto(const TFormObject& Form, TComponent& Root) {
     c = own;
   }
   int before = Root.ComponentCount();
+  FKeep = true;
   try {
     Build(Root, *c, Form);
   } catch (...) {
-    // Free what this read created (the last first: children before parents).
+    // Free what this read created (the last first: children before parents),
+    // then put the root's own values back.
     while (Root.ComponentCount() > before) delete Root.Components(Root.ComponentCount() - 1);
+    FUndo.Run();
     Root.SetLoading(false);
     throw;
   }
@@ -208,6 +243,7 @@ void TFormBuilder::Build(TComponent& Root, const TClassInfo& Class, const TFormO
   FRoot = &Root;
   Begin(Root, Form);
   ApplyProperties(Root, Class, Form);
+  FKeep = false;  // everything below is created by this read
   for (const TFormObject& child : Form.Children) ReadChild(child, Root);
   ApplyOrderIndexes();
   ResolveFixups();
@@ -219,6 +255,7 @@ void TFormBuilder::Begin(TComponent& C, const TFormObject& Object) {
   C.SetLoading(true);
   FLoaded.emplace_back(&C, Object.Line);
   if (!Object.Name.empty()) {
+    if (FKeep) FUndo.Add([&C, old = C.Name()] { C.SetName(old); });
     WithContext(Object.Line, u"component name " + Object.Name, [&] { C.SetName(Object.Name); });
   }
 }
@@ -250,6 +287,7 @@ void TFormBuilder::Apply(TPersistent& Object, const TClassInfo& Class, const TFo
 
 void TFormBuilder::ApplyValue(const TPropertyTarget& T, const TFormProperty& P) {
   const TPropInfo& prop = *T.Prop;
+  if (!prop.OrderIndex && prop.Kind != pkReference) Remember(*T.Object, prop, FKeep);
   switch (prop.Kind) {
     case pkObject:
       Fail(P.Line, u"property " + P.Name + u" is an object: set its properties (" + P.Name +
@@ -262,14 +300,14 @@ void TFormBuilder::ApplyValue(const TPropertyTarget& T, const TFormProperty& P) 
         Fail(P.Line, u"component name expected for " + P.Name + u" but " + P.Value.Describe() +
                          u" found");
       }
-      FFixups.push_back({T.Object, &prop, P.Value.Text, P.Line});
+      FFixups.push_back({T.Object, &prop, P.Value.Text, P.Line, FKeep});
       return;
     case pkCollection:
       FillCollection(*prop.Collection(*T.Object), P.Value, P.Line);
       return;
     default:
       if (prop.OrderIndex) {
-        FOrders.push_back({T.Object, &prop, &P});
+        FOrders.push_back({T.Object, &prop, &P, FKeep});
         return;
       }
       WithContext(P.Line, u"property " + P.Name, [&] { prop.Load(*T.Object, P.Value); });
@@ -311,10 +349,17 @@ void TFormBuilder::FillCollection(TCollection& Collection, const TFormValue& Val
     Fail(Line, u"collection (< item ... end >) expected but " + Value.Describe() + u" found");
   }
   Collection.BeginUpdate();
+  // The items are new: putting the collection back recreates them.
   struct TUpdateGuard {
     TCollection& C;
-    ~TUpdateGuard() { C.EndUpdate(); }
-  } guard{Collection};
+    bool& Keep;
+    bool Was;
+    ~TUpdateGuard() {
+      C.EndUpdate();
+      Keep = Was;
+    }
+  } guard{Collection, FKeep, FKeep};
+  FKeep = false;
   Collection.Clear();
   for (const TFormValue& item : Value.Items) {
     TCollectionItem* made = nullptr;
@@ -337,6 +382,7 @@ void TFormBuilder::ApplyOrderIndexes() {
   std::stable_sort(FOrders.begin(), FOrders.end(),
                    [&](const TOrderValue& a, const TOrderValue& b) { return key(a) < key(b); });
   for (const TOrderValue& o : FOrders) {
+    Remember(*o.Object, *o.Prop, o.Keep);
     WithContext(o.Source->Line, u"property " + o.Source->Name,
                 [&] { o.Prop->Load(*o.Object, o.Source->Value); });
   }
@@ -372,7 +418,75 @@ void TFormBuilder::ResolveFixups() {
         continue;
       }
     }
+    Remember(*f.Object, *f.Prop, f.Keep);
     WithContext(f.Line, u"property " + f.Prop->Name, [&] { f.Prop->SetReference(*f.Object, target); });
+  }
+}
+
+namespace {
+
+TFormValue ListValue(const std::vector<String>& Items) {
+  TFormValue v;
+  v.Kind = fvList;
+  for (const String& item : Items) {
+    TFormValue s;
+    s.Kind = fvString;
+    s.Text = item;
+    v.Items.push_back(std::move(s));
+  }
+  return v;
+}
+
+// What puts back Prop's present value on Object; empty where nothing can.
+std::function<void()> UndoOf(TPersistent& Object, const TPropInfo& Prop) {
+  TPersistent* o = &Object;
+  const TPropInfo* p = &Prop;
+  switch (Prop.Kind) {
+    case pkObject: return {};
+    case pkEvent: {
+      auto* component = dynamic_cast<TComponent*>(o);
+      std::function<void()> handler = p->Keep ? p->Keep(*o) : std::function<void()>();
+      String name = component ? HandlerName(*component, p->Name) : String();
+      return [component, p, handler, name] {
+        if (handler) handler();
+        if (component) SetHandlerName(*component, p->Name, name);
+      };
+    }
+    case pkReference: {
+      if (!p->GetReference || !p->SetReference) return {};
+      TComponent* old = p->GetReference(*o);
+      return [o, p, old] { p->SetReference(*o, old); };
+    }
+    case pkCollection: {
+      TFormValue old = ParseFormValue(CollectionText(*p->Collection(*o), String()));
+      return [o, p, old] { TFormBuilder(TReadOptions{}).FillCollection(*p->Collection(*o), old, 0); };
+    }
+    case pkStrings: {
+      if (!p->Items) return {};
+      return [o, p, old = ListValue(p->Items(*o))] { p->Load(*o, old); };
+    }
+    case pkBinary: {
+      if (!p->Bytes) return {};
+      TFormValue old;
+      old.Kind = fvBinary;
+      old.Bytes = p->Bytes(*o);
+      return [o, p, old] { p->Load(*o, old); };
+    }
+    default:
+      if (!p->Text || !p->Load) return {};
+      return [o, p, old = ParseFormValue(p->Text(*o))] { p->Load(*o, old); };
+  }
+}
+
+}  // namespace
+
+void TFormBuilder::Remember(TPersistent& Object, const TPropInfo& Prop, bool Keep) {
+  if (!Keep) return;
+  try {
+    FUndo.Add(UndoOf(Object, Prop));
+  } catch (const Exception&) {
+    // A value that cannot be taken now cannot be put back either; the read
+    // goes on as it would have.
   }
 }
 

@@ -167,6 +167,7 @@ TEST(FormBadInput, FailedReadIntoExistingRootFreesOnlyWhatItCreated) {
   TProbeScope scope;
   {
     TProbe root(nullptr);
+    root.SetCount(2);
     auto* mine = new TProbe(&root);
     mine->SetName(u"Mine");
     EXPECT_THROW(ReadComponentFromText(u"object R: TProbe\n Count = 5\n object A: TProbe\n end\n"
@@ -175,8 +176,9 @@ TEST(FormBadInput, FailedReadIntoExistingRootFreesOnlyWhatItCreated) {
                  EReadError);
     ASSERT_EQ(root.ComponentCount(), 1);
     EXPECT_EQ(root.Components(0), mine);
-    // Values already applied to the root itself stay; the loading state does not.
-    EXPECT_EQ(root.Count(), 5);
+    // Values already applied to the root itself are put back, and so is the
+    // loading state.
+    EXPECT_EQ(root.Count(), 2);
     EXPECT_FALSE(root.ComponentState().Contains(csLoading));
     EXPECT_EQ(scope.Leaked(), 2);
   }
