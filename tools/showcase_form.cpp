@@ -16,46 +16,18 @@
 #include <memory>
 #include <string>
 
+#include "ShowcaseHost.h"
 #include "showcase_form/ShowcaseForm.h"
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
 #include "platform/hosts/headless/Headless.h"
-#if VYR_HAVE_X11
-#include "platform/hosts/x11/X11.h"
-#endif
 
 using namespace vcl;
 
 namespace {
 
-struct Options {
-  std::string Host;  // "", "x11" or "headless"
-  std::string Form = showcase::DefaultFormFile();
-  std::string Picture = "out/showcase_form.png";
-  int QuitAfter = 0;
-};
-
-bool ParseOptions(int argc, char** argv, Options& O) {
-  if (const char* env = std::getenv("VYR_HOST")) O.Host = env;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a.rfind("--host=", 0) == 0) {
-      O.Host = a.substr(7);
-    } else if (a.rfind("--form=", 0) == 0) {
-      O.Form = a.substr(7);
-    } else if (a.rfind("--quit-after=", 0) == 0) {
-      O.QuitAfter = std::atoi(a.c_str() + 13);
-    } else if (!a.empty() && a[0] != '-') {
-      O.Picture = a;
-    } else {
-      return false;
-    }
-  }
-  return O.Host.empty() || O.Host == "x11" || O.Host == "headless";
-}
-
-int RenderPicture(const Options& O) {
-  std::unique_ptr<TForm> form = showcase::LoadShowcaseForm(O.Form);
+int RenderPicture(const showcase::THostOptions& O) {
+  std::unique_ptr<TForm> form = showcase::LoadShowcaseForm(O.Own);
   form->Show();
   const std::filesystem::path path(O.Picture);
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
@@ -65,44 +37,27 @@ int RenderPicture(const Options& O) {
   return 0;
 }
 
-int RunWindow(const Options& O) {
-  std::unique_ptr<TForm> form = showcase::LoadShowcaseForm(O.Form);
-  Application.SetMainForm(form.get());
-  HWND quit = nullptr;
-  if (O.QuitAfter > 0) {
-    quit = AllocateHWnd([&form](TMessage& M) {
-      if (M.Msg == WM_TIMER) form->Close();
-    });
-    SetTimer(quit, 1, static_cast<UINT>(O.QuitAfter));
-  }
-  Application.Run();
-  if (quit != nullptr) DeallocateHWnd(quit);
-  return 0;
+int RunWindow(const showcase::THostOptions& O) {
+  std::unique_ptr<TForm> form = showcase::LoadShowcaseForm(O.Own);
+  return showcase::RunMainForm(*form, O.QuitAfter);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
-  if (!ParseOptions(argc, argv, options)) {
+  showcase::THostOptions options;
+  options.Picture = "out/showcase_form.png";
+  options.Own = showcase::DefaultFormFile();
+  if (!showcase::ParseHostOptions(argc, argv, "--form=", options)) {
     std::fprintf(stderr,
                  "usage: showcase_form [--host=x11|headless] [--form=FILE] [--quit-after=MS] [OUT.png]\n");
     return 2;
   }
   try {
-    bool window = false;
-#if VYR_HAVE_X11
-    if (options.Host != "headless") window = UseX11Host();
-#endif
-    if (window) return RunWindow(options);
-    if (options.Host == "x11") {
-      std::fprintf(stderr, "showcase_form: no X display to open (DISPLAY is %s)\n",
-                   std::getenv("DISPLAY") != nullptr ? std::getenv("DISPLAY") : "not set");
-      return 1;
-    }
-    return RenderPicture(options);
+    return showcase::RunOnHost("showcase_form", options, [&] { return RunWindow(options); },
+                               [&] { return RenderPicture(options); });
   } catch (const Exception& e) {
-    std::fprintf(stderr, "showcase_form: %s: %s\n", options.Form.c_str(), ToUTF8(e.Message()).c_str());
+    std::fprintf(stderr, "showcase_form: %s: %s\n", options.Own.c_str(), ToUTF8(e.Message()).c_str());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "showcase_form: %s\n", e.what());
   }

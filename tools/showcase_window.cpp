@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "ShowcaseHost.h"
 #include "showcase_pages/Pages.h"
 #include "platform/Buttons.h"
 #include "platform/Clipbrd.h"
@@ -31,9 +32,6 @@
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "platform/hosts/headless/Headless.h"
-#if VYR_HAVE_X11
-#include "platform/hosts/x11/X11.h"
-#endif
 
 using namespace vcl;
 
@@ -137,46 +135,20 @@ class TShowcase {
 
 // ---------------------------------------------------------------- running
 
-struct Options {
-  std::string Host;  // "", "x11" or "headless"
-  std::string Picture = "out/showcase_window.png";
-  std::string Page;  // slug of the page shown first
-  int QuitAfter = 0;
-};
-
-bool ParseOptions(int argc, char** argv, Options& O) {
-  if (const char* env = std::getenv("VYR_HOST")) O.Host = env;
-  for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
-    if (a.rfind("--host=", 0) == 0) {
-      O.Host = a.substr(7);
-    } else if (a.rfind("--page=", 0) == 0) {
-      O.Page = a.substr(7);
-    } else if (a.rfind("--quit-after=", 0) == 0) {
-      O.QuitAfter = std::atoi(a.c_str() + 13);
-    } else if (!a.empty() && a[0] != '-') {
-      O.Picture = a;
-    } else {
-      return false;
-    }
-  }
-  return O.Host.empty() || O.Host == "x11" || O.Host == "headless";
-}
-
 // The first page (or --page) goes to the named picture; with no --page,
 // every other page goes beside it as NAME-SLUG.png.
-int RenderPicture(const Options& O) {
+int RenderPicture(const showcase::THostOptions& O) {
   TShowcase showcase;
   showcase.Form().Show();
   std::filesystem::path path(O.Picture);
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
-  const int first = O.Page.empty() ? 0 : showcase.FindPage(O.Page);
+  const int first = O.Own.empty() ? 0 : showcase.FindPage(O.Own);
   if (first < 0) {
-    std::fprintf(stderr, "showcase_window: no page named %s\n", O.Page.c_str());
+    std::fprintf(stderr, "showcase_window: no page named %s\n", O.Own.c_str());
     return 2;
   }
   for (int i = 0; i < showcase.PageCount(); ++i) {
-    if (i != first && !O.Page.empty()) continue;
+    if (i != first && !O.Own.empty()) continue;
     showcase.ShowPage(i);
     std::unique_ptr<TBitmap> picture = headless::Snapshot(showcase.Form());
     std::filesystem::path file = path;
@@ -189,42 +161,24 @@ int RenderPicture(const Options& O) {
   return 0;
 }
 
-int RunWindow(const Options& O) {
+int RunWindow(const showcase::THostOptions& O) {
   TShowcase showcase;
-  if (!O.Page.empty() && showcase.FindPage(O.Page) >= 0) showcase.ShowPage(showcase.FindPage(O.Page));
-  Application.SetMainForm(&showcase.Form());
-  HWND quit = nullptr;
-  if (O.QuitAfter > 0) {
-    quit = AllocateHWnd([&](TMessage& M) {
-      if (M.Msg == WM_TIMER) showcase.Form().Close();
-    });
-    SetTimer(quit, 1, static_cast<UINT>(O.QuitAfter));
-  }
-  Application.Run();
-  if (quit != nullptr) DeallocateHWnd(quit);
-  return 0;
+  if (!O.Own.empty() && showcase.FindPage(O.Own) >= 0) showcase.ShowPage(showcase.FindPage(O.Own));
+  return showcase::RunMainForm(showcase.Form(), O.QuitAfter);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
-  if (!ParseOptions(argc, argv, options)) {
+  showcase::THostOptions options;
+  options.Picture = "out/showcase_window.png";
+  if (!showcase::ParseHostOptions(argc, argv, "--page=", options)) {
     std::fprintf(stderr, "usage: showcase_window [--host=x11|headless] [--page=SLUG] [--quit-after=MS] [OUT.png]\n");
     return 2;
   }
   try {
-    bool window = false;
-#if VYR_HAVE_X11
-    if (options.Host != "headless") window = UseX11Host();
-#endif
-    if (window) return RunWindow(options);
-    if (options.Host == "x11") {
-      std::fprintf(stderr, "showcase_window: no X display to open (DISPLAY is %s)\n",
-                   std::getenv("DISPLAY") != nullptr ? std::getenv("DISPLAY") : "not set");
-      return 1;
-    }
-    return RenderPicture(options);
+    return showcase::RunOnHost("showcase_window", options, [&] { return RunWindow(options); },
+                               [&] { return RenderPicture(options); });
   } catch (const std::exception& e) {
     std::fprintf(stderr, "showcase_window: %s\n", e.what());
     return 1;
