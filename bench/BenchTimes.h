@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <utility>
@@ -33,6 +34,17 @@ class TimesReporter : public benchmark::ConsoleReporter {
   }
   std::map<std::string, std::pair<double, double>> Times;  // real, CPU
 };
+
+// The row count of the large-table benchmarks: VYR_BENCH_ROWS when it is a
+// positive number (for quick trial runs), otherwise one million.
+inline int BenchRows() {
+  static const int rows = [] {
+    const char* env = std::getenv("VYR_BENCH_ROWS");
+    const int n = env != nullptr ? std::atoi(env) : 0;
+    return n > 0 ? n : 1000000;
+  }();
+  return rows;
+}
 
 // CPU time per operation of the run Name, or -1 when it did not run (a
 // filter left it out or it failed).

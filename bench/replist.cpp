@@ -33,14 +33,7 @@ namespace {
 
 constexpr int kCols = 8;
 
-int Rows() {
-  static const int rows = [] {
-    const char* env = std::getenv("VYR_BENCH_ROWS");
-    const int n = env != nullptr ? std::atoi(env) : 0;
-    return n > 0 ? n : 1000000;
-  }();
-  return rows;
-}
+int Rows() { return BenchRows(); }
 
 std::filesystem::path Dir() {
   static const std::filesystem::path dir = [] {

@@ -52,14 +52,7 @@ constexpr int kCols = 4;
 constexpr char16_t kNeedle[] = u"son";
 constexpr char16_t kGrep[] = u"^(Ma|Jo).*n$";
 
-int Rows() {
-  static const int rows = [] {
-    const char* env = std::getenv("VYR_BENCH_ROWS");
-    const int n = env != nullptr ? std::atoi(env) : 0;
-    return n > 0 ? n : 1000000;
-  }();
-  return rows;
-}
+int Rows() { return BenchRows(); }
 
 // The cells, row by row: Cells()[(r - 1) * kCols + (c - 1)].
 const std::vector<std::u16string>& Cells() {

@@ -8,6 +8,15 @@
 
 namespace vcl {
 
+std::unique_ptr<TBitmap> GlyphCell(TBitmap& Strip, int Count, int Index) {
+  const int w = Count > 0 ? Strip.Width() / Count : 0, h = Strip.Height();
+  if (w <= 0) return nullptr;
+  auto picture = std::make_unique<TBitmap>(w, h);
+  picture->Canvas()->CopyRect(Rect(0, 0, w, h), Strip.Canvas(), Bounds(Index * w, 0, w, h));
+  picture->SetTransparent(true);
+  return picture;
+}
+
 TGlyphPlacement PlaceGlyphAndText(const TRect& Area, TSize Glyph, TSize Text, TButtonLayout Layout,
                                   int Margin, int Spacing) {
   bool horizontal = Layout == blGlyphLeft || Layout == blGlyphRight;
@@ -240,18 +249,12 @@ void TSpeedButton::PaintFace(TCanvas& C, bool Pressed) {
 
 std::unique_ptr<TBitmap> TSpeedButton::GlyphPicture() const {
   if (!FGlyph || FGlyph->Empty()) return nullptr;
-  int w = FGlyph->Width() / FNumGlyphs;
-  if (w <= 0) return nullptr;
   int index = 0;
   if (FState == bsDisabled && FNumGlyphs > 1) index = 1;
   if (FState == bsDown && FNumGlyphs > 2) index = 2;
   if (FState == bsExclusive && FNumGlyphs > 3) index = 3;
   if (FState == bsExclusive && FNumGlyphs == 3) index = 2;
-  auto picture = std::make_unique<TBitmap>(w, FGlyph->Height());
-  TRect src = Bounds(index * w, 0, w, FGlyph->Height());
-  picture->Canvas()->CopyRect(Rect(0, 0, w, FGlyph->Height()), FGlyph->Canvas(), src);
-  picture->SetTransparent(true);
-  return picture;
+  return GlyphCell(*FGlyph, FNumGlyphs, index);
 }
 
 // Glyph and caption as one block: side by side (or one above the other),

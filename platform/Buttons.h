@@ -27,6 +27,10 @@ struct TGlyphPlacement {
 TGlyphPlacement PlaceGlyphAndText(const TRect& Area, TSize Glyph, TSize Text, TButtonLayout Layout,
                                   int Margin, int Spacing);
 
+// Picture Index of a glyph strip of Count pictures side by side, as a
+// transparent bitmap of its own; nullptr when a picture would have no width.
+std::unique_ptr<TBitmap> GlyphCell(TBitmap& Strip, int Count, int Index);
+
 // A speed button, 23 × 22. A left press shows it pressed while the pointer
 // stays on it; the release inside clicks it. With a GroupIndex the click
 // toggles Down instead (pressing it down raises every sibling of the same

@@ -659,6 +659,8 @@ class TCustomDropDownList : public TCustomControl {
  private:
   TRect ListArea() const;
   void SyncBars();
+  // The row of Index in Content with rows H high (empty when not shown).
+  TRect RowRect(int Index, const TRect& Content, int H) const;
 
   int FItemIndex = -1;
   int FTopIndex = 0;

@@ -191,7 +191,7 @@ void TBitBtn::Click() {
 // disabled one when there is one.
 std::unique_ptr<TBitmap> TBitBtn::Picture() const {
   std::unique_ptr<TBitmap> stock;
-  const TBitmap* source = FGlyph && !FGlyph->Empty() ? FGlyph.get() : nullptr;
+  TBitmap* source = FGlyph && !FGlyph->Empty() ? FGlyph.get() : nullptr;
   int count = FNumGlyphs;
   if (source == nullptr) {
     stock = StockGlyph(FKind);
@@ -199,13 +199,8 @@ std::unique_ptr<TBitmap> TBitBtn::Picture() const {
     source = stock.get();
     count = 2;
   }
-  int w = source->Width() / count, h = source->Height();
-  if (w <= 0) return nullptr;
   int index = !Enabled() && count > 1 ? 1 : Pressed() && count > 2 ? 2 : 0;
-  auto picture = std::make_unique<TBitmap>(w, h);
-  picture->Canvas()->CopyRect(Rect(0, 0, w, h), const_cast<TBitmap*>(source)->Canvas(), Bounds(index * w, 0, w, h));
-  picture->SetTransparent(true);
-  return picture;
+  return GlyphCell(*source, count, index);
 }
 
 void TBitBtn::Paint() {

@@ -104,11 +104,13 @@ const TWindowScrollBars& TCustomDropDownList::WindowScrollBars() {
 
 TRect TCustomDropDownList::ItemRect(int Index) {
   SyncBars();
-  TRect content = FBars.ContentRect();
-  int h = ItemHeight();
-  int top = content.Top + (Index - FTopIndex) * h;
-  if (Index < FTopIndex || Index >= Count() || top >= content.Bottom) return TRect();
-  return Rect(content.Left, top, content.Right, std::min(top + h, content.Bottom));
+  return RowRect(Index, FBars.ContentRect(), ItemHeight());
+}
+
+TRect TCustomDropDownList::RowRect(int Index, const TRect& Content, int H) const {
+  int top = Content.Top + (Index - FTopIndex) * H;
+  if (Index < FTopIndex || Index >= Count() || top >= Content.Bottom) return TRect();
+  return Rect(Content.Left, top, Content.Right, std::min(top + H, Content.Bottom));
 }
 
 int TCustomDropDownList::ItemAtPos(TPoint P) {
@@ -187,8 +189,11 @@ void TCustomDropDownList::Paint() {
   C.Brush()->SetColor(Color());
   C.FillRect(ClientRect());
   look::DrawFlatBorder(C, ClientRect(), clWindowFrame);
+  // The bars and the row height once for the whole paint.
+  const TRect content = FBars.ContentRect();
+  const int h = ItemHeight();
   for (int i = FTopIndex; i < Count(); ++i) {
-    TRect r = ItemRect(i);
+    TRect r = RowRect(i, content, h);
     if (r.IsEmpty()) break;
     TRect saved = C.IntersectClip(r);
     PaintItem(C, i, r);
